@@ -1,0 +1,41 @@
+# One INTERFACE target carries the language level, warnings, Qt safety
+# defines and sanitizer flags for every target of the project.
+include_guard(GLOBAL)
+
+set(CMAKE_CXX_EXTENSIONS OFF)
+
+option(VENDRASK_WERROR "Treat warnings as errors" OFF)
+set(VENDRASK_SANITIZE "" CACHE STRING "Sanitizer build: empty, 'address' (ASan+UBSan) or 'thread'")
+set_property(CACHE VENDRASK_SANITIZE PROPERTY STRINGS "" address thread)
+
+add_library(vendrask_options INTERFACE)
+add_library(Vendrask::options ALIAS vendrask_options)
+
+target_compile_features(vendrask_options INTERFACE cxx_std_20)
+target_compile_options(vendrask_options INTERFACE -Wall -Wextra -Wpedantic)
+if(VENDRASK_WERROR)
+    target_compile_options(vendrask_options INTERFACE -Werror)
+endif()
+
+target_compile_definitions(vendrask_options INTERFACE
+    QT_NO_CAST_FROM_ASCII
+    QT_NO_CAST_TO_ASCII
+    QT_NO_CAST_FROM_BYTEARRAY
+    QT_NO_URL_CAST_FROM_STRING
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+    QT_NO_FOREACH
+    QT_STRICT_ITERATORS
+    QT_DISABLE_DEPRECATED_BEFORE=0x060400
+    QT_WARN_DEPRECATED_UP_TO=0x060400)
+
+if(VENDRASK_SANITIZE STREQUAL "address")
+    set(_san -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+elseif(VENDRASK_SANITIZE STREQUAL "thread")
+    set(_san -fsanitize=thread -fno-omit-frame-pointer)
+elseif(NOT VENDRASK_SANITIZE STREQUAL "")
+    message(FATAL_ERROR "VENDRASK_SANITIZE must be empty, 'address' or 'thread'")
+endif()
+if(_san)
+    target_compile_options(vendrask_options INTERFACE ${_san})
+    target_link_options(vendrask_options INTERFACE ${_san})
+endif()
