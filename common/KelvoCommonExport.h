@@ -1,0 +1,10 @@
+#pragma once
+
+// Symbols of libKelvoCommon are hidden unless marked; the same mark serves
+// building and using the library on ELF. KELVOCOMMON_STATIC compiles the
+// sources straight into another target (fuzzers).
+#if defined(KELVOCOMMON_STATIC)
+#define KELVOCOMMON_EXPORT
+#else
+#define KELVOCOMMON_EXPORT __attribute__((visibility("default")))
+#endif

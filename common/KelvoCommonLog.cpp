@@ -1,0 +1,3 @@
+#include "KelvoCommonLog.h"
+
+Q_LOGGING_CATEGORY(lcKelvoCommon, "kelvo.common", QtWarningMsg)
