@@ -1,0 +1,54 @@
+#include "VendraskCommandLine.h"
+
+#include "VendraskVersion.h"
+
+CVendraskCommandLine CVendraskCommandLine::Parse(const QStringList& arguments) {
+    CVendraskCommandLine result;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
+            result.showHelp = true;
+        } else if (arg == QLatin1String("-v") || arg == QLatin1String("--version")) {
+            result.showVersion = true;
+        } else if (arg == QLatin1String("--ini")) {
+            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
+                result.error = QStringLiteral("--ini needs a file name");
+                return result;
+            }
+            result.iniFile = arguments[++i];
+        } else if (arg.startsWith(QLatin1String("--ini="))) {
+            result.iniFile = arg.mid(6);
+            if (result.iniFile.isEmpty()) {
+                result.error = QStringLiteral("--ini needs a file name");
+                return result;
+            }
+        } else {
+            result.error = QStringLiteral("unknown argument: %1").arg(arg);
+            return result;
+        }
+    }
+    return result;
+}
+
+QString CVendraskCommandLine::HelpText() {
+    return QStringLiteral(
+               "Usage: vendrask [--ini FILE]\n"
+               "\n"
+               "Vendrask %1: an application and folder launcher. It lives hidden with a\n"
+               "tray icon; call its menu up with the hot key (Ctrl+Alt by default), the\n"
+               "tray icon, a screen edge or a double click on the empty desktop.\n"
+               "\n"
+               "Options:\n"
+               "  --ini FILE     use FILE as the settings file (created when missing)\n"
+               "  -h, --help     show this help and exit\n"
+               "  -v, --version  show the version and exit\n"
+               "\n"
+               "Settings: Vendrask.ini in the program's folder, or, when that folder is\n"
+               "not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.\n")
+        .arg(QLatin1String(kVendraskVersion));
+}
+
+QString CVendraskCommandLine::VersionText() {
+    return QStringLiteral("Vendrask %1 (%2)\n")
+        .arg(QLatin1String(kVendraskVersion), QLatin1String(kVendraskBuildDate));
+}

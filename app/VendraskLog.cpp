@@ -1,0 +1,3 @@
+#include "VendraskLog.h"
+
+Q_LOGGING_CATEGORY(lcVendrask, "vendrask", QtInfoMsg)

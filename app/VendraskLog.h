@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// The launcher's own lines; debug lines are silent unless "vendrask.debug=true".
+Q_DECLARE_LOGGING_CATEGORY(lcVendrask)

@@ -1,0 +1,107 @@
+#include "VendraskStartup.h"
+
+#include "VendraskApp.h"
+#include "VendraskCommandLine.h"
+#include "VendraskLog.h"
+#include "VendraskMain.h"
+#include "VendraskSignalWatcher.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QStringList>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <unistd.h>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcVendraskTiming, "vendrask.timing", QtWarningMsg)
+
+// Time since the kernel started this process (its start time in
+// /proc/self/stat, clock ticks since boot), so loading counts too.
+double MillisecondsSinceStart() {
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray text = stat.readAll();
+    const qsizetype close = text.lastIndexOf(')');
+    const QList<QByteArray> fields = text.mid(close + 2).split(' ');
+    // Field 22 overall; the list starts at field 3.
+    if (fields.size() < 20)
+        return -1;
+    const double startTicks = fields[19].toDouble();
+    timespec now{};
+    ::clock_gettime(CLOCK_BOOTTIME, &now);
+    const double nowMs = now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
+    return nowMs - startTicks * 1000.0 / static_cast<double>(::sysconf(_SC_CLK_TCK));
+}
+
+void Print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+QStringList ArgumentList(int argc, char** argv) {
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list.append(QString::fromLocal8Bit(argv[i]));
+    return list;
+}
+
+bool HasDisplay() {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return set("DISPLAY") || set("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+int RunVendrask(int argc, char** argv) {
+    QCoreApplication::setApplicationName(QStringLiteral("Vendrask"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Vendrask"));
+
+    const CVendraskCommandLine options = CVendraskCommandLine::Parse(ArgumentList(argc, argv));
+    if (!options.error.isEmpty()) {
+        Print(stderr, QStringLiteral("vendrask: %1\nTry 'vendrask --help'.\n").arg(options.error));
+        return 2;
+    }
+    if (options.showHelp) {
+        Print(stdout, CVendraskCommandLine::HelpText());
+        return 0;
+    }
+    if (options.showVersion) {
+        Print(stdout, CVendraskCommandLine::VersionText());
+        return 0;
+    }
+    if (!HasDisplay()) {
+        Print(stderr, QStringLiteral("vendrask: no X display (DISPLAY is not set); to try it "
+                                     "without a desktop: xvfb-run -a ./run.sh\n"));
+        return 1;
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    CVendraskApp app(KelvoCreatePlatformServices());
+    app.SetCommandLineIni(options.iniFile);
+    app.SetMenuRunner([](CVendraskApp& model) {
+        // The never-shown owner of the menu window.
+        QWidget owner;
+        owner.setAttribute(Qt::WA_DontShowOnScreen);
+        CVendraskMain menu(model, &owner);
+        CVendraskSignalWatcher watcher;
+        QObject::connect(&watcher, &CVendraskSignalWatcher::terminationRequested, &menu,
+                         &CVendraskMain::CloseLauncher);
+        // Once the loop is idle for the first time: how long start-up took.
+        QTimer::singleShot(0, &menu, [] {
+            qCInfo(lcVendraskTiming, "ready %.1f ms after process start", MillisecondsSinceStart());
+        });
+        menu.RunModalLoop();
+    });
+    app.InitInstance();
+    return app.ExitInstance();
+}

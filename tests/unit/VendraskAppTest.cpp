@@ -1,0 +1,371 @@
+#include "VendraskApp.h"
+
+#include "TestSupport.h"
+#include "fake/KelvoCommonFakeMessageBox.h"
+#include "fake/KelvoCommonFakeSound.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+using vendrask::test::ReadBytes;
+using vendrask::test::TempDir;
+using vendrask::test::Utf16LeBytes;
+using vendrask::test::WriteBytes;
+
+namespace {
+
+class VendraskAppTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::filesystem::path ini = dir.File("Vendrask.ini");
+
+    std::unique_ptr<CVendraskApp> MakeApp() {
+        auto app = std::make_unique<CVendraskApp>(KelvoCreateFakePlatformServices());
+        app->SetProgramFolder(QString::fromStdString(dir.Path().string()));
+        app->SetIniFilePath(QString::fromStdString(ini.string()));
+        return app;
+    }
+    std::unique_ptr<CVendraskApp> LoadedApp() {
+        auto app = MakeApp();
+        app->LoadFromIniFile();
+        return app;
+    }
+    // A settings file written as a user would, UTF-16LE with BOM.
+    void WriteIni(std::string_view utf8) {
+        WriteBytes(ini, std::string("\xFF\xFE", 2) + Utf16LeBytes(utf8));
+    }
+    static CKelvoCommonFakeMessageBox& Box(CVendraskApp& app) {
+        return static_cast<CKelvoCommonFakeMessageBox&>(*app.Services().messageBox);
+    }
+    static CKelvoCommonFakeSound& Sound(CVendraskApp& app) {
+        return static_cast<CKelvoCommonFakeSound&>(*app.Services().sound);
+    }
+};
+
+QString Qs(const char16_t* text) {
+    return QString::fromUtf16(text);
+}
+
+} // namespace
+
+TEST_F(VendraskAppTest, ConstructionValuesDifferFromFileDefaults) {
+    auto app = MakeApp();
+    EXPECT_EQ(app->m_mouseHookMilliSecond, 500);
+    EXPECT_EQ(app->m_mouseHookClickOnDesktop, 0);
+    EXPECT_EQ(app->m_colorSetTransparency, 210);
+    EXPECT_EQ(app->m_soundDataLoaded, 1);
+    EXPECT_EQ(app->m_colorSet[0], CVendraskApp::BuiltInColorSet(1));
+    EXPECT_EQ(app->m_specialItem[0].Name.ToQString(), Qs(u"マイコンピュータ"));
+    EXPECT_EQ(app->m_specialItem[3].Name.ToQString(), Qs(u"最近使ったファイル"));
+    EXPECT_EQ(app->m_specialItem[4].Path.ToQString(), QStringLiteral("CSIDL::6"));
+    EXPECT_TRUE(app->m_specialItem[2].Option.IsEmpty());
+    EXPECT_EQ(app->m_fontSmall.family(), QStringLiteral("MS UI Gothic"));
+    EXPECT_EQ(app->m_fontSmall.pixelSize(), 12);
+    EXPECT_EQ(app->m_brushButtonBackground.color(), QColor(78, 78, 78));
+}
+
+TEST_F(VendraskAppTest, FreshStartCreatesUtf16FileWithTheSixKeys) {
+    auto app = LoadedApp();
+    const std::string bytes = ReadBytes(ini);
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes.substr(0, 2), std::string("\xFF\xFE", 2));
+    EXPECT_NE(bytes.find(Utf16LeBytes("[Item01]\r\nName=Internet Explorer\r\nPath=CLSID::")),
+              std::string::npos);
+
+    EXPECT_EQ(app->m_item[0].Name.ToQString(), QStringLiteral("Internet Explorer"));
+    EXPECT_EQ(app->m_item[13].Name.ToQString(), QStringLiteral("Computer"));
+    EXPECT_EQ(app->m_item[13].Path.ToQString(),
+              QStringLiteral("CLSID::{20D04FE0-3AEA-1069-A2D8-08002B30309D}"));
+    EXPECT_EQ(app->m_item[14].Path.ToQString(), QStringLiteral("CSIDL::5"));
+    int filled = 0;
+    for (const ItemRecord& item : app->m_item)
+        filled += item.Name.IsEmpty() ? 0 : 1;
+    EXPECT_EQ(filled, 3);
+    EXPECT_EQ(app->m_groupTitle[0].ToQString(), QStringLiteral("Group0"));
+    EXPECT_EQ(app->m_groupTitle[9].ToQString(), QStringLiteral("Group9"));
+    // File defaults, not construction values.
+    EXPECT_EQ(app->m_mouseHookMilliSecond, 300000);
+    EXPECT_EQ(app->m_mouseHookClickOnDesktop, 1);
+    EXPECT_EQ(app->m_colorSet[0][6], KelvoRgb(98, 98, 78));
+    EXPECT_EQ(app->m_fontDialogFaceName, QStringLiteral("Lucida Sans Unicode"));
+    EXPECT_EQ(app->m_soundPath[1].ToQString(), QStringLiteral("sound\\MenuClose.wav"));
+    EXPECT_EQ(app->m_behaviorDefaultGroupID, 0);
+    EXPECT_EQ(app->m_soundFlag, 1);
+}
+
+TEST_F(VendraskAppTest, ExistingFileIsNotGivenTheDefaultItems) {
+    WriteIni("[ColorSet]\r\nIndex=2\r\n");
+    auto app = LoadedApp();
+    EXPECT_TRUE(app->m_item[0].Name.IsEmpty());
+    EXPECT_EQ(app->m_colorSetIndex, 2);
+    // Missing keys are not written back by loading.
+    EXPECT_EQ(ReadBytes(ini),
+              std::string("\xFF\xFE", 2) + Utf16LeBytes("[ColorSet]\r\nIndex=2\r\n"));
+}
+
+TEST_F(VendraskAppTest, SectionNames) {
+    EXPECT_EQ(CVendraskApp::ItemSectionName(1), QStringLiteral("Item01"));
+    EXPECT_EQ(CVendraskApp::ItemSectionName(99), QStringLiteral("Item99"));
+    EXPECT_EQ(CVendraskApp::ItemSectionName(100), QStringLiteral("Item100"));
+    EXPECT_EQ(CVendraskApp::ItemSectionName(260), QStringLiteral("Item260"));
+    EXPECT_EQ(CVendraskApp::GroupSectionName(7), QStringLiteral("Group7"));
+}
+
+TEST_F(VendraskAppTest, ValuesReadFromAHandEditedFile) {
+    struct Row {
+        const char* name;
+        const char* ini;
+        std::function<void(const CVendraskApp&)> check;
+    };
+    const Row rows[] = {
+        {"colour component uses the low 8 bits", "[ColorDialogText]\r\nRed=300\r\n",
+         [](const CVendraskApp& a) { EXPECT_EQ(KelvoRed(a.m_colorSet[0][0]), 44); }},
+        {"empty integer takes the default", "[ColorSet]\r\nTransparency=\r\n",
+         [](const CVendraskApp& a) { EXPECT_EQ(a.m_colorSetTransparency, 210); }},
+        {"hex reads as zero", "[HotKey]\r\nCode=0x51\r\n",
+         [](const CVendraskApp& a) { EXPECT_EQ(a.m_hotKeyCode, 0); }},
+        {"number then junk", "[HotKey]\r\nCode= 81abc\r\n",
+         [](const CVendraskApp& a) { EXPECT_EQ(a.m_hotKeyCode, 81); }},
+        {"title saved empty stays empty", "[Group3]\r\nTitle=\r\n",
+         [](const CVendraskApp& a) { EXPECT_TRUE(a.m_groupTitle[3].IsEmpty()); }},
+        {"keys match without regard to case", "[fontdialog]\r\nfacename=DejaVu Sans\r\n",
+         [](const CVendraskApp& a) {
+             EXPECT_EQ(a.m_fontDialogFaceName, QStringLiteral("DejaVu Sans"));
+         }},
+        {"unknown colour set falls back to the user set", "[ColorSet]\r\nIndex=9\r\n",
+         [](const CVendraskApp& a) { EXPECT_EQ(a.m_colorSetIndex, 0); }},
+        {"negative colour set falls back to the user set", "[ColorSet]\r\nIndex=-1\r\n",
+         [](const CVendraskApp& a) { EXPECT_EQ(a.m_colorSetIndex, 0); }},
+        {"default group 99 is kept", "[Behavior]\r\nDefaultGroupID=99\r\n",
+         [](const CVendraskApp& a) { EXPECT_EQ(a.m_behaviorDefaultGroupID, 99); }},
+        {"unknown default group means none", "[Behavior]\r\nDefaultGroupID=42\r\n",
+         [](const CVendraskApp& a) { EXPECT_EQ(a.m_behaviorDefaultGroupID, 99); }},
+        {"transparency above 255 is opaque", "[ColorSet]\r\nTransparency=300\r\n",
+         [](const CVendraskApp& a) { EXPECT_EQ(a.m_colorSetTransparency, 255); }},
+        {"transparency below 0 is 0", "[ColorSet]\r\nTransparency=-5\r\n",
+         [](const CVendraskApp& a) { EXPECT_EQ(a.m_colorSetTransparency, 0); }},
+        {"fade level out of range is kept for the fade to treat", "[ColorSet]\r\nFadeLevel=12\r\n",
+         [](const CVendraskApp& a) { EXPECT_EQ(a.m_colorSetFadeLevel, 12); }},
+        {"name longer than the field is cut to 36",
+         "[Item02]\r\nName=0123456789012345678901234567890123456789\r\n",
+         [](const CVendraskApp& a) {
+             EXPECT_EQ(a.m_item[1].Name.ToQString(),
+                       QStringLiteral("012345678901234567890123456789012345"));
+         }},
+        {"Japanese and emoji text", "[Item260]\r\nName=日本語 🎉\r\n",
+         [](const CVendraskApp& a) { EXPECT_EQ(a.m_item[259].Name.ToQString(), Qs(u"日本語 🎉")); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        WriteIni(row.ini);
+        auto app = LoadedApp();
+        row.check(*app);
+    }
+}
+
+TEST_F(VendraskAppTest, OptionRoundTripsEveryText) {
+    const char16_t* options[] = {
+        u"",
+        u"plain -x",
+        u"\"C:\\Program Files\\a.txt\"",
+        u"--title \"a b\" --x",
+        u"\"",
+        u"\"\"",
+        u"\"leading only",
+        u"trailing only\"",
+        u"'single quoted'",
+        u"  spaced  ",
+        u"\"\"\"triple\"\"\"",
+        u"日本語 \"引用\" 🎉",
+    };
+    WriteIni("");
+    for (const char16_t* option : options) {
+        SCOPED_TRACE(QString::fromUtf16(option).toStdString());
+        auto writer = LoadedApp();
+        writer->m_item[30].Option.Assign(Qs(option));
+        ASSERT_TRUE(writer->SaveToIniFile(31));
+        // Twice through save and load: nothing grows.
+        auto first = LoadedApp();
+        ASSERT_TRUE(first->SaveToIniFile(31));
+        auto second = LoadedApp();
+        EXPECT_EQ(second->m_item[30].Option.ToQString(), Qs(option));
+    }
+}
+
+TEST_F(VendraskAppTest, OptionWrittenByTheOriginalDoublingRuleReadsBack) {
+    struct Row {
+        const char* name;
+        const char* stored;
+        const char16_t* meant;
+    };
+    const Row rows[] = {
+        {"quoted path", "\"\"C:\\a b\\x.exe\"\"", u"\"C:\\a b\\x.exe\""},
+        {"quotes inside", "-t \"\"a b\"\" -x", u"-t \"a b\" -x"},
+        {"two quoted words", "\"\"a\"\" \"\"b\"\"", u"\"a\" \"b\""},
+        {"no quotes", "-v", u"-v"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        WriteIni(std::string("[Item05]\r\nOption=") + row.stored + "\r\n");
+        EXPECT_EQ(LoadedApp()->m_item[4].Option.ToQString(), Qs(row.meant));
+    }
+}
+
+TEST_F(VendraskAppTest, ItemSaveWritesFourKeysInOrderAndEmptyValues) {
+    WriteIni("");
+    auto app = LoadedApp();
+    ItemRecord& item = app->m_item[2 * 26 + 3];
+    item.Name.Assign(QStringLiteral("Editor"));
+    item.Path.Assign(QStringLiteral("/usr/bin/editor"));
+    ASSERT_TRUE(app->SaveToIniFile(2 * 26 + 3 + 1));
+    EXPECT_NE(
+        ReadBytes(ini).find(Utf16LeBytes(
+            "[Item56]\r\nName=Editor\r\nPath=/usr/bin/editor\r\nOption=\r\nWorkingFolder=\r\n")),
+        std::string::npos);
+}
+
+TEST_F(VendraskAppTest, GeneralSettingsRoundTrip) {
+    auto app = LoadedApp();
+    app->m_colorSet[0][3] = KelvoRgb(1, 2, 3);
+    app->m_colorSetIndex = 4;
+    app->m_colorSetTransparency = 160;
+    app->m_colorSetFadeLevel = 7;
+    app->m_colorSetInvertTitlebar = 1;
+    app->m_fontButtonFaceName = QStringLiteral("DejaVu Serif");
+    app->m_hotKeyModifier = 1;
+    app->m_hotKeyCode = 81;
+    app->m_mouseHookMilliSecond = 1000;
+    app->m_mouseHookLeft = 0;
+    app->m_behaviorItemLock = 1;
+    app->m_behaviorDefaultGroupID = 99;
+    app->m_soundFlag = 0;
+    app->m_soundPath[2].Assign(QStringLiteral("/tmp/click.wav"));
+    ASSERT_TRUE(app->SaveToIniFile(0));
+
+    auto back = LoadedApp();
+    EXPECT_EQ(back->m_colorSet[0][3], KelvoRgb(1, 2, 3));
+    EXPECT_EQ(back->m_colorSetIndex, 4);
+    EXPECT_EQ(back->m_colorSetTransparency, 160);
+    EXPECT_EQ(back->m_colorSetFadeLevel, 7);
+    EXPECT_EQ(back->m_colorSetInvertTitlebar, 1);
+    EXPECT_EQ(back->m_fontButtonFaceName, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(back->m_hotKeyModifier, 1);
+    EXPECT_EQ(back->m_hotKeyCode, 81);
+    EXPECT_EQ(back->m_mouseHookMilliSecond, 1000);
+    EXPECT_EQ(back->m_mouseHookLeft, 0);
+    EXPECT_EQ(back->m_behaviorItemLock, 1);
+    EXPECT_EQ(back->m_behaviorDefaultGroupID, 99);
+    EXPECT_EQ(back->m_soundFlag, 0);
+    EXPECT_EQ(back->m_soundPath[2].ToQString(), QStringLiteral("/tmp/click.wav"));
+    EXPECT_EQ(back->m_item[0].Name.ToQString(), QStringLiteral("Internet Explorer"));
+}
+
+TEST_F(VendraskAppTest, GroupTitleSavedEmptyReadsBackEmpty) {
+    auto app = LoadedApp();
+    app->m_groupTitle[4].Clear();
+    ASSERT_TRUE(app->SaveToIniFile(265));
+    EXPECT_TRUE(LoadedApp()->m_groupTitle[4].IsEmpty());
+    EXPECT_EQ(LoadedApp()->m_groupTitle[5].ToQString(), QStringLiteral("Group5"));
+}
+
+TEST_F(VendraskAppTest, BadPartShowsTheErrorAndWritesNothing) {
+    auto app = LoadedApp();
+    const std::string before = ReadBytes(ini);
+    for (int part : {271, -1, 1000}) {
+        SCOPED_TRACE(part);
+        EXPECT_FALSE(app->SaveToIniFile(part));
+        ASSERT_FALSE(Box(*app).Shown().isEmpty());
+        EXPECT_EQ(
+            Box(*app).Shown().last(),
+            QStringLiteral("Error occurs at CVendraskApp::SaveToIniFile, the parameter is %1.")
+                .arg(part));
+    }
+    EXPECT_EQ(Box(*app).Shown().size(), 3);
+    EXPECT_EQ(ReadBytes(ini), before);
+}
+
+TEST_F(VendraskAppTest, FailedWriteIsReportedAndKeepsTheOldFile) {
+    auto app = LoadedApp();
+    const std::string before = ReadBytes(ini);
+    // A folder where the file should be: the write cannot succeed.
+    const std::filesystem::path blocked = dir.File("blocked");
+    std::filesystem::create_directories(blocked / "Vendrask.ini");
+    app->SetIniFilePath(QString::fromStdString((blocked / "Vendrask.ini").string()));
+    EXPECT_FALSE(app->SaveToIniFile(1));
+    EXPECT_FALSE(app->LastSaveError().isEmpty());
+    EXPECT_EQ(ReadBytes(ini), before);
+}
+
+TEST_F(VendraskAppTest, ApplyColorSetFillsTheRecordsFromTheActiveSet) {
+    auto app = LoadedApp();
+    app->m_colorSetIndex = 5;
+    app->m_fontDialogFaceName = QStringLiteral("A Face Name That Is Longer Than Thirty-One");
+    app->ApplyColorSet();
+    const CVendraskApp::ColorSet& s = CVendraskApp::BuiltInColorSet(5);
+
+    EXPECT_EQ(app->m_buttonColor.colorText, s[4]);
+    EXPECT_EQ(app->m_buttonColor.colorBackgroundHovered, s[6]);
+    EXPECT_EQ(app->m_buttonColor.colorFrameFocused, s[8]);
+    EXPECT_EQ(app->m_buttonColor.colorTextDisabled, 0xBCBCBCu);
+    EXPECT_EQ(app->m_buttonColor.colorReserved3, 0x4E4E8Au);
+    EXPECT_EQ(app->m_buttonColor.valueReserved2, 1u);
+    EXPECT_EQ(app->m_staticTextColor.colorText, s[0]);
+    EXPECT_EQ(app->m_editColor.colorBackground, s[5]);
+    EXPECT_EQ(app->m_editColor.colorBackgroundReadOnly, 0x585858u);
+    EXPECT_EQ(app->m_comboColor.colorTextSelected, 0x000000u);
+    EXPECT_EQ(app->m_comboColor.colorFrame, s[9]);
+    EXPECT_EQ(app->m_checkColor.colorTextDisabled, s[0]);
+    EXPECT_EQ(app->m_checkColor.colorBackground, s[1]);
+    EXPECT_EQ(app->m_tabColor.colorText, 0xBCBCBCu);
+    EXPECT_EQ(app->m_tabColor.colorTabBackground, 0x4E4E4Eu);
+    EXPECT_EQ(app->m_tabColor.colorTabBackgroundSelected, s[1]);
+    EXPECT_EQ(app->m_brushButtonBackground.color(), QColor(150, 200, 255));
+    EXPECT_EQ(app->m_brushDialogFrame.color(), QColor(128, 128, 128));
+    EXPECT_EQ(app->m_fontDialog.family(), QStringLiteral("A Face Name That Is Longer Than"));
+    EXPECT_EQ(app->m_fontDialog.pixelSize(), 18);
+    EXPECT_EQ(app->m_fontButton.family(), QStringLiteral("Lucida Sans Unicode"));
+}
+
+TEST_F(VendraskAppTest, SoundDataLoadsRelativeToTheProgramFolderAndReleases) {
+    std::filesystem::create_directories(dir.File("sound"));
+    WriteBytes(dir.File("sound") / "MenuOpen.wav", "RIFFopen");
+    WriteBytes(dir.File("sound") / "ButtonClick.wav", "RIFFclick");
+    auto app = LoadedApp();
+    app->m_soundPath[3].Assign(QStringLiteral("/dev/zero"));
+    app->LoadSoundData();
+    EXPECT_EQ(app->m_soundData[0], QByteArray("RIFFopen"));
+    EXPECT_TRUE(app->m_soundData[1].isEmpty());
+    EXPECT_EQ(app->m_soundData[2], QByteArray("RIFFclick"));
+    EXPECT_TRUE(app->m_soundData[3].isEmpty()) << "a device is never read";
+    EXPECT_EQ(app->m_soundDataLoaded, 1);
+
+    app->m_soundFlag = 0;
+    app->LoadSoundData();
+    EXPECT_EQ(app->m_soundDataLoaded, 0);
+    for (const QByteArray& data : app->m_soundData)
+        EXPECT_TRUE(data.isEmpty());
+    ASSERT_FALSE(Sound(*app).Calls().isEmpty());
+    EXPECT_EQ(Sound(*app).Calls().last().kind, CKelvoCommonFakeSound::Call::StopCall);
+}
+
+TEST(VendraskFixedText, CutsToTheFieldNeverSplittingAPair) {
+    using namespace std::string_view_literals;
+    struct Row {
+        const char* name;
+        std::u16string_view in;
+        std::u16string_view out;
+    };
+    // Capacity 5: four characters.
+    const Row rows[] = {
+        {"short text kept", u"abc"sv, u"abc"sv},
+        {"long text cut", u"abcdefgh"sv, u"abcd"sv},
+        {"pair at the cut is dropped whole", u"abc🎉"sv, u"abc"sv},
+        {"pair inside the field kept", u"ab🎉x"sv, u"ab🎉"sv},
+        {"text ends at a NUL", u"ab\0cd"sv, u"ab"sv},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CVendraskFixedText<5> text(row.in);
+        EXPECT_EQ(text.View(), row.out);
+    }
+}

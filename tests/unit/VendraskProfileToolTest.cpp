@@ -1,0 +1,82 @@
+#include "ProfileTool.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+using vendrask::test::ReadBytes;
+using vendrask::test::TempDir;
+using vendrask::test::Utf16LeBytes;
+using vendrask::test::WriteBytes;
+
+namespace {
+
+struct Result {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Result RunTool(std::vector<std::string> args) {
+    args.insert(args.begin(), "vendrask-profile");
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = RunProfileTool(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+} // namespace
+
+TEST(VendraskProfileTool, Commands) {
+    TempDir dir;
+    const std::string ini = dir.File("Vendrask.ini").string();
+    const std::string missing = dir.File("missing.ini").string();
+    WriteBytes(ini,
+               std::string("\xFF\xFE", 2) +
+                   Utf16LeBytes("[Item01]\r\nName=\"Web Browser\"\r\n[HotKey]\r\nCode=81\r\n"));
+
+    struct Row {
+        const char* name;
+        std::vector<std::string> args;
+        int code;
+        std::string out;
+    };
+    const Row rows[] = {
+        {"get strips one pair of quotes", {"get", ini, "Item01", "Name"}, 0, "Web Browser\n"},
+        {"get missing key gives the default", {"get", ini, "Item01", "Path", "none"}, 0, "none\n"},
+        {"get missing key without default", {"get", ini, "Item01", "Path"}, 0, "\n"},
+        {"getint", {"getint", ini, "hotkey", "CODE", "0"}, 0, "81\n"},
+        {"getint default", {"getint", ini, "HotKey", "Modifier", "3"}, 0, "3\n"},
+        {"getint default not a number", {"getint", ini, "HotKey", "Modifier", "x"}, 2, ""},
+        {"get on a missing file", {"get", missing, "A", "B"}, 1, ""},
+        {"too few operands", {"get", ini, "Item01"}, 2, ""},
+        {"unknown command", {"remove", ini, "A", "B"}, 2, ""},
+        {"no command", {}, 2, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Result result = RunTool(row.args);
+        EXPECT_EQ(result.code, row.code) << result.err;
+        EXPECT_EQ(result.out, row.out);
+        if (row.code != 0) {
+            EXPECT_FALSE(result.err.empty());
+            EXPECT_EQ(result.err.rfind("vendrask-profile: ", 0), 0u) << result.err;
+        }
+    }
+}
+
+TEST(VendraskProfileTool, SetCreatesAMissingFileTheLauncherWay) {
+    TempDir dir;
+    const std::string ini = dir.File("new.ini").string();
+    const Result set = RunTool({"set", ini, "Group1", "Title", "日本語 🎉"});
+    ASSERT_EQ(set.code, 0) << set.err;
+    const std::string bytes = ReadBytes(ini);
+    EXPECT_EQ(bytes.substr(0, 2), std::string("\xFF\xFE", 2));
+    EXPECT_EQ(RunTool({"get", ini, "Group1", "Title"}).out, "日本語 🎉\n");
+}
+
+TEST(VendraskProfileTool, SetIntoAnUnwritableFolderFails) {
+    const Result set = RunTool({"set", "/proc/vendrask-no/such.ini", "A", "B", "C"});
+    EXPECT_EQ(set.code, 1);
+    EXPECT_FALSE(set.err.empty());
+}
