@@ -1,0 +1,3 @@
+#include "KelvoCommonHotKey.h"
+
+CKelvoCommonHotKey::CKelvoCommonHotKey(QObject* parent) : QObject(parent) {}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "KelvoCommonExport.h"
+
+#include <QObject>
+
+// A system-wide hot key: a combination of modifier keys, with or without
+// one ordinary key, that reaches this program whichever program has the
+// keyboard focus.
+class KELVOCOMMON_EXPORT CKelvoCommonHotKey : public QObject {
+    Q_OBJECT
+
+public:
+    // Modifier bits as the settings file stores them.
+    static constexpr int kModAlt = 1;
+    static constexpr int kModControl = 2;
+    static constexpr int kModShift = 4;
+
+    // modifier: MOD_ALT 1 | MOD_CONTROL 2 | MOD_SHIFT 4 (other bits ignored); code: a Windows
+    // virtual-key code, 0 for a modifier-only chord. identifier = (modifier & 255) * 256 + (code &
+    // 255). Returns false when the combination cannot be registered (owned by another program,
+    // cannot be expressed on this display, no display); the reason is logged once.
+    virtual bool Register(int modifier, int code) = 0;
+    virtual void Unregister(int modifier, int code) = 0;
+    static constexpr int Identifier(int modifier, int code) {
+        return (modifier & 255) * 256 + (code & 255);
+    }
+
+Q_SIGNALS:
+    void hotKeyPressed(int identifier); // emitted on the UI (owning) thread
+
+protected:
+    explicit CKelvoCommonHotKey(QObject* parent = nullptr);
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "KelvoCommonExport.h"
+#include "KelvoCommonHotKey.h"
+#include "KelvoCommonInput.h"
+#include "KelvoCommonInstance.h"
+#include "KelvoCommonMessageBox.h"
+#include "KelvoCommonSound.h"
+#include "KelvoCommonWindowSystem.h"
+
+#include <memory>
+
+// The platform services one process uses. The factory below is the only
+// place that chooses a backend; tests build the fakes instead.
+struct KELVOCOMMON_EXPORT CKelvoCommonPlatformServices {
+    std::unique_ptr<CKelvoCommonMessageBox> messageBox;
+    std::unique_ptr<CKelvoCommonSound> sound;
+    std::unique_ptr<CKelvoCommonInstance> instance;
+    std::unique_ptr<CKelvoCommonInput> input;
+    std::unique_ptr<CKelvoCommonWindowSystem> windowSystem;
+    std::unique_ptr<CKelvoCommonHotKey> hotKey;
+};
+
+// Services of the desktop session this process runs in.
+KELVOCOMMON_EXPORT CKelvoCommonPlatformServices KelvoCreatePlatformServices();
+// In-memory fakes; the caller may downcast to the fake types to inspect them.
+KELVOCOMMON_EXPORT CKelvoCommonPlatformServices KelvoCreateFakePlatformServices();

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "KelvoCommonExport.h"
+
+class QWidget;
+
+// What the launcher asks of the window system beyond what Qt offers the
+// same way everywhere.
+class KELVOCOMMON_EXPORT CKelvoCommonWindowSystem {
+public:
+    virtual ~CKelvoCommonWindowSystem() = default;
+    // Whole-window opacity from 0 (invisible) to 255 (opaque); only the low
+    // 8 bits count. Reaches the server (and so the compositor) at once.
+    virtual void SetWindowOpacity(QWidget* window, int alpha) = 0;
+    // True while a window of another program fills the primary screen (a video
+    // player or a game in full-screen mode). The desktop never counts, nor do
+    // this process's own windows.
+    virtual bool IsFullScreenWindowPresent() = 0;
+    // Once, before the menu window is first shown: keeps it out of the task
+    // bar and the window switcher (Alt+Tab), and builds its native window now
+    // so that the first show costs no more than later ones.
+    virtual void PrepareMenuWindow(QWidget* window) = 0;
+    // Keeps the window above normal windows, or lets it take its place
+    // among them again; works shown or hidden.
+    virtual void SetTopMost(QWidget* window, bool topMost) = 0;
+    // Raises the shown window and gives it the keyboard focus, even when
+    // another program had it.
+    virtual void ActivateWindow(QWidget* window) = 0;
+
+protected:
+    CKelvoCommonWindowSystem() = default;
+    CKelvoCommonWindowSystem(const CKelvoCommonWindowSystem&) = default;
+    CKelvoCommonWindowSystem& operator=(const CKelvoCommonWindowSystem&) = default;
+};

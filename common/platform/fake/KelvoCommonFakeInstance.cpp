@@ -1,0 +1,6 @@
+#include "KelvoCommonFakeInstance.h"
+
+bool CKelvoCommonFakeInstance::Acquire(const QString& name) {
+    m_requested.append(name);
+    return !m_otherRunning;
+}

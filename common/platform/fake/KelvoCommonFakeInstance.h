@@ -1,0 +1,14 @@
+#pragma once
+
+#include "KelvoCommonInstance.h"
+
+#include <QStringList>
+
+// Tests decide whether another launcher "runs".
+class KELVOCOMMON_EXPORT CKelvoCommonFakeInstance final : public CKelvoCommonInstance {
+public:
+    bool Acquire(const QString& name) override;
+
+    bool m_otherRunning = false;
+    QStringList m_requested;
+};

@@ -1,0 +1,5 @@
+#include "KelvoCommonFakeMessageBox.h"
+
+void CKelvoCommonFakeMessageBox::ShowError(const QString& text) {
+    m_shown.append(text);
+}

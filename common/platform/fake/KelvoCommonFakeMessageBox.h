@@ -1,0 +1,14 @@
+#pragma once
+
+#include "KelvoCommonMessageBox.h"
+
+#include <QStringList>
+
+class KELVOCOMMON_EXPORT CKelvoCommonFakeMessageBox final : public CKelvoCommonMessageBox {
+public:
+    void ShowError(const QString& text) override;
+    const QStringList& Shown() const { return m_shown; }
+
+private:
+    QStringList m_shown;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "KelvoCommonSound.h"
+
+#include <QList>
+
+class KELVOCOMMON_EXPORT CKelvoCommonFakeSound final : public CKelvoCommonSound {
+public:
+    struct Call {
+        enum Kind { PlayCall, StopCall } kind;
+        QByteArray data;
+        int flags;
+    };
+
+    void Play(const QByteArray& data, int flags) override;
+    void Stop() override;
+    const QList<Call>& Calls() const { return m_calls; }
+
+private:
+    QList<Call> m_calls;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "KelvoCommonMessageBox.h"
+
+// A modal QMessageBox titled with the application's name.
+class CKelvoCommonQtMessageBox final : public CKelvoCommonMessageBox {
+public:
+    void ShowError(const QString& text) override;
+};

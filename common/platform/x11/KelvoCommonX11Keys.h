@@ -1,0 +1,20 @@
+#pragma once
+
+#include "KelvoCommonExport.h"
+
+#include <cstdint>
+
+// Windows virtual-key codes, as the settings file stores a hot key, and
+// what they are on X11.
+class KELVOCOMMON_EXPORT CKelvoCommonX11Keys final {
+public:
+    // The X keysym of the key a virtual-key code names, or 0 when X11 has
+    // no such key (mouse buttons, unassigned codes, anything beyond 255).
+    static std::uint32_t KeysymForVirtualKey(int virtualKey);
+    // The hot key modifier bit (CKelvoCommonHotKey::kModAlt, kModControl,
+    // kModShift) a key stands for when its first keysym is this one;
+    // 0 for every other key, AltGr and the Windows keys included.
+    static int ModifierBitForKeysym(std::uint32_t keysym);
+
+    CKelvoCommonX11Keys() = delete;
+};

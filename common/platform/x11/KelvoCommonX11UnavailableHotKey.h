@@ -1,0 +1,17 @@
+#pragma once
+
+#include "KelvoCommonHotKey.h"
+
+// The hot key where no X11 display serves one (offscreen, pure Wayland):
+// every registration is refused; the first one says so on stderr.
+class KELVOCOMMON_EXPORT CKelvoCommonX11UnavailableHotKey final : public CKelvoCommonHotKey {
+    Q_OBJECT
+
+public:
+    explicit CKelvoCommonX11UnavailableHotKey(QObject* parent = nullptr);
+    bool Register(int modifier, int code) override;
+    void Unregister(int modifier, int code) override;
+
+private:
+    bool m_reported = false;
+};

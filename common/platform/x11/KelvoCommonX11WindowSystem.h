@@ -1,0 +1,28 @@
+#pragma once
+
+#include "KelvoCommonWindowSystem.h"
+
+#include <memory>
+
+class CKelvoCommonX11Timestamps;
+
+// The window system on Qt's own X connection. Off X11 (offscreen, Wayland)
+// only what Qt does by itself happens; the first call that needed X11 says
+// so once on stderr.
+class KELVOCOMMON_EXPORT CKelvoCommonX11WindowSystem final : public CKelvoCommonWindowSystem {
+public:
+    CKelvoCommonX11WindowSystem();
+    ~CKelvoCommonX11WindowSystem() override;
+    CKelvoCommonX11WindowSystem(const CKelvoCommonX11WindowSystem&) = delete;
+    CKelvoCommonX11WindowSystem& operator=(const CKelvoCommonX11WindowSystem&) = delete;
+
+    void SetWindowOpacity(QWidget* window, int alpha) override;
+    bool IsFullScreenWindowPresent() override;
+    void PrepareMenuWindow(QWidget* window) override;
+    void SetTopMost(QWidget* window, bool topMost) override;
+    void ActivateWindow(QWidget* window) override;
+
+private:
+    // Shared with the per-window hints, which may outlive this object.
+    std::shared_ptr<CKelvoCommonX11Timestamps> m_timestamps;
+};
