@@ -1,0 +1,563 @@
+#include "VendraskMain.h"
+
+#include "KelvoCommonButton.h"
+#include "KelvoCommonGdiplus.h"
+#include "KelvoCommonMessages.h"
+#include "KelvoCommonStatic.h"
+#include "VendraskApp.h"
+#include "VendraskDialogUnits.h"
+#include "VendraskLog.h"
+#include "VendraskResources.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QWindow>
+
+namespace {
+
+using VendraskDialogUnits::Rect;
+
+constexpr const char* kIdProperty = "vendraskControlId";
+constexpr int kGroupCount = CVendraskApp::kGroupCount;
+constexpr int kSlotCount = CVendraskApp::kSlotCount;
+
+// Template positions in dialog units.
+constexpr QRect kGroupTitleDu{27, 20, 474, 13};
+constexpr QRect kConfigurationDu{27, 292, 474, 13};
+constexpr int kGroupButtonY = 38;
+constexpr int kItemLeftX = 27;
+constexpr int kItemRightX = 282;
+constexpr int kItemTopY = 57;
+constexpr int kRowStep = 18;
+constexpr int kLabelLeftX = 13;
+constexpr int kLabelRightX = 268;
+
+QRect GroupButtonRect(int group) {
+    // Buttons "1" ... "9" from the left, then "0" at the right end.
+    const int x = group == 0 ? 459 : 27 + 48 * (group - 1);
+    return Rect(x, kGroupButtonY, 42, 13);
+}
+QRect ItemButtonRect(int slot) {
+    const int column = slot / 13;
+    return Rect(column == 0 ? kItemLeftX : kItemRightX, kItemTopY + kRowStep * (slot % 13), 219,
+                13);
+}
+QRect LabelRect(int slot) {
+    const int column = slot / 13;
+    return Rect(column == 0 ? kLabelLeftX : kLabelRightX, kItemTopY + 1 + kRowStep * (slot % 13),
+                12, 12);
+}
+QRect DuToRect(QRect du) {
+    return Rect(du.x(), du.y(), du.width(), du.height());
+}
+
+} // namespace
+
+CVendraskMain::CVendraskMain(CVendraskApp& app, QWidget* owner)
+    : QDialog(owner, Qt::Tool | Qt::FramelessWindowHint), m_app(app) {
+    setObjectName(QStringLiteral("VendraskMain"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFixedSize(kWidth, kHeight);
+    CreateControls();
+    OnInitDialog();
+}
+
+CVendraskMain::~CVendraskMain() {
+    if (m_flagHotKeyActive == 1 && m_app.Services().hotKey)
+        m_app.Services().hotKey->Unregister(m_app.m_hotKeyModifier, m_app.m_hotKeyCode);
+    if (m_trayIcon != nullptr)
+        m_trayIcon->hide();
+}
+
+CKelvoCommonButton* CVendraskMain::AddButton(int id, const QString& text, QRect rect) {
+    auto* button = new CKelvoCommonButton(text, this);
+    button->setProperty(kIdProperty, id);
+    button->setGeometry(rect);
+    button->SetFlagTabStop(1);
+    button->installEventFilter(this);
+    connect(button, &QAbstractButton::clicked, this, [this, id] { OnCommand(id); });
+    return button;
+}
+
+void CVendraskMain::CreateControls() {
+    // Creation order is the tab order of the template.
+    m_groupTitleButton =
+        AddButton(kIdGroupTitle, QStringLiteral("Group Title"), DuToRect(kGroupTitleDu));
+    for (int k = 1; k <= 9; ++k)
+        m_groupButton[k] = AddButton(kIdGroupFirst + k, QString::number(k), GroupButtonRect(k));
+    m_groupButton[0] = AddButton(kIdGroupFirst, QStringLiteral("0"), GroupButtonRect(0));
+    for (int s = 0; s < kSlotCount; ++s) {
+        m_itemButton[s] =
+            AddButton(kIdItemFirst + s, QStringLiteral("%1").arg(s + 1, 2, 10, QLatin1Char('0')),
+                      ItemButtonRect(s));
+        m_itemButton[s]->setAcceptDrops(true);
+    }
+    m_configurationButton =
+        AddButton(kIdConfiguration, QStringLiteral("Configuration"), DuToRect(kConfigurationDu));
+    m_hideButton = AddButton(kIdHide, QString(), Rect(434, 5, 14, 12));
+    m_informationButton = AddButton(kIdInformation, QString(), Rect(418, 5, 14, 12));
+    for (int s = 0; s < kSlotCount; ++s) {
+        auto* label =
+            new CKelvoCommonStatic(QStringLiteral("%1").arg(s + 1, 2, 10, QLatin1Char('0')), this);
+        label->setProperty(kIdProperty, kIdLabelFirst + s);
+        label->setGeometry(LabelRect(s));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        m_label[s] = label;
+    }
+
+    m_itemMenu = new QMenu(QStringLiteral("Item"), this);
+    const auto add = [this](QMenu* menu, int command, const QString& text) {
+        QAction* action = menu->addAction(text);
+        action->setData(command);
+        return action;
+    };
+    add(m_itemMenu, kCmdEdit, QStringLiteral("Edit (&E)\tCtrl+E"));
+    add(m_itemMenu, kCmdCopy, QStringLiteral("Copy (&C)\tCtrl+C"));
+    add(m_itemMenu, kCmdCut, QStringLiteral("Cut (&T)\tCtrl+X"));
+    add(m_itemMenu, kCmdPaste, QStringLiteral("Paste (&P)\tCtrl+V"));
+    add(m_itemMenu, kCmdDelete, QStringLiteral("Delete (&D)\tCtrl+D"));
+    add(m_itemMenu, kCmdOpenFolder, QStringLiteral("Open Folder (&O)\tCtrl+O"));
+    QMenu* special = m_itemMenu->addMenu(QStringLiteral("Register Special Item (&R)"));
+    for (int i = 0; i < CVendraskApp::kSpecialItemCount; ++i)
+        add(special, kCmdSpecialFirst + i, m_app.m_specialItem[i].Name.ToQString());
+    connect(m_itemMenu, &QMenu::triggered, this,
+            [this](QAction* action) { OnItemCommand(action->data().toInt()); });
+}
+
+void CVendraskMain::OnInitDialog() {
+    setWindowIcon(VendraskLoadIcon(VendraskResource::kIconNormal));
+
+    // Centred on the primary screen's work area, at 0 where it does not fit.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const int x = area.width() > kWidth ? (area.width() - kWidth) / 2 : 0;
+        const int y = area.height() > kHeight ? (area.height() - kHeight) / 2 : 0;
+        move(area.topLeft() + QPoint(x, y));
+    }
+    setWindowTitle(QStringLiteral("Vendrask"));
+
+    if (m_app.m_captionBitmap[0].isNull())
+        m_app.LoadCaptionBitmaps();
+    m_hideButton->setGeometry(kHideRect);
+    m_hideButton->SetBitmap(m_app.m_captionBitmap[6], m_app.m_captionBitmap[7]);
+    m_informationButton->setGeometry(kInformationRect);
+    m_informationButton->SetBitmap(m_app.m_captionBitmap[8], m_app.m_captionBitmap[9]);
+
+    for (int s = 0; s < kSlotCount; ++s)
+        m_label[s]->setText(QString(QLatin1Char(static_cast<char>('A' + s))));
+    for (CKelvoCommonButton* button : m_itemButton)
+        button->SetFlagBeginDrag(1);
+
+    SetUpShowHide();
+    ItemMenuAction(kCmdPaste)->setEnabled(false);
+
+    if (m_app.m_behaviorDefaultGroupID != CVendraskApp::kDefaultGroupNone &&
+        m_app.m_behaviorDefaultGroupID >= 0 && m_app.m_behaviorDefaultGroupID < kGroupCount)
+        m_app.m_currentGroup = m_app.m_behaviorDefaultGroupID;
+    ShowCurrentGroup();
+    ApplyAppearance();
+
+    m_app.Services().windowSystem->SetWindowOpacity(this, 0);
+    m_app.Services().sound->Stop();
+}
+
+int CVendraskMain::RunModalLoop() {
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    return result();
+}
+
+void CVendraskMain::accept() {}
+
+void CVendraskMain::reject() {}
+
+QWidget* CVendraskMain::Control(int id) const {
+    if (id >= kIdGroupFirst && id < kIdGroupFirst + kGroupCount)
+        return m_groupButton[id - kIdGroupFirst];
+    if (id >= kIdItemFirst && id <= kIdItemLast)
+        return m_itemButton[id - kIdItemFirst];
+    if (id >= kIdLabelFirst && id < kIdLabelFirst + kSlotCount)
+        return m_label[id - kIdLabelFirst];
+    switch (id) {
+    case kIdHide:
+        return m_hideButton;
+    case kIdInformation:
+        return m_informationButton;
+    case kIdGroupTitle:
+        return m_groupTitleButton;
+    case kIdConfiguration:
+        return m_configurationButton;
+    default:
+        return nullptr;
+    }
+}
+
+int CVendraskMain::ControlId(const QWidget* control) {
+    return control != nullptr ? control->property(kIdProperty).toInt() : 0;
+}
+
+QAction* CVendraskMain::ItemMenuAction(int command) const {
+    QList<QMenu*> menus{m_itemMenu};
+    while (!menus.isEmpty()) {
+        const QMenu* menu = menus.takeFirst();
+        for (QAction* action : menu->actions()) {
+            if (action->menu() != nullptr)
+                menus.append(action->menu());
+            else if (action->data().toInt() == command)
+                return action;
+        }
+    }
+    return nullptr;
+}
+
+int CVendraskMain::FocusedSlot() const {
+    const int id = ControlId(focusWidget());
+    return id >= kIdItemFirst && id <= kIdItemLast ? id - kIdItemFirst : -1;
+}
+
+void CVendraskMain::ShowCurrentGroup() {
+    for (CKelvoCommonButton* button : m_groupButton)
+        button->SetCheck(0);
+    const int group = m_app.m_currentGroup;
+    if (group >= 0 && group < kGroupCount) {
+        m_groupButton[group]->SetCheck(1);
+        m_groupButton[group]->setFocus(Qt::OtherFocusReason);
+        m_groupTitleButton->setText(m_app.m_groupTitle[group].ToQString());
+    }
+    ShowItemNames();
+}
+
+void CVendraskMain::ShowItemNames() {
+    const int group = m_app.m_currentGroup;
+    if (group < 0 || group >= kGroupCount)
+        return;
+    for (int s = 0; s < kSlotCount; ++s)
+        m_itemButton[s]->setText(m_app.m_item[group * kSlotCount + s].Name.ToQString());
+}
+
+void CVendraskMain::ApplyAppearance() {
+    m_app.Services().windowSystem->SetWindowOpacity(this, m_app.m_colorSetTransparency & 0xFF);
+    const auto buttons = findChildren<CKelvoCommonButton*>(Qt::FindDirectChildrenOnly);
+    for (CKelvoCommonButton* button : buttons) {
+        button->SetColor(m_app.m_buttonColor);
+        if (button != m_hideButton && button != m_informationButton)
+            button->setFont(m_app.m_fontButton);
+        button->update();
+    }
+    for (CKelvoCommonStatic* label : m_label) {
+        label->m_color = m_app.m_staticTextColor;
+        label->setFont(m_app.m_fontDialog);
+        label->update();
+    }
+}
+
+void CVendraskMain::ExecuteItem() {
+    const int slot = FocusedSlot();
+    if (slot < 0)
+        return;
+    qCDebug(lcVendrask) << "start item" << m_app.m_currentGroup * kSlotCount + slot + 1;
+}
+
+// --- Painting -------------------------------------------------------------
+
+void CVendraskMain::PaintBackground(QPainter& painter) {
+    const qreal ratio = devicePixelRatioF();
+    const QSize device = size() * ratio;
+    if (m_flagRedrawBackground == 1 || m_background.size() != device) {
+        m_flagRedrawBackground = 0;
+        ++m_backgroundPaintCount;
+        const int index = std::clamp(m_app.m_colorSetIndex, 0, CVendraskApp::kColorSetCount - 1);
+        const CVendraskApp::ColorSet& set = m_app.m_colorSet[index];
+        m_background = QPixmap(device);
+        m_background.setDevicePixelRatio(ratio);
+        QPainter back(&m_background);
+        CKelvoCommonGdiplus::DrawRectGradationVertical(back, rect(), set[1], 255, set[2], 255);
+        back.setPen(m_app.m_brushDialogFrame.color());
+        back.setBrush(Qt::NoBrush);
+        back.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    painter.drawPixmap(0, 0, m_background);
+}
+
+void CVendraskMain::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    PaintBackground(painter);
+    m_app.DrawTitleBar(painter, kTitleRect, IsDrawnEnabled());
+    UpdateTitleButtons();
+}
+
+void CVendraskMain::UpdateTitleButtons() {
+    const int invert = m_app.m_colorSetInvertTitlebar;
+    const int enable = IsDrawnEnabled() ? 1 : 0;
+    for (CKelvoCommonButton* button : {m_hideButton, m_informationButton}) {
+        if (button->m_flagInvert != invert)
+            button->SetFlagInvert(invert);
+        if (button->m_flagEnable != enable)
+            button->SetFlagEnable(enable);
+    }
+}
+
+// --- Events ---------------------------------------------------------------
+
+bool CVendraskMain::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::WindowBlocked:
+    case QEvent::WindowUnblocked:
+        // A modal window over this one: the lighter title strip and logo.
+        m_windowBlocked = event->type() == QEvent::WindowBlocked;
+        update(kTitleRect);
+        UpdateTitleButtons();
+        break;
+    default:
+        if (auto* message = dynamic_cast<CKelvoCommonMessageEvent*>(event)) {
+            message->SetResult(OnMessage(*message));
+            return true;
+        }
+        break;
+    }
+    return QDialog::event(event);
+}
+
+qintptr CVendraskMain::OnMessage(CKelvoCommonMessageEvent& message) {
+    const QEvent::Type type = message.Message();
+    if (type == WM_APP_COLORCHANGED) {
+        ApplyAppearance();
+        m_flagRedrawBackground = 1;
+        update();
+        return 1;
+    }
+    if (type == WM_KC_BUTTON_PRESSED) {
+        RequestSound(CVendraskApp::SoundButtonClick, 0);
+        return 1;
+    }
+    if (type == WM_KC_BUTTON_HOVERED) {
+        RequestSound(CVendraskApp::SoundButtonHover, CKelvoCommonSound::NoStop);
+        return 1;
+    }
+    if (type == WM_APP_NOTIFYICON) {
+        OnNotifyIcon(message.LParam());
+        return message.LParam() == 0x0201 || message.LParam() == 0x0204 ? 1 : 0;
+    }
+    if (type == WM_KC_HOOK_SHOW) {
+        m_flagKeepHidden = 0;
+        return 1;
+    }
+    if (type == WM_RBUTTONDOWN) {
+        OnRButtonDown();
+        return 0;
+    }
+    return 0;
+}
+
+void CVendraskMain::RequestSound(int sound, int flags) {
+    if (m_app.m_soundFlag != 1)
+        return;
+    m_app.Services().sound->Play(m_app.m_soundData[sound], flags);
+}
+
+bool CVendraskMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && isVisible() &&
+        PreTranslateKey(static_cast<QKeyEvent*>(event)))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+void CVendraskMain::keyPressEvent(QKeyEvent* event) {
+    if (isVisible() && PreTranslateKey(event))
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+bool CVendraskMain::TranslateAccelerator(const QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const int key = event->key();
+    if ((key == Qt::Key_F4 && modifiers == Qt::AltModifier) ||
+        (key == Qt::Key_Escape && modifiers == Qt::NoModifier)) {
+        OnCommand(kIdHide);
+        return true;
+    }
+    if (modifiers != Qt::ControlModifier)
+        return false;
+    static constexpr std::array<std::pair<int, int>, 6> kControlKeys = {{
+        {Qt::Key_E, kCmdEdit},
+        {Qt::Key_C, kCmdCopy},
+        {Qt::Key_X, kCmdCut},
+        {Qt::Key_V, kCmdPaste},
+        {Qt::Key_D, kCmdDelete},
+        {Qt::Key_O, kCmdOpenFolder},
+    }};
+    for (const auto& [accelKey, command] : kControlKeys) {
+        if (key == accelKey) {
+            OnItemCommand(command);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CVendraskMain::PreTranslateKey(QKeyEvent* event) {
+    if (TranslateAccelerator(event))
+        return true;
+    const int key = event->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        KelvoCommonSendMessage(this, WM_KC_BUTTON_HOVERED);
+        return false; // the dialog moves the focus
+    }
+    if (key == Qt::Key_Down || key == Qt::Key_Up) {
+        const int slot = FocusedSlot();
+        const int step = key == Qt::Key_Down ? 1 : -1;
+        if (slot < 0)
+            FocusItem(key == Qt::Key_Down ? 0 : kSlotCount - 1);
+        else
+            FocusItem((slot + step + kSlotCount) % kSlotCount);
+        KelvoCommonSendMessage(this, WM_KC_BUTTON_HOVERED);
+        return true;
+    }
+    if (key == Qt::Key_Right || key == Qt::Key_PageDown || key == Qt::Key_Left ||
+        key == Qt::Key_PageUp) {
+        StepGroup(key == Qt::Key_Right || key == Qt::Key_PageDown ? 1 : -1);
+        return true;
+    }
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        ChangeGroup(key - Qt::Key_0);
+        return true;
+    }
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+        FocusItem(key - Qt::Key_A);
+        KelvoCommonSendMessage(this, WM_KC_BUTTON_PRESSED);
+        ExecuteItem();
+        return true;
+    }
+    if (key == Qt::Key_Space)
+        return true;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        ClickFocusedControl();
+        return true;
+    }
+    return false;
+}
+
+void CVendraskMain::FocusItem(int slot) {
+    m_itemButton[slot]->setFocus(Qt::OtherFocusReason);
+}
+
+void CVendraskMain::ChangeGroup(int group) {
+    m_app.m_currentGroup = group;
+    KelvoCommonSendMessage(this, WM_KC_BUTTON_PRESSED);
+    ShowCurrentGroup();
+}
+
+void CVendraskMain::StepGroup(int step) {
+    ChangeGroup((m_app.m_currentGroup + step + kGroupCount) % kGroupCount);
+}
+
+void CVendraskMain::ClickFocusedControl() {
+    QWidget* focused = focusWidget();
+    if (focused == nullptr)
+        return;
+    // The centre of the control on the screen, as a real click would hit it.
+    const QRect global(focused->mapToGlobal(QPoint(0, 0)), focused->size());
+    const QPoint centre((2 * global.left() + global.width()) / 2,
+                        (2 * global.top() + global.height()) / 2);
+    m_app.Services().input->ClickAt(centre);
+}
+
+void CVendraskMain::wheelEvent(QWheelEvent* event) {
+    if (!isVisible())
+        return;
+    StepGroup(event->angleDelta().y() < 0 ? 1 : -1);
+    event->accept();
+}
+
+void CVendraskMain::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        OnRButtonDown();
+        return;
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void CVendraskMain::mouseMoveEvent(QMouseEvent* event) {
+    // Dragged by the title strip with the left button alone.
+    if (event->buttons() == Qt::LeftButton && kTitleRect.contains(event->position().toPoint()) &&
+        windowHandle() != nullptr) {
+        windowHandle()->startSystemMove();
+        return;
+    }
+    QDialog::mouseMoveEvent(event);
+}
+
+void CVendraskMain::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && isVisible()) {
+        HideMenu();
+        return;
+    }
+    QDialog::mouseDoubleClickEvent(event);
+}
+
+void CVendraskMain::closeEvent(QCloseEvent* event) {
+    // The window manager's close (Alt+F4) hides, as the accelerator does.
+    event->ignore();
+    OnCommand(kIdHide);
+}
+
+void CVendraskMain::OnRButtonDown() {
+    if (!isVisible() || m_app.m_behaviorItemLock != 0)
+        return;
+    if (FocusedSlot() < 0) {
+        HideMenu();
+        return;
+    }
+    const QPoint at = QCursor::pos();
+    QAction* chosen = m_popupRunner ? m_popupRunner(*m_itemMenu, at) : m_itemMenu->exec(at);
+    Q_UNUSED(chosen); // the menu's triggered signal runs the command
+}
+
+// --- Commands -------------------------------------------------------------
+
+void CVendraskMain::OnCommand(int id) {
+    if (id >= kIdGroupFirst && id < kIdGroupFirst + kGroupCount) {
+        // The focused control decides: buttons take the focus on entry.
+        const int group = ControlId(focusWidget()) - kIdGroupFirst;
+        if (group >= 0 && group < kGroupCount) {
+            m_app.m_currentGroup = group;
+            ShowCurrentGroup();
+        }
+        return;
+    }
+    if (id >= kIdItemFirst && id <= kIdItemLast) {
+        ExecuteItem();
+        return;
+    }
+    switch (id) {
+    case kIdHide:
+        HideMenu();
+        break;
+    case kIdInformation:
+    case kIdGroupTitle:
+    case kIdConfiguration:
+        if (QWidget* grabber = QWidget::mouseGrabber())
+            grabber->releaseMouse();
+        if (id == kIdGroupTitle)
+            m_groupTitleButton->setText(m_app.m_groupTitle[m_app.m_currentGroup].ToQString());
+        break;
+    default:
+        break;
+    }
+}
+
+void CVendraskMain::OnItemCommand(int command) {
+    if (m_app.m_behaviorItemLock != 0)
+        return;
+    qCDebug(lcVendrask) << "item command" << command << "slot" << FocusedSlot();
+}

@@ -1,0 +1,192 @@
+#pragma once
+
+#include "ItemRecord.h"
+
+#include <QDialog>
+#include <QPixmap>
+#include <array>
+#include <functional>
+#include <vector>
+
+class CKelvoCommonButton;
+class CKelvoCommonMessageEvent;
+class CKelvoCommonStatic;
+class CVendraskApp;
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+
+// The launcher's menu window: ten group buttons, 26 item buttons labelled
+// A to Z, the group title button, "Configuration", and the hide and
+// information buttons on the title strip. It is built hidden and lives as
+// long as the process; the whole life of the launcher runs in its loop.
+class CVendraskMain final : public QDialog {
+    Q_OBJECT
+
+public:
+    // Control ids.
+    static constexpr int kIdGroupFirst = 1000; // 1000 + g: group g
+    static constexpr int kIdItemFirst = 1010;  // 1010 + s: slot s
+    static constexpr int kIdItemLast = 1035;
+    static constexpr int kIdLabelFirst = 1046; // 1046 + s: letter of slot s
+    static constexpr int kIdHide = 1082;
+    static constexpr int kIdInformation = 1083;
+    static constexpr int kIdGroupTitle = 1084;
+    static constexpr int kIdConfiguration = 1085;
+    // Commands of the icon menu and the item menu.
+    static constexpr int kCmdPause = 149;
+    static constexpr int kCmdClose = 150;
+    static constexpr int kCmdEdit = 152;
+    static constexpr int kCmdCopy = 153;
+    static constexpr int kCmdCut = 154;
+    static constexpr int kCmdPaste = 155;
+    static constexpr int kCmdDelete = 156;
+    static constexpr int kCmdOpenFolder = 157;
+    static constexpr int kCmdSpecialFirst = 158; // 158 ... 162
+
+    // Logical pixels at 96 dpi; Qt scales them to the screen.
+    static constexpr int kWidth = 790;
+    static constexpr int kHeight = 550;
+    static constexpr QRect kTitleRect{1, 1, kWidth - 2, 21};
+    static constexpr QRect kHideRect{kWidth - 22, 3, 16, 15};
+    static constexpr QRect kInformationRect{kWidth - 52, 3, 16, 15};
+
+    // owner: the never-shown window that owns the menu window.
+    CVendraskMain(CVendraskApp& app, QWidget* owner);
+    ~CVendraskMain() override;
+    CVendraskMain(const CVendraskMain&) = delete;
+    CVendraskMain& operator=(const CVendraskMain&) = delete;
+
+    // Runs the window's loop until the window ends (Close); returns its result.
+    int RunModalLoop();
+
+    void ShowCurrentGroup();
+    void ShowItemNames();
+    void ApplyAppearance();
+
+    // Every show and hide goes through these two: placement, top-most,
+    // fade, sounds, focus and the default group. HideMenu does a quiet hide
+    // (no sound, no fade) when m_flagQuietHide is set, and clears it.
+    void ShowMenu();
+    void HideMenu();
+    // Hot key and tray icon: show when hidden, hide when shown. The first
+    // call-up releases the start-up guard.
+    void ToggleMenu();
+    void OnHotKey(int identifier);
+    // Icon menu commands.
+    void OnPause();
+    QMenu* IconMenu() const { return m_iconMenu; }
+    QSystemTrayIcon* TrayIcon() const { return m_trayIcon; }
+
+    // Opacities a fade shows, one every kFadeStepMs, the final value last.
+    static std::vector<int> FadeSequence(int fadeLevel, int transparency, int fadeAlpha,
+                                         bool fadeIn);
+    static constexpr int kFadeStepMs = 30;
+    // Where the window goes on a monitor: centred, or at its left/top edge
+    // when it does not fit.
+    static QPoint CentredOn(const QRect& monitor, QSize window);
+    // The icon the tray shows: 135, or 136 while paused.
+    int TrayIconId() const { return m_trayIconId; }
+    // Starts the item of the focused item button.
+    void ExecuteItem();
+    // Ends the launcher: open sub-windows first, then this window.
+    void CloseLauncher();
+
+    // The control with that id, or null.
+    QWidget* Control(int id) const;
+    // The id of a control of this window, or 0.
+    static int ControlId(const QWidget* control);
+    CKelvoCommonButton* ItemButton(int slot) const { return m_itemButton[slot]; }
+    CKelvoCommonButton* GroupButton(int group) const { return m_groupButton[group]; }
+    CKelvoCommonStatic* Label(int slot) const { return m_label[slot]; }
+    QMenu* ItemMenu() const { return m_itemMenu; }
+    QAction* ItemMenuAction(int command) const;
+    // The slot of the focused item button, or -1.
+    int FocusedSlot() const;
+
+    // How a pop-up menu is run: at a point, returning the chosen action.
+    // Tests replace it; it blocks otherwise.
+    using PopupRunner = std::function<QAction*(QMenu&, QPoint)>;
+    void SetPopupRunner(PopupRunner runner) { m_popupRunner = std::move(runner); }
+
+    // How often the background gradient was painted (it is painted only
+    // after construction and after a colour change).
+    int BackgroundPaintCount() const { return m_backgroundPaintCount; }
+    bool IsDrawnEnabled() const { return !m_windowBlocked; }
+
+    // Flags of the show and hide logic, and the open flags of sub-windows.
+    int m_flagHotKeyActive = 1;
+    int m_flagKeepHidden = 1;
+    int m_flagQuietHide = 0;
+    int m_fadeAlpha = 0;
+    int m_fadeDirection = 1;
+    int m_flagRedrawBackground = 1;
+    int m_flagConfigOpen = 0;
+    int m_flagInformationOpen = 0;
+    int m_flagConfirmationOpen = 0;
+    int m_flagItemSettingOpen = 0;
+    int m_flagGroupTitleOpen = 0;
+    ItemRecord m_clipboardItem;
+    // Whether the hot key is registered, as the Behavior page sees it.
+    int m_flagHotKeyRegistered = 1;
+
+public Q_SLOTS:
+    // The dialog's own OK and Cancel never end it; only Close does.
+    void accept() override;
+    void reject() override;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void OnInitDialog();
+    CKelvoCommonButton* AddButton(int id, const QString& text, QRect rect);
+    // Keyboard, before the focused control sees it. True when handled.
+    bool PreTranslateKey(QKeyEvent* event);
+    bool TranslateAccelerator(const QKeyEvent* event);
+    void OnCommand(int id);
+    void OnItemCommand(int command);
+    void OnRButtonDown();
+    void ChangeGroup(int group);
+    void StepGroup(int step);
+    void FocusItem(int slot);
+    void ClickFocusedControl();
+    void RequestSound(int sound, int flags);
+    qintptr OnMessage(CKelvoCommonMessageEvent& message);
+    void UpdateTitleButtons();
+    void PaintBackground(QPainter& painter);
+    void SetUpShowHide();
+    void RunFade(bool fadeIn);
+    void SetOpacity(int alpha);
+    void PlaySound(int sound);
+    void UpdateTrayIcon();
+    void OnNotifyIcon(qintptr mouseMessage);
+
+    CVendraskApp& m_app;
+    std::array<CKelvoCommonButton*, 10> m_groupButton{};
+    std::array<CKelvoCommonButton*, 26> m_itemButton{};
+    std::array<CKelvoCommonStatic*, 26> m_label{};
+    CKelvoCommonButton* m_groupTitleButton = nullptr;
+    CKelvoCommonButton* m_configurationButton = nullptr;
+    CKelvoCommonButton* m_hideButton = nullptr;
+    CKelvoCommonButton* m_informationButton = nullptr;
+    QMenu* m_itemMenu = nullptr;
+    QMenu* m_iconMenu = nullptr;
+    QAction* m_pauseAction = nullptr;
+    QSystemTrayIcon* m_trayIcon = nullptr;
+    int m_trayIconId = 135;
+    bool m_fading = false;
+    PopupRunner m_popupRunner;
+    QPixmap m_background;
+    int m_backgroundPaintCount = 0;
+    bool m_windowBlocked = false;
+};

@@ -1,0 +1,274 @@
+// Calling the menu up and sending it away: hot key, tray icon, placement,
+// fade, sounds, Pause and Close.
+#include "KelvoCommonHotKey.h"
+#include "KelvoCommonMessages.h"
+#include "VendraskApp.h"
+#include "VendraskLog.h"
+#include "VendraskMain.h"
+#include "VendraskResources.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// Opacity change per fade step by fade level; 0 means no fade.
+constexpr std::array<int, 8> kFadeStep = {0, 120, 80, 50, 30, 20, 15, 12};
+constexpr int kInvalidLevelStep = 50;
+
+// The monitor under the pointer, or the nearest one.
+const QScreen* ScreenUnderPointer() {
+    const QPoint pointer = QCursor::pos();
+    if (const QScreen* screen = QGuiApplication::screenAt(pointer))
+        return screen;
+    const QScreen* nearest = QGuiApplication::primaryScreen();
+    qint64 best = -1;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect g = screen->geometry();
+        const qint64 dx = std::max({g.left() - pointer.x(), 0, pointer.x() - g.right()});
+        const qint64 dy = std::max({g.top() - pointer.y(), 0, pointer.y() - g.bottom()});
+        if (best < 0 || dx * dx + dy * dy < best) {
+            best = dx * dx + dy * dy;
+            nearest = screen;
+        }
+    }
+    return nearest;
+}
+
+} // namespace
+
+std::vector<int> CVendraskMain::FadeSequence(int fadeLevel, int transparency, int fadeAlpha,
+                                             bool fadeIn) {
+    int step = kInvalidLevelStep;
+    if (fadeLevel >= 1 && fadeLevel < static_cast<int>(kFadeStep.size()))
+        step = kFadeStep[static_cast<std::size_t>(fadeLevel)];
+    std::vector<int> sequence;
+    if (fadeIn) {
+        for (int alpha = fadeAlpha + step; alpha <= transparency; alpha += step)
+            sequence.push_back(alpha & 0xFF);
+        sequence.push_back(transparency & 0xFF);
+    } else {
+        for (int alpha = fadeAlpha - step; alpha >= 0; alpha -= step)
+            sequence.push_back(alpha & 0xFF);
+        sequence.push_back(0);
+    }
+    return sequence;
+}
+
+QPoint CVendraskMain::CentredOn(const QRect& monitor, QSize window) {
+    // Halves round down, as integer division of non-negative values does.
+    const auto half = [](int free) { return free >= 0 ? free / 2 : 0; };
+    return {monitor.left() + half(monitor.width() - window.width()),
+            monitor.top() + half(monitor.height() - window.height())};
+}
+
+void CVendraskMain::SetUpShowHide() {
+    m_iconMenu = new QMenu(QStringLiteral("System"), this);
+    m_pauseAction = m_iconMenu->addAction(QStringLiteral("Pause (Hot Key) (&P)"));
+    m_pauseAction->setData(kCmdPause);
+    m_pauseAction->setCheckable(true);
+    QAction* close = m_iconMenu->addAction(QStringLiteral("Close (&C)"));
+    close->setData(kCmdClose);
+    connect(m_pauseAction, &QAction::triggered, this, &CVendraskMain::OnPause);
+    connect(close, &QAction::triggered, this, &CVendraskMain::CloseLauncher);
+
+    // 1. The tray icon.
+    m_trayIcon = new QSystemTrayIcon(this);
+    m_trayIcon->setToolTip(QStringLiteral("Vendrask"));
+    UpdateTrayIcon();
+    m_trayIcon->setContextMenu(m_iconMenu);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger)
+                    KelvoCommonPostMessage(this, WM_APP_NOTIFYICON, 1, 0x0201);
+            });
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        m_trayIcon->show();
+    } else {
+        std::fputs("vendrask: no system tray here; call the menu with the hot key or a "
+                   "screen edge\n",
+                   stderr);
+        m_trayIcon->show(); // appears by itself if a tray starts later
+    }
+
+    // 3. Pause unchecked, 4. the hot key.
+    m_pauseAction->setChecked(false);
+    if (m_app.Services().hotKey) {
+        connect(m_app.Services().hotKey.get(), &CKelvoCommonHotKey::hotKeyPressed, this,
+                &CVendraskMain::OnHotKey);
+        m_app.Services().hotKey->Register(m_app.m_hotKeyModifier, m_app.m_hotKeyCode);
+    }
+    if (m_app.Services().windowSystem)
+        m_app.Services().windowSystem->PrepareMenuWindow(this);
+}
+
+void CVendraskMain::UpdateTrayIcon() {
+    m_trayIcon->setIcon(VendraskLoadIcon(m_trayIconId));
+}
+
+void CVendraskMain::OnNotifyIcon(qintptr mouseMessage) {
+    if (mouseMessage == 0x0201) { // left button down
+        ToggleMenu();
+    } else if (mouseMessage == 0x0204) { // right button down
+        const QPoint at = QCursor::pos();
+        if (m_popupRunner)
+            m_popupRunner(*m_iconMenu, at);
+        else
+            m_iconMenu->exec(at);
+    }
+}
+
+void CVendraskMain::OnHotKey(int identifier) {
+    if (m_app.m_behaviorUnableHotKey != 0 &&
+        m_app.Services().windowSystem->IsFullScreenWindowPresent())
+        return;
+    if (identifier != CKelvoCommonHotKey::Identifier(m_app.m_hotKeyModifier, m_app.m_hotKeyCode))
+        return;
+    ToggleMenu();
+}
+
+void CVendraskMain::ToggleMenu() {
+    if (m_fading)
+        return;
+    if (!isVisible()) {
+        m_flagKeepHidden = 0;
+        ShowMenu();
+    } else {
+        HideMenu();
+    }
+}
+
+void CVendraskMain::SetOpacity(int alpha) {
+    m_app.Services().windowSystem->SetWindowOpacity(this, alpha & 0xFF);
+}
+
+void CVendraskMain::PlaySound(int sound) {
+    if (m_app.m_soundFlag == 1)
+        m_app.Services().sound->Play(m_app.m_soundData[sound], 0);
+}
+
+void CVendraskMain::RunFade(bool fadeIn) {
+    if (m_app.m_colorSetFadeLevel < 0 ||
+        m_app.m_colorSetFadeLevel >= static_cast<int>(kFadeStep.size()))
+        qCDebug(lcVendrask) << "m_colorSetFadeLevel has been invalid value !!";
+    m_fadeAlpha = fadeIn ? 0 : m_app.m_colorSetTransparency;
+    m_fadeDirection = fadeIn ? 1 : 0;
+    const std::vector<int> steps =
+        FadeSequence(m_app.m_colorSetFadeLevel, m_app.m_colorSetTransparency, m_fadeAlpha, fadeIn);
+    // One step every 30 ms on this thread; no user input is taken meanwhile.
+    m_fading = true;
+    QEventLoop wait;
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    std::size_t next = 0;
+    const auto apply = [&] {
+        SetOpacity(steps[next]);
+        m_fadeAlpha = steps[next];
+        if (++next >= steps.size())
+            wait.quit();
+    };
+    connect(&tick, &QTimer::timeout, &wait, apply);
+    apply();
+    if (next < steps.size()) {
+        tick.start(kFadeStepMs);
+        wait.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    m_fading = false;
+}
+
+void CVendraskMain::ShowMenu() {
+    if (m_flagKeepHidden == 1 || isVisible() || m_fading)
+        return;
+    // 1.-3. Centred on the whole monitor under the pointer, at opacity 0.
+    if (const QScreen* screen = ScreenUnderPointer())
+        move(CentredOn(screen->geometry(), frameGeometry().size()));
+    m_app.Services().windowSystem->SetTopMost(this, m_app.m_behaviorShowTopMost != 0);
+    SetOpacity(0);
+    show();
+    // 4. Fade in, 5. the open sound after it, 6. the focus.
+    if (m_app.m_colorSetFadeLevel == 0)
+        SetOpacity(m_app.m_colorSetTransparency);
+    else
+        RunFade(true);
+    PlaySound(CVendraskApp::SoundMenuOpen);
+    m_app.Services().windowSystem->ActivateWindow(this);
+}
+
+void CVendraskMain::HideMenu() {
+    if (!isVisible() || m_fading)
+        return;
+    if (m_flagQuietHide == 1) {
+        m_flagQuietHide = 0;
+        SetOpacity(0);
+    } else {
+        PlaySound(CVendraskApp::SoundMenuClose);
+        if (m_app.m_colorSetFadeLevel == 0)
+            SetOpacity(0);
+        else
+            RunFade(false);
+    }
+    hide();
+    // Every hide returns to the default group; 99 keeps the last one.
+    const int defaultGroup = m_app.m_behaviorDefaultGroupID;
+    if (defaultGroup != CVendraskApp::kDefaultGroupNone && defaultGroup >= 0 &&
+        defaultGroup < CVendraskApp::kGroupCount && defaultGroup != m_app.m_currentGroup) {
+        m_app.m_currentGroup = defaultGroup;
+        ShowCurrentGroup();
+    }
+}
+
+void CVendraskMain::OnPause() {
+    CKelvoCommonHotKey* hotKey = m_app.Services().hotKey.get();
+    if (m_flagHotKeyActive == 1) {
+        m_pauseAction->setChecked(true);
+        if (isVisible()) {
+            m_flagQuietHide = 1;
+            HideMenu();
+        }
+        m_flagHotKeyActive = 0;
+        if (hotKey != nullptr)
+            hotKey->Unregister(m_app.m_hotKeyModifier, m_app.m_hotKeyCode);
+        m_flagHotKeyRegistered = 0;
+        m_trayIconId = VendraskResource::kIconPaused;
+    } else {
+        m_pauseAction->setChecked(false);
+        m_flagHotKeyActive = 1;
+        if (hotKey != nullptr)
+            hotKey->Register(m_app.m_hotKeyModifier, m_app.m_hotKeyCode);
+        m_flagHotKeyRegistered = 1;
+        m_trayIconId = VendraskResource::kIconNormal;
+    }
+    UpdateTrayIcon();
+}
+
+void CVendraskMain::CloseLauncher() {
+    // Open sub-windows end first, in this order, each with result 1.
+    const struct {
+        int* flag;
+        const char* line;
+    } subWindows[] = {
+        {&m_flagConfigOpen, "Main::EndDialog-Config"},
+        {&m_flagInformationOpen, "Main::EndDialog-Information"},
+        {&m_flagConfirmationOpen, "Main::EndDialog-Confirmation"},
+        {&m_flagItemSettingOpen, "Main::EndDialog-ItemSetting"},
+        {&m_flagGroupTitleOpen, "Main::EndDialog-GroupTitle"},
+    };
+    for (const auto& sub : subWindows) {
+        if (*sub.flag != 1)
+            continue;
+        qCDebug(lcVendrask) << sub.line;
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal); dialog != nullptr && dialog != this)
+                dialog->done(1);
+        }
+    }
+    QDialog::done(1);
+}

@@ -1,0 +1,269 @@
+#include "KelvoCommonButton.h"
+#include "KelvoCommonMessages.h"
+#include "TestSupport.h"
+#include "VendraskApp.h"
+#include "VendraskMain.h"
+#include "fake/KelvoCommonFakeHotKey.h"
+#include "fake/KelvoCommonFakeSound.h"
+#include "fake/KelvoCommonFakeWindowSystem.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using vendrask::test::TempDir;
+
+TEST(VendraskFade, SequencesByLevel) {
+    struct Row {
+        const char* name;
+        int level;
+        int transparency;
+        bool fadeIn;
+        std::vector<int> opacities;
+    };
+    const Row rows[] = {
+        {"level 3 in", 3, 210, true, {50, 100, 150, 200, 210}},
+        {"level 3 out", 3, 210, false, {160, 110, 60, 10, 0}},
+        {"level 1 in", 1, 255, true, {120, 240, 255}},
+        {"level 7 out of 24", 7, 24, false, {12, 0, 0}},
+        {"invalid level fades with 50", 12, 120, true, {50, 100, 120}},
+        {"negative level fades with 50", -1, 100, false, {50, 0, 0}},
+        {"transparency below one step", 2, 60, true, {60}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const int start = row.fadeIn ? 0 : row.transparency;
+        EXPECT_EQ(CVendraskMain::FadeSequence(row.level, row.transparency, start, row.fadeIn),
+                  row.opacities);
+    }
+}
+
+TEST(VendraskPlacement, CentredOnTheMonitor) {
+    struct Row {
+        const char* name;
+        QRect monitor;
+        QSize window;
+        QPoint at;
+    };
+    const Row rows[] = {
+        {"one monitor", {0, 0, 1920, 1080}, {790, 550}, {565, 265}},
+        {"odd free space rounds down", {0, 0, 1921, 1081}, {790, 550}, {565, 265}},
+        {"second monitor to the right", {1920, 0, 1280, 1024}, {790, 550}, {2165, 237}},
+        {"monitor above the primary", {0, -900, 1600, 900}, {790, 550}, {405, -725}},
+        {"window wider and taller than the monitor", {100, 50, 640, 480}, {790, 550}, {100, 50}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(CVendraskMain::CentredOn(row.monitor, row.window), row.at);
+    }
+}
+
+namespace {
+
+class VendraskShowHide : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app = std::make_unique<CVendraskApp>(KelvoCreateFakePlatformServices());
+        app->SetIniFilePath(QString::fromStdString(dir.File("Vendrask.ini").string()));
+        app->LoadFromIniFile();
+        app->m_colorSetFadeLevel = 0;
+        app->m_soundData[CVendraskApp::SoundMenuOpen] = "open";
+        app->m_soundData[CVendraskApp::SoundMenuClose] = "close";
+        app->ApplyColorSet();
+        owner = std::make_unique<QWidget>();
+        menu = std::make_unique<CVendraskMain>(*app, owner.get());
+    }
+    CKelvoCommonFakeSound& Sound() {
+        return static_cast<CKelvoCommonFakeSound&>(*app->Services().sound);
+    }
+    CKelvoCommonFakeWindowSystem& Windows() {
+        return static_cast<CKelvoCommonFakeWindowSystem&>(*app->Services().windowSystem);
+    }
+    CKelvoCommonFakeHotKey& HotKey() {
+        return static_cast<CKelvoCommonFakeHotKey&>(*app->Services().hotKey);
+    }
+    QList<QByteArray> Played() {
+        QList<QByteArray> played;
+        for (const auto& call : Sound().Calls()) {
+            if (call.kind == CKelvoCommonFakeSound::Call::PlayCall)
+                played.append(call.data);
+        }
+        return played;
+    }
+    QList<int> Opacities() {
+        QList<int> opacities;
+        for (const auto& call : Windows().OpacityCalls())
+            opacities.append(call.alpha);
+        return opacities;
+    }
+    int DefaultIdentifier() const {
+        return CKelvoCommonHotKey::Identifier(app->m_hotKeyModifier, app->m_hotKeyCode);
+    }
+
+    TempDir dir;
+    std::unique_ptr<CVendraskApp> app;
+    std::unique_ptr<QWidget> owner;
+    std::unique_ptr<CVendraskMain> menu;
+};
+
+} // namespace
+
+TEST_F(VendraskShowHide, NothingShowsUntilTheFirstCallUp) {
+    menu->ShowMenu();
+    EXPECT_FALSE(menu->isVisible()) << "held hidden by the start-up guard";
+    EXPECT_EQ(menu->m_flagKeepHidden, 1);
+    HotKey().Press(DefaultIdentifier());
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->m_flagKeepHidden, 0);
+    HotKey().Press(DefaultIdentifier());
+    EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(VendraskShowHide, HookMessageReleasesTheGuard) {
+    EXPECT_EQ(KelvoCommonSendMessage(menu.get(), WM_KC_HOOK_SHOW), 1);
+    menu->ShowMenu();
+    EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(VendraskShowHide, TrayLeftClickTogglesAndOtherMessagesAreNotHandled) {
+    EXPECT_EQ(KelvoCommonSendMessage(menu.get(), WM_APP_NOTIFYICON, 1, 0x0201), 1);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(KelvoCommonSendMessage(menu.get(), WM_APP_NOTIFYICON, 1, 0x0200), 0);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(KelvoCommonSendMessage(menu.get(), WM_APP_NOTIFYICON, 1, 0x0201), 1);
+    EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(VendraskShowHide, OtherHotKeyIdentifiersAreIgnored) {
+    HotKey().Press(CKelvoCommonHotKey::Identifier(1, 81));
+    EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(VendraskShowHide, FullScreenWindowSilencesTheHotKeyOnlyWhenSwitchedOn) {
+    Windows().m_fullScreenWindowPresent = true;
+    app->m_behaviorUnableHotKey = 0;
+    HotKey().Press(DefaultIdentifier());
+    EXPECT_TRUE(menu->isVisible());
+    HotKey().Press(DefaultIdentifier());
+    app->m_behaviorUnableHotKey = 1;
+    HotKey().Press(DefaultIdentifier());
+    EXPECT_FALSE(menu->isVisible());
+    KelvoCommonSendMessage(menu.get(), WM_APP_NOTIFYICON, 1, 0x0201);
+    EXPECT_TRUE(menu->isVisible()) << "the tray still works";
+}
+
+TEST_F(VendraskShowHide, SoundsAndOpacityWithoutFade) {
+    app->m_colorSetTransparency = 200;
+    Windows().ClearCalls();
+    menu->ToggleMenu();
+    menu->ToggleMenu();
+    EXPECT_EQ(Opacities(), (QList<int>{0, 200, 0}));
+    EXPECT_EQ(Played(), (QList<QByteArray>{"open", "close"}));
+}
+
+TEST_F(VendraskShowHide, FadeInThenOpenSoundAndCloseSoundThenFadeOut) {
+    app->m_colorSetFadeLevel = 3;
+    app->m_colorSetTransparency = 210;
+    Windows().ClearCalls();
+    menu->ToggleMenu();
+    EXPECT_EQ(Opacities(), (QList<int>{0, 50, 100, 150, 200, 210}));
+    EXPECT_EQ(Played(), QList<QByteArray>{"open"});
+    Windows().ClearCalls();
+    menu->ToggleMenu();
+    EXPECT_EQ(Opacities(), (QList<int>{160, 110, 60, 10, 0}));
+    EXPECT_EQ(Played(), (QList<QByteArray>{"open", "close"}));
+    EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(VendraskShowHide, QuietHideHasNoSoundAndNoFade) {
+    app->m_colorSetFadeLevel = 3;
+    menu->ToggleMenu();
+    Windows().ClearCalls();
+    menu->m_flagQuietHide = 1;
+    menu->HideMenu();
+    EXPECT_EQ(Opacities(), QList<int>{0});
+    EXPECT_EQ(Played(), QList<QByteArray>{"open"});
+    EXPECT_EQ(menu->m_flagQuietHide, 0);
+}
+
+TEST_F(VendraskShowHide, SoundsOnlyWhileTheSwitchIsExactlyOne) {
+    app->m_soundFlag = 2;
+    menu->ToggleMenu();
+    menu->ToggleMenu();
+    EXPECT_TRUE(Played().isEmpty());
+}
+
+TEST_F(VendraskShowHide, HidingReturnsToTheDefaultGroup) {
+    struct Row {
+        const char* name;
+        int defaultGroup;
+        int shownGroup;
+        int groupAfterHide;
+    };
+    const Row rows[] = {
+        {"default group 3", 3, 7, 3},
+        {"99 keeps the last group", 99, 7, 7},
+        {"default group 0", 0, 5, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        app->m_behaviorDefaultGroupID = row.defaultGroup;
+        menu->ToggleMenu();
+        app->m_currentGroup = row.shownGroup;
+        menu->ShowCurrentGroup();
+        menu->ToggleMenu();
+        EXPECT_EQ(app->m_currentGroup, row.groupAfterHide);
+        EXPECT_EQ(menu->GroupButton(row.groupAfterHide)->GetCheck(), 1);
+    }
+}
+
+TEST_F(VendraskShowHide, TopMostFollowsTheSetting) {
+    app->m_behaviorShowTopMost = 0;
+    menu->ToggleMenu();
+    ASSERT_FALSE(Windows().TopMostCalls().isEmpty());
+    EXPECT_FALSE(Windows().TopMostCalls().last());
+    menu->ToggleMenu();
+    app->m_behaviorShowTopMost = 1;
+    menu->ToggleMenu();
+    EXPECT_TRUE(Windows().TopMostCalls().last());
+}
+
+TEST_F(VendraskShowHide, PauseAndResume) {
+    const int id = DefaultIdentifier();
+    EXPECT_TRUE(HotKey().IsRegistered(id));
+    menu->ToggleMenu();
+    menu->OnPause();
+    EXPECT_FALSE(menu->isVisible()) << "Pause hides a shown menu quietly";
+    EXPECT_FALSE(HotKey().IsRegistered(id));
+    EXPECT_EQ(menu->m_flagHotKeyActive, 0);
+    EXPECT_EQ(menu->m_flagHotKeyRegistered, 0);
+    EXPECT_EQ(menu->TrayIconId(), 136);
+    EXPECT_TRUE(menu->IconMenu()->actions().first()->isChecked());
+
+    app->m_hotKeyModifier = 1;
+    app->m_hotKeyCode = 81;
+    menu->OnPause();
+    EXPECT_TRUE(HotKey().IsRegistered(CKelvoCommonHotKey::Identifier(1, 81)))
+        << "resumes with the current combination";
+    EXPECT_EQ(menu->m_flagHotKeyActive, 1);
+    EXPECT_EQ(menu->TrayIconId(), 135);
+    EXPECT_FALSE(menu->IconMenu()->actions().first()->isChecked());
+}
+
+TEST_F(VendraskShowHide, IconMenuTexts) {
+    const auto actions = menu->IconMenu()->actions();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_EQ(actions[0]->text(), QStringLiteral("Pause (Hot Key) (&P)"));
+    EXPECT_TRUE(actions[0]->isCheckable());
+    EXPECT_FALSE(actions[0]->isChecked());
+    EXPECT_EQ(actions[1]->text(), QStringLiteral("Close (&C)"));
+    EXPECT_EQ(menu->TrayIcon()->toolTip(), QStringLiteral("Vendrask"));
+}
+
+TEST_F(VendraskShowHide, DestroyingTheWindowUnregistersTheHotKey) {
+    const int id = DefaultIdentifier();
+    menu.reset();
+    EXPECT_FALSE(HotKey().IsRegistered(id));
+}

@@ -1,0 +1,281 @@
+#include "VendraskMain.h"
+
+#include "KelvoCommonButton.h"
+#include "KelvoCommonMessages.h"
+#include "KelvoCommonStatic.h"
+#include "TestSupport.h"
+#include "VendraskApp.h"
+#include "fake/KelvoCommonFakeInput.h"
+#include "fake/KelvoCommonFakeSound.h"
+#include "fake/KelvoCommonFakeWindowSystem.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using vendrask::test::TempDir;
+
+namespace {
+
+class VendraskMainTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app = std::make_unique<CVendraskApp>(KelvoCreateFakePlatformServices());
+        app->SetIniFilePath(QString::fromStdString(dir.File("Vendrask.ini").string()));
+        app->LoadFromIniFile();
+        app->m_item[3 * 26 + 2].Name.Assign(QStringLiteral("Third group C"));
+        app->ApplyColorSet();
+        owner = std::make_unique<QWidget>();
+        menu = std::make_unique<CVendraskMain>(*app, owner.get());
+    }
+    void ShowMenu() {
+        menu->show();
+        menu->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(menu.get()));
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = menu->focusWidget() ? menu->focusWidget() : menu.get();
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
+    CKelvoCommonFakeSound& Sound() {
+        return static_cast<CKelvoCommonFakeSound&>(*app->Services().sound);
+    }
+    int FocusedId() const { return CVendraskMain::ControlId(menu->focusWidget()); }
+
+    TempDir dir;
+    std::unique_ptr<CVendraskApp> app;
+    std::unique_ptr<QWidget> owner;
+    std::unique_ptr<CVendraskMain> menu;
+};
+
+} // namespace
+
+TEST_F(VendraskMainTest, ControlsStandWhereTheTemplatePutsThem) {
+    EXPECT_EQ(menu->size(), QSize(790, 550));
+    EXPECT_EQ(menu->windowTitle(), QStringLiteral("Vendrask"));
+    EXPECT_TRUE(menu->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_FALSE(menu->isVisible()) << "built hidden";
+    // Dialog units: x * 6 / 4, y * 13 / 8.
+    EXPECT_EQ(menu->Control(1084)->geometry(), QRect(41, 33, 711, 21));
+    EXPECT_EQ(menu->Control(1001)->geometry().topLeft(), QPoint(41, 62));
+    EXPECT_EQ(menu->Control(1000)->geometry().left(), 689) << "group 0 is the rightmost";
+    EXPECT_EQ(menu->Control(1010)->geometry(), QRect(41, 93, 328, 21));
+    EXPECT_EQ(menu->Control(1023)->geometry().left(), 423);
+    EXPECT_EQ(menu->Control(1082)->geometry(), CVendraskMain::kHideRect);
+    EXPECT_EQ(menu->Control(1083)->geometry(), CVendraskMain::kInformationRect);
+    for (int s = 0; s < 26; ++s) {
+        SCOPED_TRACE(s);
+        EXPECT_EQ(menu->Label(s)->text(), QString(QLatin1Char(static_cast<char>('A' + s))));
+        EXPECT_TRUE(menu->ItemButton(s)->acceptDrops());
+        EXPECT_EQ(menu->ItemButton(s)->m_flagBeginDrag, 1);
+    }
+    EXPECT_FALSE(menu->ItemMenuAction(CVendraskMain::kCmdPaste)->isEnabled());
+    EXPECT_EQ(menu->ItemMenuAction(161)->text(), QString::fromUtf16(u"最近使ったファイル"));
+}
+
+TEST_F(VendraskMainTest, TabOrderFollowsTheTemplate) {
+    ShowMenu();
+    menu->Control(1084)->setFocus();
+    QList<int> order;
+    QWidget* w = menu->Control(1084);
+    for (int i = 0; i < 41; ++i) {
+        order.append(CVendraskMain::ControlId(w));
+        w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus))
+            w = w->nextInFocusChain();
+    }
+    QList<int> expected{1084, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1000};
+    for (int id = 1010; id <= 1035; ++id)
+        expected.append(id);
+    expected += {1085, 1082, 1083, 1084};
+    EXPECT_EQ(order, expected);
+}
+
+TEST_F(VendraskMainTest, KeyboardTable) {
+    ShowMenu();
+    struct Row {
+        const char* name;
+        int startGroup;
+        int focusId; // 0: leave the focus where ShowCurrentGroup put it
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int group;
+        int focusedId;
+        int clickSounds;
+        int hoverSounds;
+    };
+    const Row rows[] = {
+        {"3 shows group 3", 0, 0, Qt::Key_3, Qt::NoModifier, 3, 1003, 1, 0},
+        {"0 is the rightmost button", 5, 0, Qt::Key_0, Qt::NoModifier, 0, 1000, 1, 0},
+        {"keypad 7 shows group 7", 0, 0, Qt::Key_7, Qt::KeypadModifier, 7, 1007, 1, 0},
+        {"PageDown on 9 wraps to 0", 9, 0, Qt::Key_PageDown, Qt::NoModifier, 0, 1000, 1, 0},
+        {"Right moves to the next group", 4, 0, Qt::Key_Right, Qt::NoModifier, 5, 1005, 1, 0},
+        {"PageUp on 0 wraps to 9", 0, 0, Qt::Key_PageUp, Qt::NoModifier, 9, 1009, 1, 0},
+        {"Left moves to the previous group", 4, 0, Qt::Key_Left, Qt::NoModifier, 3, 1003, 1, 0},
+        {"Down on Z wraps to A", 2, 1035, Qt::Key_Down, Qt::NoModifier, 2, 1010, 0, 1},
+        {"Up on A wraps to Z", 2, 1010, Qt::Key_Up, Qt::NoModifier, 2, 1035, 0, 1},
+        {"Down off the items goes to A", 2, 1085, Qt::Key_Down, Qt::NoModifier, 2, 1010, 0, 1},
+        {"Up off the items goes to Z", 2, 1085, Qt::Key_Up, Qt::NoModifier, 2, 1035, 0, 1},
+        {"Down moves one item on", 2, 1012, Qt::Key_Down, Qt::NoModifier, 2, 1013, 0, 1},
+        {"letter C focuses slot 2 with a click", 1, 0, Qt::Key_C, Qt::NoModifier, 1, 1012, 1, 0},
+        {"shift does not matter to letters", 1, 0, Qt::Key_Q, Qt::ShiftModifier, 1, 1026, 1, 0},
+        {"Space does nothing", 6, 1015, Qt::Key_Space, Qt::NoModifier, 6, 1015, 0, 0},
+    };
+    app->m_soundFlag = 1;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        app->m_currentGroup = row.startGroup;
+        menu->ShowCurrentGroup();
+        if (row.focusId != 0)
+            menu->Control(row.focusId)->setFocus();
+        const auto before = Sound().Calls();
+        Key(row.key, row.modifiers);
+        EXPECT_EQ(app->m_currentGroup, row.group);
+        EXPECT_EQ(FocusedId(), row.focusedId);
+        EXPECT_EQ(menu->GroupButton(row.group)->GetCheck(), 1);
+        int clicks = 0;
+        int hovers = 0;
+        for (qsizetype i = before.size(); i < Sound().Calls().size(); ++i) {
+            const auto& call = Sound().Calls()[i];
+            if (call.kind != CKelvoCommonFakeSound::Call::PlayCall)
+                continue;
+            (call.flags & CKelvoCommonSound::NoStop ? hovers : clicks) += 1;
+        }
+        EXPECT_EQ(clicks, row.clickSounds);
+        EXPECT_EQ(hovers, row.hoverSounds);
+        EXPECT_TRUE(menu->isVisible());
+    }
+}
+
+TEST_F(VendraskMainTest, EscapeHidesAndNothingHappensWhileHidden) {
+    ShowMenu();
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(menu->isVisible());
+    app->m_currentGroup = 2;
+    QTest::keyClick(menu.get(), Qt::Key_5);
+    EXPECT_EQ(app->m_currentGroup, 2);
+}
+
+TEST_F(VendraskMainTest, EnterClicksTheFocusedControlAtItsCentre) {
+    ShowMenu();
+    menu->Control(1085)->setFocus();
+    Key(Qt::Key_Return);
+    auto& input = static_cast<CKelvoCommonFakeInput&>(*app->Services().input);
+    ASSERT_EQ(input.Clicks().size(), 1);
+    const QRect global(menu->Control(1085)->mapToGlobal(QPoint(0, 0)), menu->Control(1085)->size());
+    // (left + right) / 2 with right exclusive, as the original integer division.
+    const QPoint centre((global.left() + global.left() + global.width()) / 2,
+                        (global.top() + global.top() + global.height()) / 2);
+    EXPECT_EQ(input.Clicks().first(), centre);
+}
+
+TEST_F(VendraskMainTest, WheelChangesGroups) {
+    ShowMenu();
+    app->m_currentGroup = 9;
+    menu->ShowCurrentGroup();
+    const QPoint centre(400, 300);
+    QWheelEvent towardsUser(centre, menu->mapToGlobal(centre), QPoint(), QPoint(0, -120),
+                            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(menu.get(), &towardsUser);
+    EXPECT_EQ(app->m_currentGroup, 0);
+    QWheelEvent away(centre, menu->mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(menu.get(), &away);
+    EXPECT_EQ(app->m_currentGroup, 9);
+}
+
+TEST_F(VendraskMainTest, RightClickRules) {
+    struct Row {
+        const char* name;
+        int lock;
+        int focusId;
+        bool menuOpened;
+        bool stillVisible;
+    };
+    const Row rows[] = {
+        {"on an item opens the item menu", 0, 1012, true, true},
+        {"elsewhere hides the window", 0, 1085, false, false},
+        {"under the item lock on an item does nothing", 1, 1012, false, true},
+        {"under the item lock elsewhere does nothing", 1, 1085, false, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ShowMenu();
+        app->m_behaviorItemLock = row.lock;
+        menu->Control(row.focusId)->setFocus();
+        bool opened = false;
+        menu->SetPopupRunner([&](QMenu& m, QPoint) {
+            opened = &m == menu->ItemMenu();
+            return nullptr;
+        });
+        KelvoCommonPostMessage(menu.get(), WM_RBUTTONDOWN, MK_RBUTTON, 0);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(opened, row.menuOpened);
+        EXPECT_EQ(menu->isVisible(), row.stillVisible);
+    }
+}
+
+TEST_F(VendraskMainTest, ItemNamesFollowTheGroup) {
+    app->m_currentGroup = 3;
+    menu->ShowCurrentGroup();
+    EXPECT_EQ(menu->ItemButton(2)->text(), QStringLiteral("Third group C"));
+    EXPECT_EQ(menu->ItemButton(0)->text(), QString());
+    EXPECT_EQ(menu->Control(1084)->property("text").toString(), QStringLiteral("Group3"));
+    app->m_currentGroup = 0;
+    menu->ShowCurrentGroup();
+    EXPECT_EQ(menu->ItemButton(0)->text(), QStringLiteral("Internet Explorer"));
+}
+
+TEST_F(VendraskMainTest, GradientOnlyOnFirstPaintAndAfterAColourChange) {
+    ShowMenu();
+    menu->grab();
+    menu->grab();
+    EXPECT_EQ(menu->BackgroundPaintCount(), 1);
+    const QImage before = menu->grab().toImage();
+
+    app->m_colorSetIndex = 5;
+    app->ApplyColorSet();
+    KelvoCommonSendMessage(menu.get(), WM_APP_COLORCHANGED);
+    const QImage after = menu->grab().toImage();
+    EXPECT_EQ(menu->BackgroundPaintCount(), 2);
+    // Just above the configuration button: the gradient's lower part.
+    const QPoint probe(20, 500);
+    EXPECT_NE(before.pixel(probe), after.pixel(probe));
+    EXPECT_GT(qBlue(after.pixel(probe)), qRed(after.pixel(probe))) << "Ocean Cobalt is blue";
+    EXPECT_EQ(menu->ItemButton(0)->m_color.colorBackgroundDefault,
+              CVendraskApp::BuiltInColorSet(5)[5]);
+
+    if (const QByteArray folder = qgetenv("VENDRASK_SCREENSHOT_DIR"); !folder.isEmpty())
+        after.save(QString::fromLocal8Bit(folder) + QStringLiteral("/menu.png"));
+}
+
+TEST_F(VendraskMainTest, OpacityFromTheTransparencySetting) {
+    auto& windows = static_cast<CKelvoCommonFakeWindowSystem&>(*app->Services().windowSystem);
+    windows.ClearCalls();
+    app->m_colorSetTransparency = 160;
+    menu->ApplyAppearance();
+    ASSERT_FALSE(windows.OpacityCalls().isEmpty());
+    EXPECT_EQ(windows.OpacityCalls().last().alpha, 160);
+}
+
+TEST_F(VendraskMainTest, BlockedWindowDrawsTheLighterStrip) {
+    ShowMenu();
+    const QImage enabled = menu->grab().toImage();
+    QEvent blocked(QEvent::WindowBlocked);
+    QApplication::sendEvent(menu.get(), &blocked);
+    EXPECT_FALSE(menu->IsDrawnEnabled());
+    const QImage disabled = menu->grab().toImage();
+    const QPoint strip(500, 10);
+    EXPECT_GT(qGray(disabled.pixel(strip)), qGray(enabled.pixel(strip)));
+    auto* hide = static_cast<CKelvoCommonButton*>(menu->Control(1082));
+    EXPECT_EQ(hide->m_flagEnable, 0);
+    QEvent unblocked(QEvent::WindowUnblocked);
+    QApplication::sendEvent(menu.get(), &unblocked);
+    EXPECT_EQ(hide->m_flagEnable, 1);
+}
+
+TEST_F(VendraskMainTest, CloseEndsTheLoopWithOne) {
+    QTimer::singleShot(0, menu.get(), &CVendraskMain::CloseLauncher);
+    EXPECT_EQ(menu->RunModalLoop(), 1);
+}
