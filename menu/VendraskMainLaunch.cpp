@@ -1,0 +1,143 @@
+// Starting items: the focused item's path resolved (special locations, one
+// environment variable, Internet shortcuts) and handed to the shell.
+#include "KelvoCommonShortcutFile.h"
+#include "VendraskApp.h"
+#include "VendraskLog.h"
+#include "VendraskMain.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+#include <algorithm>
+#include <array>
+#include <climits>
+
+namespace {
+
+// Every path, folder and address handled here fits the platform's path
+// limit: this many characters with the terminator.
+constexpr qsizetype kPathBufferLength = 260;
+constexpr qsizetype kMaxPathLength = kPathBufferLength - 1;
+
+const QString kClsidPrefix = QStringLiteral("CLSID");
+const QString kCsidlPrefix = QStringLiteral("CSIDL");
+// "CSIDL::" comes before the number.
+constexpr qsizetype kCsidlNumberAt = 7;
+
+// A decimal number as the C library's wide-character reader takes it:
+// leading blanks, a sign, digits up to the first other character; no digits
+// read as 0. Values beyond int are held at its ends (no folder has them).
+int ReadFolderNumber(QStringView text) {
+    qsizetype at = 0;
+    while (at < text.size() && (text[at] == u' ' || (text[at] >= u'\t' && text[at] <= u'\r')))
+        ++at;
+    bool negative = false;
+    if (at < text.size() && (text[at] == u'+' || text[at] == u'-'))
+        negative = text[at++] == u'-';
+    long long value = 0;
+    for (; at < text.size() && text[at] >= u'0' && text[at] <= u'9'; ++at)
+        value = std::min<long long>(value * 10 + (text[at].unicode() - u'0'), 1LL + INT_MAX);
+    value = negative ? -value : value;
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+// The folder part of a path as splitting it gives it: up to and with the
+// last "/" ("/data/photos" gives "/data/").
+QString DirectoryOf(const QString& path) {
+    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+// The extension of the file name part, with its dot, lower-cased.
+QString LowerExtensionOf(const QString& path) {
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot).toLower();
+}
+
+// What an Internet shortcut may open: an address with a scheme. A bare
+// path in "URL=" is not started as a program.
+bool IsWebAddress(const QString& text) {
+    const QUrl url(text, QUrl::StrictMode);
+    return url.isValid() && url.scheme().size() >= 2;
+}
+
+} // namespace
+
+void CVendraskMain::ExecuteItem() {
+    const int slot = FocusedSlot();
+    const int group = m_app.m_currentGroup;
+    if (slot < 0 || group < 0 || group >= CVendraskApp::kGroupCount)
+        return;
+    // A copy: the hide below may switch to the default group.
+    const ItemRecord item = m_app.m_item[group * CVendraskApp::kSlotCount + slot];
+    if (item.Path.IsEmpty()) {
+        OnItemCommand(kCmdEdit);
+        return;
+    }
+    // Hidden first, so the menu is gone even when nothing can start.
+    m_flagQuietHide = 1;
+    HideMenu();
+    ExecutePath(item.Path.ToQString(), item.Option.ToQString(), item.WorkingFolder.ToQString());
+}
+
+int CVendraskMain::ExecutePath(const QString& path, const QString& option,
+                               const QString& workingFolder) {
+    CKelvoCommonShell& shell = *m_app.Services().shell;
+    if (path.startsWith(kClsidPrefix)) {
+        shell.OpenShellObject(path.mid(kClsidPrefix.size()));
+        return 1;
+    }
+    if (path.startsWith(kCsidlPrefix)) {
+        const QString folder =
+            shell.SpecialFolderPath(ReadFolderNumber(QStringView(path).mid(kCsidlNumberAt)));
+        if (!folder.isEmpty())
+            shell.Open(folder, QString(), QString());
+        return 1;
+    }
+
+    // Relative paths mean the program folder, whatever the current one is.
+    const auto resolve = [this](const QString& text) {
+        return text.isEmpty() || QDir::isAbsolutePath(text) ? text : m_app.ResolveProgramPath(text);
+    };
+    QString file = resolve(ReplaceEnvironmentVariable(path));
+    const QString folder = resolve(ReplaceEnvironmentVariable(workingFolder));
+    if (file.isEmpty() || !QFileInfo::exists(file)) {
+        qCDebug(lcVendrask) << "no such file" << file;
+        return 0;
+    }
+    // The started program runs there; the launcher's own folder stays.
+    const QString runIn = folder.isEmpty() ? DirectoryOf(file) : folder;
+
+    if (LowerExtensionOf(file) == QLatin1String(".url")) {
+        std::array<char16_t, kPathBufferLength> url{};
+        CKelvoCommonShortcutFile shortcut;
+        shortcut.GetUrlFileInformation(reinterpret_cast<const char16_t*>(file.utf16()), url.data());
+        const QString address = QString::fromUtf16(url.data());
+        // An unreadable shortcut or one without an address starts nothing.
+        if (!IsWebAddress(address)) {
+            qCDebug(lcVendrask) << "no address in" << file;
+            return 1;
+        }
+        file = address;
+    }
+    shell.Open(file, option, runIn);
+    return 1;
+}
+
+QString CVendraskMain::ReplaceEnvironmentVariable(const QString& source) {
+    const qsizetype open = source.indexOf(QLatin1Char('%'));
+    if (open < 0)
+        return source;
+    const qsizetype close = source.indexOf(QLatin1Char('%'), open + 1);
+    if (close < 0)
+        return source;
+    const QString name = source.mid(open + 1, close - open - 1);
+    const QString value =
+        name.isEmpty() ? QString() : qEnvironmentVariable(name.toLocal8Bit().constData());
+    // A value or a result beyond the buffers is not cut (a cut path might
+    // name another file): the text stays as written, and fails to exist.
+    if (value.isEmpty() || value.size() > kMaxPathLength)
+        return source;
+    const QString expanded = source.left(open) + value + source.mid(close + 1);
+    return expanded.size() > kMaxPathLength ? source : expanded;
+}
