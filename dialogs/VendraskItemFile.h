@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ItemRecord.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// What a file chosen in the item setting window or dropped onto an item
+// button puts into an item.
+namespace VendraskItemFile {
+
+// The last part of a path without its extension (the text from the last dot
+// on); folders alike. Trailing separators are looked through, and a name
+// that is all extension (".profile") is kept whole, so no name comes out
+// empty for a file that has one.
+QString NameOf(const QString& path);
+
+// The lower-case extension with its dot, as NameOf splits it; empty for none.
+QString ExtensionOf(const QString& path);
+
+// A desktop entry's command line: the program and its arguments with the
+// field codes (%f, %U, %i ...) taken out and "%%" read as "%".
+struct ExecLine {
+    QString program;
+    QStringList arguments;
+};
+std::optional<ExecLine> ParseExec(const QString& exec);
+
+// Arguments as one option text: each quoted when it holds blanks or quotes.
+QString JoinArguments(const QStringList& arguments);
+
+// The item a file gives:
+//   ".lnk" (any case): name from the file, target, arguments and working
+//     folder from the link (all three empty when it cannot be read);
+//   ".desktop" of an application: name, program, arguments and working
+//     folder from its entry;
+//   anything else: name from the file, the path itself, nothing more.
+// Every field is cut to its capacity.
+ItemRecord FromFile(const QString& path);
+
+} // namespace VendraskItemFile

@@ -1,0 +1,228 @@
+// Editing items in place: the item commands of the item menu and their
+// accelerators, the one-item clipboard, files dropped onto item buttons,
+// item buttons dragged onto others, and the group title window.
+#include "KelvoCommonButton.h"
+#include "KelvoCommonCapture.h"
+#include "KelvoCommonDropFiles.h"
+#include "KelvoCommonMessages.h"
+#include "VendraskApp.h"
+#include "VendraskConfirmation.h"
+#include "VendraskGroupTitle.h"
+#include "VendraskItemFile.h"
+#include "VendraskItemSetting.h"
+#include "VendraskLog.h"
+#include "VendraskMain.h"
+
+#include <QAction>
+
+namespace {
+
+constexpr int kSlotCount = CVendraskApp::kSlotCount;
+
+bool IsEmptyItem(const ItemRecord& item) {
+    return item.Name.IsEmpty() && item.Path.IsEmpty() && item.WorkingFolder.IsEmpty() &&
+           item.Option.IsEmpty();
+}
+
+// Whatever holds the mouse now lets go of it (a button keeps it while
+// hovered, and a modal window must get the mouse).
+void ReleaseMouseCapture() {
+    if (QWidget* holder = CKelvoCommonCapture::GetCapture())
+        CKelvoCommonCapture::ReleaseCapture(holder);
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+}
+
+// The folder an item's path lies in, as stored: up to and with the last
+// separator of either kind; empty for a path without one (special locations).
+QString FolderOfStoredPath(const QString& path) {
+    const qsizetype slash =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    return path.left(slash + 1);
+}
+
+// Runs a sub-window with its open flag set, so that Close can end it.
+int RunWithFlag(int& flag, CVendraskSmallWindow& window) {
+    flag = 1;
+    const int result = window.DoModal();
+    flag = 0;
+    return result;
+}
+
+} // namespace
+
+CVendraskConfirmation& CVendraskMain::Confirmation() {
+    if (m_confirmationWindow == nullptr)
+        m_confirmationWindow = new CVendraskConfirmation(m_app, this);
+    return *m_confirmationWindow;
+}
+
+CVendraskItemSetting& CVendraskMain::ItemSetting() {
+    if (m_itemSettingWindow == nullptr)
+        m_itemSettingWindow = new CVendraskItemSetting(m_app, this);
+    return *m_itemSettingWindow;
+}
+
+CVendraskGroupTitle& CVendraskMain::GroupTitle() {
+    if (m_groupTitleWindow == nullptr)
+        m_groupTitleWindow = new CVendraskGroupTitle(m_app, this);
+    return *m_groupTitleWindow;
+}
+
+bool CVendraskMain::Confirm(const QString& question) {
+    ReleaseMouseCapture();
+    if (m_app.m_behaviorConfirmationDialog == 0)
+        return true;
+    CVendraskConfirmation& confirmation = Confirmation();
+    confirmation.m_confirmationMessage = question;
+    return RunWithFlag(m_flagConfirmationOpen, confirmation) == CVendraskConfirmation::kResultOk;
+}
+
+void CVendraskMain::SaveItem(int slot) {
+    m_app.SaveToIniFile(m_app.m_currentGroup * kSlotCount + slot + 1);
+}
+
+void CVendraskMain::OnItemCommand(int command) {
+    if (m_app.m_behaviorItemLock != 0)
+        return;
+    QAction* paste = ItemMenuAction(kCmdPaste);
+    // The question comes before the slot lookup: it is asked even when no
+    // item has the focus.
+    switch (command) {
+    case kCmdCut:
+        if (!Confirm(CVendraskConfirmation::CutQuestion()))
+            return;
+        break;
+    case kCmdPaste:
+        // Nothing was ever copied: an accidental Ctrl+V must not empty an item.
+        if (!paste->isEnabled())
+            return;
+        if (!Confirm(CVendraskConfirmation::PasteQuestion()))
+            return;
+        break;
+    case kCmdDelete:
+        if (!Confirm(CVendraskConfirmation::DeleteQuestion()))
+            return;
+        break;
+    default:
+        break;
+    }
+    const int slot = FocusedSlot();
+    const int group = m_app.m_currentGroup;
+    if (slot < 0 || group < 0 || group >= CVendraskApp::kGroupCount)
+        return;
+    ItemRecord& item = m_app.m_item[group * kSlotCount + slot];
+    CKelvoCommonButton* button = ItemButton(slot);
+
+    switch (command) {
+    case kCmdEdit: {
+        CVendraskItemSetting& setting = ItemSetting();
+        setting.m_itemIndex = slot;
+        ReleaseMouseCapture();
+        RunWithFlag(m_flagItemSettingOpen, setting);
+        ShowItemNames();
+        break;
+    }
+    case kCmdCopy:
+        if (IsEmptyItem(item))
+            return;
+        m_clipboardItem = item;
+        paste->setEnabled(true);
+        break;
+    case kCmdCut:
+        if (IsEmptyItem(item))
+            return;
+        m_clipboardItem = item;
+        button->setText(QString());
+        item = ItemRecord();
+        paste->setEnabled(true);
+        SaveItem(slot);
+        break;
+    case kCmdPaste:
+        button->setText(m_clipboardItem.Name.ToQString());
+        item = m_clipboardItem;
+        SaveItem(slot);
+        break;
+    case kCmdDelete:
+        button->setText(QString());
+        item = ItemRecord();
+        SaveItem(slot);
+        break;
+    case kCmdOpenFolder: {
+        if (item.Path.IsEmpty())
+            return;
+        const QString folder = FolderOfStoredPath(item.Path.ToQString());
+        m_flagQuietHide = 1;
+        HideMenu();
+        if (!folder.isEmpty())
+            ExecutePath(folder, QString(), QString());
+        break;
+    }
+    default:
+        if (command >= kCmdSpecialFirst &&
+            command < kCmdSpecialFirst + CVendraskApp::kSpecialItemCount) {
+            const ItemRecord& special = m_app.m_specialItem[command - kCmdSpecialFirst];
+            item.Name = special.Name;
+            item.Path = special.Path;
+            item.Option.Clear();
+            item.WorkingFolder.Clear();
+            SaveItem(slot);
+            ShowItemNames();
+        }
+        break;
+    }
+}
+
+void CVendraskMain::RunGroupTitle() {
+    ReleaseMouseCapture();
+    RunWithFlag(m_flagGroupTitleOpen, GroupTitle());
+}
+
+qintptr CVendraskMain::OnDropFiles(CKelvoCommonMessageEvent& message) {
+    // Taking the block releases it when this returns, whatever happens.
+    std::unique_ptr<CKelvoCommonDropFiles> drop;
+    if (auto* files = dynamic_cast<CKelvoCommonDropFilesEvent*>(&message))
+        drop = files->TakeDrop();
+    if (m_app.m_behaviorItemLock != 0 || !drop || drop->FileCount() != 1)
+        return 0;
+    const int slot = FocusedSlot();
+    const int group = m_app.m_currentGroup;
+    qCDebug(lcVendrask) << "file dropped onto slot" << slot << "of group" << group;
+    if (slot < 0 || group < 0 || group >= CVendraskApp::kGroupCount)
+        return 0;
+    const ItemRecord item = VendraskItemFile::FromFile(drop->File(0));
+    m_app.m_item[group * kSlotCount + slot] = item;
+    ItemButton(slot)->setText(item.Name.ToQString());
+    SaveItem(slot);
+    return 0;
+}
+
+qintptr CVendraskMain::OnButtonDropped(const CKelvoCommonMessageEvent& message) {
+    if (m_app.m_behaviorItemLock != 0)
+        return 0;
+    if (!Confirm(CVendraskConfirmation::MoveQuestion()))
+        return 0;
+    const auto slotOf = [](const QObject* object) {
+        const int id = ControlId(qobject_cast<const QWidget*>(object));
+        return id >= kIdItemFirst && id <= kIdItemLast ? id - kIdItemFirst : -1;
+    };
+    // Only this window's own item buttons count.
+    const int target = slotOf(message.WParamObject());
+    const int source = slotOf(message.LParamObject());
+    if (target < 0 || source < 0 || target == source ||
+        message.WParamObject() != ItemButton(target) ||
+        message.LParamObject() != ItemButton(source))
+        return 0;
+    const int group = m_app.m_currentGroup;
+    if (group < 0 || group >= CVendraskApp::kGroupCount)
+        return 0;
+    ItemRecord& to = m_app.m_item[group * kSlotCount + target];
+    ItemRecord& from = m_app.m_item[group * kSlotCount + source];
+    to = from;
+    ItemButton(target)->setText(to.Name.ToQString());
+    from = ItemRecord();
+    ItemButton(source)->setText(QString());
+    SaveItem(target);
+    SaveItem(source);
+    return 0;
+}

@@ -1,0 +1,427 @@
+// The small windows on their own: frame, results, storing on close, and
+// the choosers of the item setting window.
+#include "KelvoCommonButton.h"
+#include "KelvoCommonEdit.h"
+#include "KelvoCommonShortcutFile.h"
+#include "KelvoCommonStatic.h"
+#include "VendraskConfirmation.h"
+#include "VendraskDialogTestSupport.h"
+#include "VendraskGroupTitle.h"
+#include "VendraskItemFile.h"
+#include "VendraskItemSetting.h"
+#include "fake/KelvoCommonFakeWindowSystem.h"
+
+#include <QDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using vendrask::test::CAppOnTempFile;
+using vendrask::test::CModalAnswerer;
+using vendrask::test::WriteBytes;
+
+namespace {
+
+class VendraskSmallWindowTest : public ::testing::Test {
+protected:
+    CVendraskApp& App() { return *files.app; }
+    CKelvoCommonFakeWindowSystem& Windows() {
+        return static_cast<CKelvoCommonFakeWindowSystem&>(*App().Services().windowSystem);
+    }
+    static void Key(QDialog& dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QWidget* target = dialog.focusWidget() != nullptr ? dialog.focusWidget() : &dialog;
+        QTest::keyClick(target, key, modifiers);
+    }
+    QString Path(const char* name) const {
+        return QString::fromStdString(files.dir.File(name).string());
+    }
+
+    CAppOnTempFile files;
+    QWidget owner;
+};
+
+} // namespace
+
+TEST_F(VendraskSmallWindowTest, FrameOfEachWindow) {
+    CVendraskConfirmation confirmation(App(), &owner);
+    CVendraskItemSetting setting(App(), &owner);
+    CVendraskGroupTitle title(App(), &owner);
+    struct Row {
+        const char* name;
+        CVendraskSmallWindow* window;
+        QSize size;
+        QString text;
+        CVendraskSmallWindow::Placement placement;
+        bool hasClose;
+    };
+    using Placement = CVendraskSmallWindow::Placement;
+    const Row rows[] = {
+        {"confirmation",
+         &confirmation,
+         {500, 220},
+         QStringLiteral("Vendrask Confirmation"),
+         Placement::PointerMonitorTopMost,
+         false},
+        {"item setting",
+         &setting,
+         {790, 210},
+         QStringLiteral("Vendrask Item Setting"),
+         Placement::PointerMonitorTopMost,
+         true},
+        {"group title",
+         &title,
+         {790, 100},
+         QStringLiteral("Vendrask Group Title"),
+         Placement::PrimaryScreen,
+         true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.window->PrepareRun();
+        EXPECT_EQ(row.window->size(), row.size);
+        EXPECT_EQ(row.window->windowTitle(), row.text);
+        EXPECT_TRUE(row.window->windowFlags() & Qt::FramelessWindowHint);
+        EXPECT_EQ(row.window->WindowPlacement(), row.placement);
+        ASSERT_EQ(row.window->CloseButton() != nullptr, row.hasClose);
+        if (row.hasClose) {
+            EXPECT_EQ(row.window->CloseButton()->geometry(),
+                      QRect(row.size.width() - 22, 3, 16, 15));
+            EXPECT_EQ(row.window->CloseButton()->m_bitmapNormal.cacheKey(),
+                      App().m_captionBitmap[4].cacheKey());
+        }
+    }
+    EXPECT_EQ(CVendraskSmallWindow::TitleRect(500), QRect(1, 1, 498, 21));
+}
+
+TEST_F(VendraskSmallWindowTest, ConfirmationResults) {
+    CVendraskConfirmation confirmation(App(), &owner);
+    struct Row {
+        const char* name;
+        std::function<void(CVendraskConfirmation&)> act;
+        int result;
+    };
+    const Row rows[] = {
+        {"OK", [](CVendraskConfirmation& w) { w.OkButton()->click(); }, 1},
+        {"Cancel", [](CVendraskConfirmation& w) { w.CancelButton()->click(); }, 2},
+        {"Escape", [](CVendraskConfirmation& w) { Key(w, Qt::Key_Escape); }, 2},
+        {"Alt+F4", [](CVendraskConfirmation& w) { Key(w, Qt::Key_F4, Qt::AltModifier); }, 2},
+        {"window manager's close", [](CVendraskConfirmation& w) { w.close(); }, 2},
+        {"double click on the background",
+         [](CVendraskConfirmation& w) {
+             QTest::mouseDClick(&w, Qt::LeftButton, {}, QPoint(20, 200));
+         },
+         2},
+        {"Enter on OK",
+         [](CVendraskConfirmation& w) {
+             w.OkButton()->setFocus();
+             Key(w, Qt::Key_Return);
+         },
+         1},
+        {"Enter on Cancel",
+         [](CVendraskConfirmation& w) {
+             w.CancelButton()->setFocus();
+             Key(w, Qt::Key_Return);
+         },
+         2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        confirmation.m_confirmationMessage = CVendraskConfirmation::DeleteQuestion();
+        QString shown;
+        CModalAnswerer answerer([&](QDialog&) {
+            shown = confirmation.MessageText()->text();
+            row.act(confirmation);
+        });
+        EXPECT_EQ(confirmation.DoModal(), row.result);
+        EXPECT_EQ(shown, QStringLiteral("Are you sure you want to \"Delete\" this item ?"));
+        EXPECT_FALSE(confirmation.isVisible());
+    }
+}
+
+TEST_F(VendraskSmallWindowTest, OpacityFromTransparencyAndTopMostOnlyWherePlaced) {
+    struct Row {
+        const char* name;
+        int transparency;
+    };
+    const Row rows[] = {{"opaque is not layered", 255}, {"translucent", 160}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        App().m_colorSetTransparency = row.transparency;
+        Windows().ClearCalls();
+        CVendraskConfirmation confirmation(App(), &owner);
+        CModalAnswerer answerer([&](QDialog&) { confirmation.OkButton()->click(); });
+        confirmation.DoModal();
+        ASSERT_FALSE(Windows().OpacityCalls().isEmpty());
+        EXPECT_EQ(Windows().OpacityCalls().last().alpha, row.transparency);
+        EXPECT_DOUBLE_EQ(confirmation.windowOpacity(), row.transparency / 255.0);
+        EXPECT_TRUE(Windows().IsTopMost(&confirmation));
+    }
+    Windows().ClearCalls();
+    CVendraskGroupTitle title(App(), &owner);
+    CModalAnswerer answerer([](QDialog& d) { Key(d, Qt::Key_Escape); });
+    title.DoModal();
+    EXPECT_TRUE(Windows().TopMostCalls().isEmpty()) << "the group title window stays put";
+}
+
+TEST_F(VendraskSmallWindowTest, BlockedWindowDrawsTheLighterStripAndDimsClose) {
+    CVendraskGroupTitle title(App(), &owner);
+    title.PrepareRun();
+    title.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&title));
+    const QImage enabled = title.grab().toImage();
+    QEvent blocked(QEvent::WindowBlocked);
+    QApplication::sendEvent(&title, &blocked);
+    const QImage disabled = title.grab().toImage();
+    const QPoint strip(500, 10);
+    EXPECT_GT(qGray(disabled.pixel(strip)), qGray(enabled.pixel(strip)));
+    EXPECT_EQ(title.CloseButton()->m_flagEnable, 0);
+    QEvent unblocked(QEvent::WindowUnblocked);
+    QApplication::sendEvent(&title, &unblocked);
+    EXPECT_EQ(title.CloseButton()->m_flagEnable, 1);
+    App().m_colorSetInvertTitlebar = 1;
+    title.grab();
+    EXPECT_EQ(title.CloseButton()->m_flagInvert, 1);
+    title.done(1);
+}
+
+TEST_F(VendraskSmallWindowTest, ItemSettingStoresHoweverItEnds) {
+    CVendraskItemSetting setting(App(), &owner);
+    struct Row {
+        const char* name;
+        int slot;
+        QString letter;
+        std::function<void(CVendraskItemSetting&)> close;
+    };
+    const Row rows[] = {
+        {"Escape", 2, QStringLiteral("C"), [](CVendraskItemSetting& w) { Key(w, Qt::Key_Escape); }},
+        {"close button", 0, QStringLiteral("A"),
+         [](CVendraskItemSetting& w) { w.CloseButton()->click(); }},
+        {"Alt+F4", 25, QStringLiteral("Z"),
+         [](CVendraskItemSetting& w) { Key(w, Qt::Key_F4, Qt::AltModifier); }},
+        {"closed from outside", 7, QStringLiteral("H"), [](CVendraskItemSetting& w) { w.done(1); }},
+    };
+    App().m_currentGroup = 4;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        setting.m_itemIndex = row.slot;
+        QString label;
+        CModalAnswerer answerer([&](QDialog&) {
+            label = setting.ItemLabel()->text();
+            setting.Edit(CVendraskItemSetting::FieldName)->setText(QStringLiteral("Notes"));
+            setting.Edit(CVendraskItemSetting::FieldPath)->setText(QStringLiteral("/usr/bin/vi"));
+            setting.Edit(CVendraskItemSetting::FieldOption)->setText(QStringLiteral("-R \"a b\""));
+            setting.Edit(CVendraskItemSetting::FieldWorkingFolder)->setText(QString());
+            row.close(setting);
+        });
+        EXPECT_EQ(setting.DoModal(), 1);
+        EXPECT_EQ(label, QStringLiteral("Item Setting for \"%1\"").arg(row.letter));
+        const ItemRecord expected =
+            vendrask::test::MakeItem(u"Notes", u"/usr/bin/vi", u"-R \"a b\"", u"");
+        EXPECT_EQ(App().m_item[4 * 26 + row.slot], expected);
+        EXPECT_EQ(files.Reloaded()->m_item[4 * 26 + row.slot], expected) << "saved at once";
+    }
+}
+
+TEST_F(VendraskSmallWindowTest, ItemSettingLimitsTheNameAsTypedAndCutsTheRest) {
+    CVendraskItemSetting setting(App(), &owner);
+    setting.m_itemIndex = 1;
+    const QString longPath = QStringLiteral("/opt/") + QString(300, QLatin1Char('p'));
+    CModalAnswerer answerer([&](QDialog&) {
+        CKelvoCommonEdit* name = setting.Edit(CVendraskItemSetting::FieldName);
+        name->clear();
+        name->setFocus();
+        QTest::keyClicks(name, QString(40, QLatin1Char('n')));
+        setting.Edit(CVendraskItemSetting::FieldPath)->setText(longPath);
+        Key(setting, Qt::Key_Escape);
+    });
+    setting.DoModal();
+    EXPECT_EQ(App().m_item[1].Name.ToQString(), QString(36, QLatin1Char('n')));
+    EXPECT_EQ(App().m_item[1].Path.ToQString(), longPath.left(259));
+}
+
+TEST_F(VendraskSmallWindowTest, BrowseFileFillsTheFields) {
+    const QString link = Path("Editor.lnk");
+    const QString upperLink = Path("EDITOR2.LNK");
+    for (const QString& file : {link, upperLink}) {
+        ASSERT_EQ(CKelvoCommonShortcutFile::WriteLnk(QFile::encodeName(file).toStdString(),
+                                                     u"C:\\Tools\\editor.exe", u"-n file.txt",
+                                                     u"C:\\Work"),
+                  KelvoShortcutStatus::Ok);
+    }
+    const QString entry = Path("viewer.desktop");
+    WriteBytes(files.dir.File("viewer.desktop"),
+               "[Desktop Entry]\nType=Application\nName=Image Viewer\n"
+               "Exec=/usr/bin/viewer --new %F \"--title=My %% pics\"\nPath=/srv/pics\n");
+    const QString program = Path("tool.sh");
+    WriteBytes(files.dir.File("tool.sh"), "#!/bin/sh\n");
+
+    struct Row {
+        const char* name;
+        QString chosen; // empty: the chooser is cancelled
+        ItemRecord expected;
+    };
+    using vendrask::test::MakeItem;
+    const ItemRecord before = MakeItem(u"Old", u"/old/path", u"--old", u"/old");
+    const Row rows[] = {
+        {"a link is read, not followed", link,
+         MakeItem(u"Editor", u"C:\\Tools\\editor.exe", u"-n file.txt", u"C:\\Work")},
+        {"a link written in capitals", upperLink,
+         MakeItem(u"EDITOR2", u"C:\\Tools\\editor.exe", u"-n file.txt", u"C:\\Work")},
+        {"a desktop entry without its field codes", entry,
+         MakeItem(u"Image Viewer", u"/usr/bin/viewer", u"--new \"--title=My % pics\"",
+                  u"/srv/pics")},
+        {"a plain program empties option and folder", program,
+         MakeItem(u"tool", program.toStdU16String().c_str(), u"", u"")},
+        {"cancelled changes nothing", QString(), before},
+    };
+    CVendraskItemSetting setting(App(), &owner);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        App().m_item[0] = before;
+        QString startFolder = QStringLiteral("unset");
+        setting.SetFileChooser([&](QWidget*, const QString& start) {
+            startFolder = start;
+            return row.chosen;
+        });
+        setting.m_itemIndex = 0;
+        CModalAnswerer answerer([&](QDialog&) {
+            setting.Edit(CVendraskItemSetting::FieldPath)->setText(program);
+            setting.Button(CVendraskItemSetting::kIdBrowseFile)->click();
+            Key(setting, Qt::Key_Escape);
+        });
+        App().m_item[0].Path.Assign(program);
+        ItemRecord expected = row.expected;
+        if (row.chosen.isEmpty())
+            expected.Path.Assign(program);
+        setting.DoModal();
+        EXPECT_EQ(startFolder, QString::fromStdString(files.dir.Path().string()) + u'/')
+            << "starts in the folder of an existing path";
+        EXPECT_EQ(App().m_item[0], expected);
+    }
+}
+
+TEST_F(VendraskSmallWindowTest, BrowseFolderReplacesOnlyItsEdit) {
+    CVendraskItemSetting setting(App(), &owner);
+    struct Row {
+        const char* name;
+        int button;
+        QString chosen;
+        QString path;
+        QString folder;
+    };
+    const Row rows[] = {
+        {"path folder", CVendraskItemSetting::kIdBrowsePathFolder, QStringLiteral("/srv/a"),
+         QStringLiteral("/srv/a"), QStringLiteral("/w")},
+        {"working folder", CVendraskItemSetting::kIdBrowseWorkingFolder, QStringLiteral("/srv/b"),
+         QStringLiteral("/p"), QStringLiteral("/srv/b")},
+        {"cancelled", CVendraskItemSetting::kIdBrowseWorkingFolder, QString(), QStringLiteral("/p"),
+         QStringLiteral("/w")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QString offered;
+        setting.SetFolderChooser([&](QWidget*, const QString& current) {
+            offered = current;
+            return row.chosen;
+        });
+        CModalAnswerer answerer([&](QDialog&) {
+            setting.Edit(CVendraskItemSetting::FieldPath)->setText(QStringLiteral("/p"));
+            setting.Edit(CVendraskItemSetting::FieldWorkingFolder)->setText(QStringLiteral("/w"));
+            setting.Button(row.button)->click();
+            Key(setting, Qt::Key_Escape);
+        });
+        setting.DoModal();
+        EXPECT_EQ(offered, row.button == CVendraskItemSetting::kIdBrowsePathFolder
+                               ? QStringLiteral("/p")
+                               : QStringLiteral("/w"));
+        EXPECT_EQ(App().m_item[0].Path.ToQString(), row.path);
+        EXPECT_EQ(App().m_item[0].WorkingFolder.ToQString(), row.folder);
+    }
+}
+
+TEST_F(VendraskSmallWindowTest, GroupTitleStoresWhatTheFieldHolds) {
+    CVendraskGroupTitle title(App(), &owner);
+    struct Row {
+        const char* name;
+        QString typed;
+        QString stored;
+    };
+    const Row rows[] = {
+        {"empty text", QString(), QString()},
+        {"typing stops at 64", QString(70, QLatin1Char('t')), QString(64, QLatin1Char('t'))},
+        {"Japanese", QString::fromUtf16(u"仕事のツール"), QString::fromUtf16(u"仕事のツール")},
+    };
+    App().m_currentGroup = 6;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        CModalAnswerer answerer([&](QDialog&) {
+            title.TitleEdit()->clear();
+            title.TitleEdit()->setFocus();
+            title.TitleEdit()->insert(row.typed); // as typed, at the cursor
+            Key(title, Qt::Key_Escape);
+        });
+        EXPECT_EQ(title.DoModal(), 1);
+        EXPECT_EQ(App().m_groupTitle[6].ToQString(), row.stored);
+        EXPECT_EQ(files.Reloaded()->m_groupTitle[6].ToQString(), row.stored);
+    }
+}
+
+TEST(VendraskItemFileTest, NamesFromPaths) {
+    struct Row {
+        const char* name;
+        QString path;
+        QString itemName;
+    };
+    const Row rows[] = {
+        {"extension goes", QStringLiteral("/home/u/Editor.lnk"), QStringLiteral("Editor")},
+        {"only the last extension", QStringLiteral("/a/backup.tar.gz"),
+         QStringLiteral("backup.tar")},
+        {"folders lose a dotted part too", QStringLiteral("/home/u/My.Folder"),
+         QStringLiteral("My")},
+        {"trailing slash of a folder", QStringLiteral("/home/u/Docs/"), QStringLiteral("Docs")},
+        {"a dot file keeps its name", QStringLiteral("/home/u/.profile"),
+         QStringLiteral(".profile")},
+        {"Japanese", QString::fromUtf16(u"/home/u/メモ帳.txt"), QString::fromUtf16(u"メモ帳")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(VendraskItemFile::NameOf(row.path), row.itemName);
+    }
+}
+
+TEST(VendraskItemFileTest, ExecLines) {
+    struct Row {
+        const char* name;
+        QString exec;
+        bool valid;
+        QString program;
+        QStringList arguments;
+    };
+    const Row rows[] = {
+        {"field code alone goes", QStringLiteral("gedit %U"), true, QStringLiteral("gedit"), {}},
+        {"quoted program with blanks",
+         QStringLiteral("\"/opt/my app/run\" -x %f"),
+         true,
+         QStringLiteral("/opt/my app/run"),
+         {QStringLiteral("-x")}},
+        {"codes inside an argument",
+         QStringLiteral("app --file=%f --pct=50%%"),
+         true,
+         QStringLiteral("app"),
+         {QStringLiteral("--file="), QStringLiteral("--pct=50%")}},
+        {"only a field code", QStringLiteral("%U"), false, {}, {}},
+        {"unbalanced quote", QStringLiteral("\"app"), false, {}, {}},
+        {"empty", QString(), false, {}, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto line = VendraskItemFile::ParseExec(row.exec);
+        ASSERT_EQ(line.has_value(), row.valid);
+        if (!line)
+            continue;
+        EXPECT_EQ(line->program, row.program);
+        EXPECT_EQ(line->arguments, row.arguments);
+    }
+    EXPECT_EQ(VendraskItemFile::JoinArguments(
+                  {QStringLiteral("-a"), QStringLiteral("b c"), QStringLiteral("say \"hi\"")}),
+              QStringLiteral("-a \"b c\" \"say \\\"hi\\\"\""));
+}

@@ -1,0 +1,96 @@
+// A file dragged from another program onto an item button of the real
+// launcher: the item is registered, written to the settings file, and there
+// after a restart.
+#include "KelvoCommonX11TestClient.h"
+#include "TestSupport.h"
+#include "VendraskLauncherProcess.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+#include <gtest/gtest.h>
+
+using vendrask::test::CallMenuUp;
+using vendrask::test::LauncherProcess;
+using vendrask::test::WaitFor;
+using vendrask::test::WindowPosition;
+using vendrask::test::WriteBytes;
+using vendrask::test::Xdotool;
+
+namespace {
+
+const QString kDragSource = QStringLiteral(VENDRASK_BINARY_DIR "/vendrask_test_drag_source");
+
+// Item button D (slot 3) in the menu window's template: dialog units
+// (27, 111, 219 x 13), so its centre lies here in window pixels.
+constexpr QPoint kSlot3Centre{41 + 164, 180 + 11};
+
+void MoveTo(QPoint at) {
+    Xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())});
+}
+
+} // namespace
+
+TEST(VendraskDropX11, FileDraggedFromAnotherProgramIsRegisteredAndKept) {
+    LauncherProcess launcher;
+    // A program that leaves a mark when it runs, so the restarted launcher
+    // can show that it has the item.
+    const QString marker = QString::fromStdString(launcher.File("ran").string());
+    const QString script = QString::fromStdString(launcher.File("Drop Me.sh").string());
+    WriteBytes(launcher.File("Drop Me.sh"), "#!/bin/sh\ntouch '" + marker.toStdString() + "'\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    launcher.Start();
+    const QString menu = CallMenuUp();
+    ASSERT_FALSE(menu.isEmpty()) << "the menu did not come up";
+    QThread::msleep(300);
+    const QPoint target = WindowPosition(menu) + kSlot3Centre;
+
+    QProcess source;
+    source.setProcessEnvironment(launcher.Environment());
+    source.start(kDragSource, {script});
+    ASSERT_TRUE(source.waitForStarted(5000));
+    while (!source.canReadLine() && source.waitForReadyRead(10000)) {
+    }
+    ASSERT_TRUE(source.canReadLine()) << "no drag source";
+    const QStringList ready = QString::fromLocal8Bit(source.readLine()).split(QLatin1Char(' '));
+    ASSERT_EQ(ready.size(), 5);
+    const QPoint start(ready[1].toInt() + 60, ready[2].toInt() + 60);
+
+    // Press on the source, travel in steps, release over item button D.
+    MoveTo(start);
+    QThread::msleep(200);
+    Xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
+    QThread::msleep(300);
+    constexpr int kSteps = 12;
+    for (int step = 1; step <= kSteps; ++step) {
+        MoveTo(start + (target - start) * step / kSteps);
+        QThread::msleep(60);
+    }
+    MoveTo(target + QPoint(1, 0));
+    QThread::msleep(300);
+    Xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+    ASSERT_TRUE(source.waitForFinished(10000));
+    const QString sourceSays = QString::fromLocal8Bit(source.readAll()).trimmed();
+
+    ASSERT_TRUE(WaitFor(
+        [&launcher] {
+            return launcher.Get(QStringLiteral("Item04"), QStringLiteral("Name")) ==
+                   QStringLiteral("Drop Me");
+        },
+        5000))
+        << "stored name: "
+        << launcher.Get(QStringLiteral("Item04"), QStringLiteral("Name")).toStdString();
+    EXPECT_EQ(launcher.Get(QStringLiteral("Item04"), QStringLiteral("Path")), script);
+    EXPECT_EQ(launcher.Get(QStringLiteral("Item04"), QStringLiteral("Option")), QString());
+    EXPECT_EQ(launcher.Get(QStringLiteral("Item04"), QStringLiteral("WorkingFolder")), QString());
+
+    // A new start reads the item: its letter starts it.
+    launcher.Stop();
+    launcher.Start();
+    ASSERT_FALSE(CallMenuUp().isEmpty());
+    QThread::msleep(300);
+    Xdotool({QStringLiteral("key"), QStringLiteral("d")});
+    EXPECT_TRUE(WaitFor([&marker] { return QFile::exists(marker); }, 5000))
+        << "the restarted launcher did not start item D";
+}
