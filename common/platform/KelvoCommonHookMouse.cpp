@@ -1,0 +1,191 @@
+#include "KelvoCommonHookMouse.h"
+
+#include <QEvent>
+#include <QPointer>
+#include <QWidget>
+#include <algorithm>
+#include <limits>
+
+std::atomic<std::uint32_t> CKelvoCommonHookMouse::m_threadId{0};
+std::atomic<int> CKelvoCommonHookMouse::m_flagCloseMode{0};
+std::atomic<QWidget*> CKelvoCommonHookMouse::m_receiveWindow{nullptr};
+std::atomic<CKelvoCommonHookMouse*> CKelvoCommonHookMouse::m_hHook{nullptr};
+std::atomic<std::uint32_t> CKelvoCommonHookMouse::m_milliSecondForWait{500};
+std::atomic<int> CKelvoCommonHookMouse::m_flagMouseHookAtTop{1};
+std::atomic<int> CKelvoCommonHookMouse::m_flagMouseHookAtBottom{1};
+std::atomic<int> CKelvoCommonHookMouse::m_flagMouseHookAtLeft{1};
+std::atomic<int> CKelvoCommonHookMouse::m_flagMouseHookAtRight{1};
+std::atomic<int> CKelvoCommonHookMouse::m_flagMouseHookClickOnDesktop{1};
+
+namespace {
+
+// The receive window's visibility, for the hook procedure on the source's
+// thread, which must not touch the widget.
+std::atomic<bool> g_receiveWindowVisible{false};
+std::atomic<std::uint32_t> g_lastWorkerId{0};
+
+// Sits on the receive window: mirrors its visibility and lets the hook
+// forget the window when it dies.
+class CKelvoCommonHookWindowWatch final : public QObject {
+public:
+    CKelvoCommonHookWindowWatch(QWidget* window, std::atomic<QWidget*>& receiveWindow)
+        : QObject(window), m_window(window), m_receiveWindow(receiveWindow) {
+        g_receiveWindowVisible.store(window->isVisible());
+        window->installEventFilter(this);
+    }
+    ~CKelvoCommonHookWindowWatch() override {
+        QWidget* expected = m_window;
+        if (m_receiveWindow.compare_exchange_strong(expected, nullptr))
+            g_receiveWindowVisible.store(false);
+    }
+    CKelvoCommonHookWindowWatch(const CKelvoCommonHookWindowWatch&) = delete;
+    CKelvoCommonHookWindowWatch& operator=(const CKelvoCommonHookWindowWatch&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_window && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+            g_receiveWindowVisible.store(m_window->isVisible());
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    std::atomic<QWidget*>& m_receiveWindow;
+};
+
+// UI thread only.
+QPointer<CKelvoCommonHookWindowWatch> g_watch;
+
+void ShowWindow(QWidget* window, bool show) {
+    if (KelvoCommonSendMessage(window, CKelvoCommonHookMouse::kMessageShowWindow, show ? 1 : 0) ==
+        0)
+        window->setVisible(show);
+}
+
+} // namespace
+
+CKelvoCommonHookMouse::CKelvoCommonHookMouse(
+    std::unique_ptr<CKelvoCommonHookMouseSource> source,
+    std::unique_ptr<CKelvoCommonHookMouseScheduler> scheduler)
+    : m_scheduler(std::move(scheduler)), m_source(std::move(source)) {}
+
+CKelvoCommonHookMouse::~CKelvoCommonHookMouse() {
+    if (m_hHook.load() != nullptr)
+        StopHook();
+    // A worker dropped here would otherwise hold the guard for ever.
+    m_scheduler.reset();
+    m_threadId.store(0);
+}
+
+void CKelvoCommonHookMouse::SetReceiveWindow(QWidget* window) {
+    delete g_watch.data();
+    m_receiveWindow.store(window);
+    if (window == nullptr)
+        g_receiveWindowVisible.store(false);
+    else
+        g_watch = new CKelvoCommonHookWindowWatch(window, m_receiveWindow);
+}
+
+void CKelvoCommonHookMouse::SetMilliSecondForWait(std::uint32_t milliSecond) {
+    m_milliSecondForWait.store(milliSecond);
+}
+void CKelvoCommonHookMouse::SetFlagMouseHookAtTop(int flag) {
+    m_flagMouseHookAtTop.store(flag);
+}
+void CKelvoCommonHookMouse::SetFlagMouseHookAtBottom(int flag) {
+    m_flagMouseHookAtBottom.store(flag);
+}
+void CKelvoCommonHookMouse::SetFlagMouseHookAtLeft(int flag) {
+    m_flagMouseHookAtLeft.store(flag);
+}
+void CKelvoCommonHookMouse::SetFlagMouseHookAtRight(int flag) {
+    m_flagMouseHookAtRight.store(flag);
+}
+void CKelvoCommonHookMouse::SetFlagMouseHookClickOnDesktop(int flag) {
+    m_flagMouseHookClickOnDesktop.store(flag);
+}
+
+void CKelvoCommonHookMouse::StartHook() {
+    CKelvoCommonHookMouse* none = nullptr;
+    if (!m_hHook.compare_exchange_strong(none, this))
+        return;
+    const bool started = m_source->Start(
+        [](int message, const CKelvoCommonHookMouseData& data) { HookProc(0, message, data); });
+    if (!started)
+        m_hHook.store(nullptr);
+}
+
+void CKelvoCommonHookMouse::StopHook() {
+    if (CKelvoCommonHookMouse* hook = m_hHook.exchange(nullptr))
+        hook->m_source->Stop();
+}
+
+bool CKelvoCommonHookMouse::IsAtActiveEdge(QPoint point, const QRect& primaryScreen) {
+    return (m_flagMouseHookAtLeft.load() == 1 && point.x() == primaryScreen.left()) ||
+           (m_flagMouseHookAtRight.load() == 1 &&
+            point.x() == primaryScreen.left() + primaryScreen.width() - 1) ||
+           (m_flagMouseHookAtTop.load() == 1 && point.y() == primaryScreen.top()) ||
+           (m_flagMouseHookAtBottom.load() == 1 &&
+            point.y() == primaryScreen.top() + primaryScreen.height() - 1);
+}
+
+void CKelvoCommonHookMouse::HookProc(int code, int message, const CKelvoCommonHookMouseData& data) {
+    CKelvoCommonHookMouse* hook = m_hHook.load();
+    if (code < 0 || m_threadId.load() != 0 || m_receiveWindow.load() == nullptr || hook == nullptr)
+        return;
+    const bool visible = g_receiveWindowVisible.load();
+
+    // The bare desktop: a double click toggles.
+    if (m_flagMouseHookClickOnDesktop.load() == 1 &&
+        message == CKelvoCommonHookMouseSource::kLeftButtonDoubleClick && data.overDesktop)
+        hook->StartWorker(visible ? ThreadHideWindow : ThreadShowWindow, 0);
+
+    if (IsAtActiveEdge(data.point, hook->m_source->PrimaryScreen())) {
+        if (m_milliSecondForWait.load() == kClickMode) {
+            if (message == CKelvoCommonHookMouseSource::kLeftButtonDown)
+                hook->StartWorker(visible ? ThreadHideWindow : ThreadShowWindow, 0);
+        } else if (visible && m_flagCloseMode.load() == 1) {
+            hook->StartWorker(ThreadHideWindow, 0);
+        } else if (!visible && m_flagCloseMode.load() == 0) {
+            hook->StartWorker(ThreadShowWindowWithSleep, m_milliSecondForWait.load());
+        }
+    } else if (visible && m_flagCloseMode.load() == 0) {
+        m_flagCloseMode.store(1);
+    } else if (!visible && m_flagCloseMode.load() == 1) {
+        m_flagCloseMode.store(0);
+    }
+}
+
+void CKelvoCommonHookMouse::StartWorker(Worker worker, std::uint32_t delayMs) {
+    std::uint32_t id = g_lastWorkerId.fetch_add(1) + 1;
+    if (id == 0)
+        id = g_lastWorkerId.fetch_add(1) + 1;
+    m_threadId.store(id);
+    constexpr std::uint32_t kLongest = std::numeric_limits<int>::max();
+    const int delay = static_cast<int>(std::min(delayMs, kLongest));
+    m_scheduler->RunLater(delay, [this, worker] { worker(*this); });
+}
+
+void CKelvoCommonHookMouse::ThreadShowWindow(CKelvoCommonHookMouse&) {
+    if (QWidget* window = m_receiveWindow.load(); window != nullptr && !window->isVisible()) {
+        KelvoCommonSendMessage(window, WM_KC_HOOK_SHOW);
+        ShowWindow(window, true);
+    }
+    m_threadId.store(0);
+}
+
+void CKelvoCommonHookMouse::ThreadHideWindow(CKelvoCommonHookMouse&) {
+    if (QWidget* window = m_receiveWindow.load(); window != nullptr && window->isVisible())
+        ShowWindow(window, false);
+    m_threadId.store(0);
+}
+
+void CKelvoCommonHookMouse::ThreadShowWindowWithSleep(CKelvoCommonHookMouse& hook) {
+    QWidget* window = m_receiveWindow.load();
+    if (window != nullptr && !window->isVisible() &&
+        IsAtActiveEdge(hook.m_source->CursorPos(), hook.m_source->PrimaryScreen())) {
+        KelvoCommonSendMessage(window, WM_KC_HOOK_SHOW);
+        ShowWindow(window, true);
+    }
+    m_threadId.store(0);
+}

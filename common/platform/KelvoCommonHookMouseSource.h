@@ -1,0 +1,67 @@
+#pragma once
+
+#include "KelvoCommonExport.h"
+
+#include <QPoint>
+#include <QRect>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+// What the hook procedure learns about one mouse event.
+struct CKelvoCommonHookMouseData {
+    QPoint point;             // pointer position in screen pixels
+    bool overDesktop = false; // the window under the pointer is the bare desktop (presses only)
+};
+
+// Where the mouse hook's events come from: every pointer move and button
+// press of the whole display, whichever program has the pointer. Left
+// presses become single presses or double clicks here, by the desktop's
+// double-click rule, the same way for every source.
+class KELVOCOMMON_EXPORT CKelvoCommonHookMouseSource {
+public:
+    // The mouse message ids the hook procedure sees.
+    static constexpr int kMouseMove = 0x0200;
+    static constexpr int kLeftButtonDown = 0x0201;
+    static constexpr int kLeftButtonDoubleClick = 0x0203;
+    static constexpr int kRightButtonDown = 0x0204;
+    static constexpr int kMiddleButtonDown = 0x0207;
+
+    using Sink = std::function<void(int message, const CKelvoCommonHookMouseData& data)>;
+
+    virtual ~CKelvoCommonHookMouseSource();
+    CKelvoCommonHookMouseSource(const CKelvoCommonHookMouseSource&) = delete;
+    CKelvoCommonHookMouseSource& operator=(const CKelvoCommonHookMouseSource&) = delete;
+
+    // Starts delivering events to the sink, on a thread of the source's
+    // choosing. False when this session has no such events (said once).
+    virtual bool Start(Sink sink) = 0;
+    // When this returns, the sink neither runs nor will run again.
+    virtual void Stop() = 0;
+    // Where the pointer is now. UI thread.
+    virtual QPoint CursorPos() = 0;
+    // The primary screen, in the pixels of the positions above. Any thread.
+    virtual QRect PrimaryScreen() const = 0;
+
+    // A second left press within intervalMs of the first and at most
+    // distance pixels away from it (each axis) completes a double click.
+    void SetDoubleClickRule(int intervalMs, int distance);
+    // The rule from the desktop's settings (Qt's style hints). UI thread.
+    void TakeDoubleClickRuleFromDesktop();
+
+protected:
+    CKelvoCommonHookMouseSource();
+    // kLeftButtonDoubleClick when this press completes a pair, else
+    // kLeftButtonDown; a third quick press starts a new pair. timeMs wraps.
+    int LeftPressMessage(QPoint point, std::uint32_t timeMs);
+    // Another button between two left presses breaks the pair.
+    void OtherButtonPressed() { m_havePress = false; }
+
+private:
+    std::atomic<int> m_intervalMs{400};
+    std::atomic<int> m_distance{5};
+    // The source's delivering thread only.
+    bool m_havePress = false;
+    QPoint m_lastPoint;
+    std::uint32_t m_lastTime = 0;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "KelvoCommonHookMouseSource.h"
+
+class CKelvoCommonFakeHookMouseClock;
+
+// Mouse events a test makes up. Presses are stamped with the fake clock's
+// time, so double clicks follow the clock. Events reach the hook only
+// while it is started, on the test's thread.
+class KELVOCOMMON_EXPORT CKelvoCommonFakeHookMouseSource final
+    : public CKelvoCommonHookMouseSource {
+public:
+    explicit CKelvoCommonFakeHookMouseSource(const CKelvoCommonFakeHookMouseClock* clock = nullptr);
+
+    bool Start(Sink sink) override;
+    void Stop() override;
+    QPoint CursorPos() override { return m_cursor; }
+    QRect PrimaryScreen() const override { return m_screen; }
+
+    bool IsStarted() const { return static_cast<bool>(m_sink); }
+    int StartCount() const { return m_startCount; }
+    // Start fails from now on, as it does without a display.
+    void SetUnavailable(bool unavailable) { m_unavailable = unavailable; }
+    void SetPrimaryScreen(const QRect& screen) { m_screen = screen; }
+
+    // Puts the pointer there and delivers the move.
+    void MoveTo(QPoint point);
+    // A left press where the pointer is; overDesktop: the bare desktop is under it.
+    void LeftPress(bool overDesktop = false);
+    void RightPress();
+
+private:
+    const CKelvoCommonFakeHookMouseClock* m_clock;
+    Sink m_sink;
+    QPoint m_cursor{100, 100};
+    QRect m_screen{0, 0, 1920, 1080};
+    int m_startCount = 0;
+    bool m_unavailable = false;
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "KelvoCommonHookMouseSource.h"
+
+#include <QMetaObject>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <xcb/xcb.h>
+
+class CKelvoCommonX11Listener;
+class QObject;
+struct CKelvoCommonX11RawEvent;
+
+// The mouse hook's events on X11: XInput2 raw motion and raw button
+// presses of the whole display, read by the process's listener thread.
+// Each batch of motion becomes one pointer query, so a burst costs one
+// round trip; nothing runs while the pointer rests. The window under a
+// double click counts as the desktop when it is the root window or a
+// window of type _NET_WM_WINDOW_TYPE_DESKTOP (a file manager's desktop).
+// Off X11, Start fails and says so once.
+class KELVOCOMMON_EXPORT CKelvoCommonX11HookSource final : public CKelvoCommonHookMouseSource {
+public:
+    CKelvoCommonX11HookSource();
+    ~CKelvoCommonX11HookSource() override;
+
+    bool Start(Sink sink) override;
+    void Stop() override;
+    QPoint CursorPos() override;
+    QRect PrimaryScreen() const override;
+
+private:
+    // Listener thread only.
+    void OnRawEvent(const CKelvoCommonX11RawEvent& event);
+    void DeliverMotion();
+    // The pointer's root position and the root's child under it (0: none).
+    bool QueryPointer(xcb_window_t window, QPoint* point, xcb_window_t* child);
+    bool IsDesktopUnder(xcb_window_t child);
+    bool HasProperty(xcb_window_t window, xcb_atom_t property, xcb_atom_t value);
+    xcb_atom_t Atom(const char* name);
+
+    void TrackPrimaryScreen(); // UI thread
+
+    std::shared_ptr<CKelvoCommonX11Listener> m_listener;
+    int m_handler = 0;
+    Sink m_sink;
+    bool m_motionPending = false;
+    xcb_atom_t m_atomWindowType = 0;
+    xcb_atom_t m_atomTypeDesktop = 0;
+    xcb_atom_t m_atomWmState = 0;
+    // The primary screen in device pixels, kept up to date on the UI thread.
+    std::atomic<int> m_screenX{0};
+    std::atomic<int> m_screenY{0};
+    std::atomic<int> m_screenWidth{0};
+    std::atomic<int> m_screenHeight{0};
+    std::unique_ptr<QObject> m_context;
+    QMetaObject::Connection m_geometryConnection;
+};

@@ -1,0 +1,134 @@
+// The real launcher on the Xvfb display, called up with the mouse alone:
+// screen edges and the desktop double click. The pointer is pushed with
+// relative moves, since absolute warps make no raw motion.
+#include "KelvoCommonX11TestClient.h"
+#include "VendraskLauncherProcess.h"
+
+#include <QThread>
+#include <gtest/gtest.h>
+
+using vendrask::test::LauncherProcess;
+using vendrask::test::ShownMenuWindow;
+using vendrask::test::WaitFor;
+using vendrask::test::X11OtherClient;
+using vendrask::test::Xdotool;
+
+namespace {
+
+// Longer than any double-click interval, so two clicks stay two.
+constexpr int kBetweenClicksMs = 900;
+
+QString Shown() {
+    return ShownMenuWindow();
+}
+bool BecomesShown() {
+    return WaitFor([] { return !Shown().isEmpty(); });
+}
+bool BecomesHidden() {
+    return WaitFor([] { return Shown().isEmpty(); });
+}
+bool StaysHidden() {
+    return !WaitFor([] { return !Shown().isEmpty(); }, 800);
+}
+
+void MoveTo(int x, int y) {
+    ASSERT_TRUE(Xdotool({QStringLiteral("mousemove"), QString::number(x), QString::number(y)}));
+}
+void Push(int dx, int dy) {
+    ASSERT_TRUE(Xdotool({QStringLiteral("mousemove_relative"), QStringLiteral("--"),
+                         QString::number(dx), QString::number(dy)}));
+}
+void Click(int count = 1) {
+    ASSERT_TRUE(
+        Xdotool({QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(count),
+                 QStringLiteral("--delay"), QStringLiteral("60"), QStringLiteral("1")}));
+}
+
+class VendraskHookX11 : public ::testing::Test {
+protected:
+    void SetUp() override { MoveTo(960, 540); }
+    void Set(const QString& section, const QString& key, const QString& value) {
+        launcher.Set(section, key, value);
+    }
+    // wait: "MilliSecond"; edges: left, right, top, bottom; desktop: "ClickOnDesktop".
+    void SetHook(int wait, int edges, int desktop) {
+        const QString hook = QStringLiteral("MouseHook");
+        Set(hook, QStringLiteral("MilliSecond"), QString::number(wait));
+        Set(hook, QStringLiteral("Left"), QString::number(edges));
+        Set(hook, QStringLiteral("Right"), QString::number(edges));
+        Set(hook, QStringLiteral("Top"), QString::number(edges));
+        Set(hook, QStringLiteral("Bottom"), QString::number(edges));
+        Set(hook, QStringLiteral("ClickOnDesktop"), QString::number(desktop));
+    }
+    void Start() { launcher.Start(); }
+
+    LauncherProcess launcher;
+};
+
+} // namespace
+
+TEST_F(VendraskHookX11, DwellAtTheLeftEdgeShowsAfterTheWaitAndATouchAfterLeavingHides) {
+    SetHook(500, 1, 0);
+    Start();
+    Push(-3000, 0);
+    QThread::msleep(250);
+    EXPECT_TRUE(Shown().isEmpty()) << "not before the dwell time";
+    ASSERT_TRUE(BecomesShown());
+    Push(400, 0);
+    QThread::msleep(100);
+    EXPECT_FALSE(Shown().isEmpty());
+    Push(-3000, 0);
+    EXPECT_TRUE(BecomesHidden());
+}
+
+TEST_F(VendraskHookX11, ClickModeTogglesWithAPressAtTheEdgeOnly) {
+    SetHook(300000, 1, 0);
+    Start();
+    Push(-3000, 0);
+    EXPECT_TRUE(StaysHidden()) << "moving against the edge does nothing";
+    Click();
+    ASSERT_TRUE(BecomesShown());
+    QThread::msleep(kBetweenClicksMs);
+    Click();
+    EXPECT_TRUE(BecomesHidden());
+}
+
+TEST_F(VendraskHookX11, DoubleClickOnTheBareRootToggles) {
+    SetHook(500, 0, 1);
+    Start();
+    MoveTo(200, 900); // nothing there but the root
+    Click(2);
+    ASSERT_TRUE(BecomesShown());
+    QThread::msleep(kBetweenClicksMs);
+    MoveTo(200, 900);
+    Click(2);
+    EXPECT_TRUE(BecomesHidden());
+}
+
+TEST_F(VendraskHookX11, DoubleClickOnADesktopWindowToggles) {
+    X11OtherClient other;
+    ASSERT_TRUE(other.IsOpen());
+    X11OtherClient::WindowShape shape;
+    shape.rect = {0, 0, 1920, 1080};
+    shape.desktopType = true;
+    shape.name = QStringLiteral("file manager desktop");
+    ASSERT_NE(other.MapWindow(shape), 0UL);
+    SetHook(500, 0, 1);
+    Start();
+    MoveTo(200, 900);
+    Click(2);
+    EXPECT_TRUE(BecomesShown());
+}
+
+TEST_F(VendraskHookX11, DoubleClickOnAnotherProgramsWindowDoesNothing) {
+    X11OtherClient other;
+    ASSERT_TRUE(other.IsOpen());
+    X11OtherClient::WindowShape shape;
+    shape.rect = {50, 700, 400, 300};
+    ASSERT_NE(other.MapWindow(shape), 0UL);
+    SetHook(500, 0, 1);
+    Start();
+    MoveTo(250, 850);
+    Click(2);
+    EXPECT_TRUE(StaysHidden());
+}
