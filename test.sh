@@ -52,7 +52,7 @@ if [[ "${TSAN:-0}" == 1 ]]; then
     TSAN_OPTIONS=halt_on_error=1 run_ctest tsan ctest "${ctest_args[@]}" -j "$jobs" --test-dir build-tsan -L 'unit|gui'
 fi
 
-step "fuzz the settings parser for ${fuzz_seconds}s (clang, libFuzzer, ASan+UBSan)"
+step "fuzz the file parsers for ${fuzz_seconds}s each (clang, libFuzzer, ASan+UBSan)"
 configure build-fuzz -DVENDRASK_FUZZ_ONLY=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-fuzz -j "$jobs"
 for fuzzer in build-fuzz/tests/fuzz/fuzz_*; do

@@ -1,3 +1,4 @@
 #include "VendraskLog.h"
 
 Q_LOGGING_CATEGORY(lcVendrask, "vendrask", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcVendraskTiming, "vendrask.timing", QtWarningMsg)

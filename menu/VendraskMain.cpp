@@ -1,6 +1,7 @@
 #include "VendraskMain.h"
 
 #include "KelvoCommonButton.h"
+#include "KelvoCommonCapture.h"
 #include "KelvoCommonGdiplus.h"
 #include "KelvoCommonMessages.h"
 #include "KelvoCommonStatic.h"
@@ -10,6 +11,7 @@
 #include "VendraskResources.h"
 
 #include <QAction>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QEventLoop>
@@ -17,6 +19,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QWindow>
@@ -260,14 +263,16 @@ void CVendraskMain::ApplyAppearance() {
     }
 }
 
-void CVendraskMain::ExecuteItem() {
-    const int slot = FocusedSlot();
-    if (slot < 0)
-        return;
-    qCDebug(lcVendrask) << "start item" << m_app.m_currentGroup * kSlotCount + slot + 1;
-}
-
 // --- Painting -------------------------------------------------------------
+
+void CVendraskMain::WarmUp() {
+    QPixmap offScreen(size() * devicePixelRatioF());
+    offScreen.setDevicePixelRatio(devicePixelRatioF());
+    render(&offScreen);
+    // The window's own backing store (shared memory with the X server).
+    if (QBackingStore* store = backingStore())
+        store->resize(size());
+}
 
 void CVendraskMain::PaintBackground(QPainter& painter) {
     const qreal ratio = devicePixelRatioF();
@@ -293,6 +298,11 @@ void CVendraskMain::paintEvent(QPaintEvent* /*event*/) {
     PaintBackground(painter);
     m_app.DrawTitleBar(painter, kTitleRect, IsDrawnEnabled());
     UpdateTitleButtons();
+    if (m_callUpClock.isValid()) {
+        qCInfo(lcVendraskTiming, "menu painted %.2f ms after the call-up",
+               static_cast<double>(m_callUpClock.nsecsElapsed()) / 1e6);
+        m_callUpClock.invalidate();
+    }
 }
 
 void CVendraskMain::UpdateTitleButtons() {
@@ -355,6 +365,10 @@ qintptr CVendraskMain::OnMessage(CKelvoCommonMessageEvent& message) {
         OnRButtonDown();
         return 0;
     }
+    if (type == WM_DROPFILES)
+        return OnDropFiles(message);
+    if (type == WM_KC_BUTTON_DROPPED)
+        return OnButtonDropped(message);
     return 0;
 }
 
@@ -548,16 +562,12 @@ void CVendraskMain::OnCommand(int id) {
     case kIdConfiguration:
         if (QWidget* grabber = QWidget::mouseGrabber())
             grabber->releaseMouse();
-        if (id == kIdGroupTitle)
+        if (id == kIdGroupTitle) {
+            RunGroupTitle();
             m_groupTitleButton->setText(m_app.m_groupTitle[m_app.m_currentGroup].ToQString());
+        }
         break;
     default:
         break;
     }
-}
-
-void CVendraskMain::OnItemCommand(int command) {
-    if (m_app.m_behaviorItemLock != 0)
-        return;
-    qCDebug(lcVendrask) << "item command" << command << "slot" << FocusedSlot();
 }

@@ -3,6 +3,7 @@
 #include "ItemRecord.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <array>
 #include <functional>
@@ -12,6 +13,9 @@ class CKelvoCommonButton;
 class CKelvoCommonMessageEvent;
 class CKelvoCommonStatic;
 class CVendraskApp;
+class CVendraskConfirmation;
+class CVendraskGroupTitle;
+class CVendraskItemSetting;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
@@ -63,6 +67,9 @@ public:
     void ShowCurrentGroup();
     void ShowItemNames();
     void ApplyAppearance();
+    // Paints the hidden window once off screen, so that the first show
+    // finds fonts, pictures and the background ready.
+    void WarmUp();
 
     // Every show and hide goes through these two: placement, top-most,
     // fade, sounds, focus and the default group. HideMenu does a quiet hide
@@ -89,8 +96,24 @@ public:
     int TrayIconId() const { return m_trayIconId; }
     // Starts the item of the focused item button.
     void ExecuteItem();
+    // Resolves an item's path (special locations, one variable, ".url")
+    // and hands it to the shell: 1 when handled, 0 when a plain path does
+    // not exist.
+    int ExecutePath(const QString& path, const QString& option, const QString& workingFolder);
+    // source with its first %NAME% pair replaced by the variable's value.
+    static QString ReplaceEnvironmentVariable(const QString& source);
     // Ends the launcher: open sub-windows first, then this window.
     void CloseLauncher();
+
+    // Item commands (menu 151 and its accelerators) and drops onto items.
+    void OnItemCommand(int command);
+    // When confirmations are on, asks the question and says whether the
+    // user chose OK; true at once when they are off.
+    bool Confirm(const QString& question);
+    // The small windows this window runs, made on first use.
+    CVendraskConfirmation& Confirmation();
+    CVendraskItemSetting& ItemSetting();
+    CVendraskGroupTitle& GroupTitle();
 
     // The control with that id, or null.
     QWidget* Control(int id) const;
@@ -154,7 +177,10 @@ private:
     bool PreTranslateKey(QKeyEvent* event);
     bool TranslateAccelerator(const QKeyEvent* event);
     void OnCommand(int id);
-    void OnItemCommand(int command);
+    void RunGroupTitle();
+    qintptr OnDropFiles(CKelvoCommonMessageEvent& message);
+    qintptr OnButtonDropped(const CKelvoCommonMessageEvent& message);
+    void SaveItem(int slot);
     void OnRButtonDown();
     void ChangeGroup(int group);
     void StepGroup(int step);
@@ -165,6 +191,7 @@ private:
     void UpdateTitleButtons();
     void PaintBackground(QPainter& painter);
     void SetUpShowHide();
+    void SetUpHook();
     void RunFade(bool fadeIn);
     void SetOpacity(int alpha);
     void PlaySound(int sound);
@@ -189,4 +216,9 @@ private:
     QPixmap m_background;
     int m_backgroundPaintCount = 0;
     bool m_windowBlocked = false;
+    // From a show to its first paint, for the timing log.
+    QElapsedTimer m_callUpClock;
+    CVendraskConfirmation* m_confirmationWindow = nullptr;
+    CVendraskItemSetting* m_itemSettingWindow = nullptr;
+    CVendraskGroupTitle* m_groupTitleWindow = nullptr;
 };

@@ -3,6 +3,9 @@
 #include "KelvoCommonHotKey.h"
 #include "KelvoCommonMessages.h"
 #include "VendraskApp.h"
+#include "VendraskConfirmation.h"
+#include "VendraskGroupTitle.h"
+#include "VendraskItemSetting.h"
 #include "VendraskLog.h"
 #include "VendraskMain.h"
 #include "VendraskResources.h"
@@ -106,6 +109,7 @@ void CVendraskMain::SetUpShowHide() {
                 &CVendraskMain::OnHotKey);
         m_app.Services().hotKey->Register(m_app.m_hotKeyModifier, m_app.m_hotKeyCode);
     }
+    SetUpHook(); // 5. the mouse hook
     if (m_app.Services().windowSystem)
         m_app.Services().windowSystem->PrepareMenuWindow(this);
 }
@@ -187,6 +191,7 @@ void CVendraskMain::RunFade(bool fadeIn) {
 void CVendraskMain::ShowMenu() {
     if (m_flagKeepHidden == 1 || isVisible() || m_fading)
         return;
+    m_callUpClock.start();
     // 1.-3. Centred on the whole monitor under the pointer, at opacity 0.
     if (const QScreen* screen = ScreenUnderPointer())
         move(CentredOn(screen->geometry(), frameGeometry().size()));
@@ -254,17 +259,22 @@ void CVendraskMain::CloseLauncher() {
     const struct {
         int* flag;
         const char* line;
+        QDialog* window; // null: the active modal window
     } subWindows[] = {
-        {&m_flagConfigOpen, "Main::EndDialog-Config"},
-        {&m_flagInformationOpen, "Main::EndDialog-Information"},
-        {&m_flagConfirmationOpen, "Main::EndDialog-Confirmation"},
-        {&m_flagItemSettingOpen, "Main::EndDialog-ItemSetting"},
-        {&m_flagGroupTitleOpen, "Main::EndDialog-GroupTitle"},
+        {&m_flagConfigOpen, "Main::EndDialog-Config", nullptr},
+        {&m_flagInformationOpen, "Main::EndDialog-Information", nullptr},
+        {&m_flagConfirmationOpen, "Main::EndDialog-Confirmation", m_confirmationWindow},
+        {&m_flagItemSettingOpen, "Main::EndDialog-ItemSetting", m_itemSettingWindow},
+        {&m_flagGroupTitleOpen, "Main::EndDialog-GroupTitle", m_groupTitleWindow},
     };
     for (const auto& sub : subWindows) {
         if (*sub.flag != 1)
             continue;
         qCDebug(lcVendrask) << sub.line;
+        if (sub.window != nullptr) {
+            sub.window->done(1);
+            continue;
+        }
         if (QWidget* modal = QApplication::activeModalWidget()) {
             if (auto* dialog = qobject_cast<QDialog*>(modal); dialog != nullptr && dialog != this)
                 dialog->done(1);

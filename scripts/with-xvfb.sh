@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs a command on a private Xvfb display with openbox (EWMH) and
-# xcompmgr (opacity), a temporary HOME and XDG_RUNTIME_DIR, and tears it
+# xcompmgr (opacity), trayer (a system tray), a temporary HOME and XDG_RUNTIME_DIR, and tears it
 # all down afterwards, also on failure.
 set -euo pipefail
 
@@ -38,6 +38,15 @@ pids+=($!)
 # Wait until the window manager owns its selection.
 for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+done
+
+# A tray host, docked at the top right, as wide as its icons.
+trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
+    --SetPartialStrut false --expand true --transparent false >"$work/trayer.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+    xdotool search --class trayer >/dev/null 2>&1 && break
     sleep 0.05
 done
 

@@ -1,15 +1,20 @@
 #include "KelvoCommonPlatform.h"
 
 #include "KelvoCommonLog.h"
+#include "fake/KelvoCommonFakeHookMouseClock.h"
+#include "fake/KelvoCommonFakeHookMouseSource.h"
 #include "fake/KelvoCommonFakeHotKey.h"
 #include "fake/KelvoCommonFakeInput.h"
 #include "fake/KelvoCommonFakeInstance.h"
 #include "fake/KelvoCommonFakeMessageBox.h"
+#include "fake/KelvoCommonFakeShell.h"
 #include "fake/KelvoCommonFakeSound.h"
 #include "fake/KelvoCommonFakeWindowSystem.h"
 #include "x11/KelvoCommonFlockInstance.h"
+#include "x11/KelvoCommonGioShell.h"
 #include "x11/KelvoCommonQtMessageBox.h"
 #include "x11/KelvoCommonSdlSound.h"
+#include "x11/KelvoCommonX11HookSource.h"
 #include "x11/KelvoCommonX11HotKey.h"
 #include "x11/KelvoCommonX11WindowSystem.h"
 #include "x11/KelvoCommonXTestInput.h"
@@ -22,6 +27,10 @@ CKelvoCommonPlatformServices KelvoCreatePlatformServices() {
     services.windowSystem = std::make_unique<CKelvoCommonX11WindowSystem>();
     // The X11 hot key, or one that refuses every registration off X11.
     services.hotKey = CKelvoCommonX11HotKey::Create();
+    services.shell = std::make_unique<CKelvoCommonGioShell>();
+    services.hookMouse = std::make_unique<CKelvoCommonHookMouse>(
+        std::make_unique<CKelvoCommonX11HookSource>(),
+        std::make_unique<CKelvoCommonHookMouseTimerScheduler>());
     if (CKelvoCommonXTestInput::Available()) {
         services.input = std::make_unique<CKelvoCommonXTestInput>();
     } else {
@@ -41,5 +50,11 @@ CKelvoCommonPlatformServices KelvoCreateFakePlatformServices() {
     services.input = std::make_unique<CKelvoCommonFakeInput>();
     services.windowSystem = std::make_unique<CKelvoCommonFakeWindowSystem>();
     services.hotKey = std::make_unique<CKelvoCommonFakeHotKey>();
+    services.shell = std::make_unique<CKelvoCommonFakeShell>();
+    // The fake source stamps presses with the fake clock the hook runs on.
+    auto clock = std::make_unique<CKelvoCommonFakeHookMouseClock>();
+    auto source = std::make_unique<CKelvoCommonFakeHookMouseSource>(clock.get());
+    services.hookMouse =
+        std::make_unique<CKelvoCommonHookMouse>(std::move(source), std::move(clock));
     return services;
 }

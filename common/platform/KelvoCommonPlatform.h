@@ -1,10 +1,12 @@
 #pragma once
 
 #include "KelvoCommonExport.h"
+#include "KelvoCommonHookMouse.h"
 #include "KelvoCommonHotKey.h"
 #include "KelvoCommonInput.h"
 #include "KelvoCommonInstance.h"
 #include "KelvoCommonMessageBox.h"
+#include "KelvoCommonShell.h"
 #include "KelvoCommonSound.h"
 #include "KelvoCommonWindowSystem.h"
 
@@ -19,6 +21,8 @@ struct KELVOCOMMON_EXPORT CKelvoCommonPlatformServices {
     std::unique_ptr<CKelvoCommonInput> input;
     std::unique_ptr<CKelvoCommonWindowSystem> windowSystem;
     std::unique_ptr<CKelvoCommonHotKey> hotKey;
+    std::unique_ptr<CKelvoCommonShell> shell;
+    std::unique_ptr<CKelvoCommonHookMouse> hookMouse;
 };
 
 // Services of the desktop session this process runs in.

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "TestSupport.h"
+
+#include <QPoint>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+namespace vendrask::test {
+
+// Polls the condition every 20 ms; false when it still fails after the time.
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 3000);
+
+// The real launcher as another process on the test display, with a settings
+// file and a runtime folder of its own. Fade off unless a test sets it.
+class LauncherProcess final {
+public:
+    LauncherProcess();
+    ~LauncherProcess();
+    LauncherProcess(const LauncherProcess&) = delete;
+    LauncherProcess& operator=(const LauncherProcess&) = delete;
+
+    QString Ini() const;
+    std::filesystem::path File(const char* name) const { return m_folder.File(name); }
+    // Through vendrask-profile, as a user would edit the file.
+    void Set(const QString& section, const QString& key, const QString& value);
+    QString Get(const QString& section, const QString& key) const;
+
+    // The environment the launcher (and helper programs) run in.
+    QProcessEnvironment Environment() const;
+    // Starts it and waits until its menu window exists (not mapped).
+    void Start();
+    // SIGTERM, and waits for the end.
+    void Stop();
+    QProcess* Process() const { return m_process.get(); }
+
+private:
+    TempDir m_folder;
+    TempDir m_runtime;
+    std::unique_ptr<QProcess> m_process;
+};
+
+// The menu window's id ("" when there is none, or none mapped).
+QString MenuWindow();
+QString ShownMenuWindow();
+// Presses and releases the keys in order, releasing in reverse.
+void Chord(const QStringList& keys);
+// The default hot key; returns the shown menu's id, "" if it did not show.
+QString CallMenuUp();
+// Where the window lies on the screen.
+QPoint WindowPosition(const QString& window);
+
+} // namespace vendrask::test

@@ -1,0 +1,198 @@
+// The real launcher on the Xvfb display, driven the way a user drives it:
+// hot key chords through XTest, the tray icon, the window manager's view
+// of the menu window.
+#include "KelvoCommonX11TestClient.h"
+#include "VendraskLauncherProcess.h"
+
+#include <QThread>
+#include <gtest/gtest.h>
+
+using vendrask::test::ActiveWindow;
+using vendrask::test::Chord;
+using vendrask::test::LauncherProcess;
+using vendrask::test::RunTool;
+using vendrask::test::ShownMenuWindow;
+using vendrask::test::WaitFor;
+using vendrask::test::X11OtherClient;
+using vendrask::test::Xdotool;
+
+namespace {
+
+// X keeps opacity as a 32-bit fraction; 0xffffffff is 255 * 0x01010101.
+constexpr unsigned long kOpacityPerAlpha = 0x01010101UL;
+
+class VendraskLauncher : public ::testing::Test {
+protected:
+    void Set(const QString& section, const QString& key, const QString& value) {
+        launcher.Set(section, key, value);
+    }
+    void Start() { launcher.Start(); }
+    static QString Shown() { return ShownMenuWindow(); }
+    static void CtrlAlt() { Chord({QStringLiteral("ctrl"), QStringLiteral("alt")}); }
+
+    static bool BecomesShown() {
+        return WaitFor([] { return !Shown().isEmpty(); });
+    }
+    static bool BecomesHidden() {
+        return WaitFor([] { return Shown().isEmpty(); });
+    }
+    // Stays hidden for a while after something that must not show it.
+    static bool StaysHidden() {
+        return !WaitFor([] { return !Shown().isEmpty(); }, 800);
+    }
+
+    static unsigned long Opacity(const QString& window) {
+        const QString text = RunTool(QStringLiteral("xprop"),
+                                     {QStringLiteral("-id"), window, QStringLiteral("-notype"),
+                                      QStringLiteral("_NET_WM_WINDOW_OPACITY")});
+        const qsizetype equals = text.indexOf(QLatin1Char('='));
+        return equals < 0 ? 0 : text.mid(equals + 1).trimmed().toULong();
+    }
+
+    LauncherProcess launcher;
+};
+
+} // namespace
+
+TEST_F(VendraskLauncher, CtrlAltChordShowsTheMenuAndASecondChordHidesIt) {
+    Start();
+    ASSERT_TRUE(Shown().isEmpty());
+    CtrlAlt();
+    ASSERT_TRUE(BecomesShown());
+    CtrlAlt();
+    EXPECT_TRUE(BecomesHidden());
+}
+
+TEST_F(VendraskLauncher, CtrlAltWithAnotherKeyIsNoChord) {
+    Start();
+    ASSERT_TRUE(Xdotool({QStringLiteral("key"), QStringLiteral("ctrl+alt+t")}));
+    EXPECT_TRUE(StaysHidden());
+}
+
+TEST_F(VendraskLauncher, AltQWhenTheSettingsSaySo) {
+    Set(QStringLiteral("HotKey"), QStringLiteral("Modifier"), QStringLiteral("1"));
+    Set(QStringLiteral("HotKey"), QStringLiteral("Code"), QStringLiteral("81"));
+    Start();
+    CtrlAlt();
+    EXPECT_TRUE(StaysHidden()) << "the chord is not the hot key any more";
+    ASSERT_TRUE(Xdotool({QStringLiteral("key"), QStringLiteral("alt+q")}));
+    ASSERT_TRUE(BecomesShown());
+    ASSERT_TRUE(Xdotool({QStringLiteral("key"), QStringLiteral("alt+q")}));
+    EXPECT_TRUE(BecomesHidden());
+}
+
+TEST_F(VendraskLauncher, TheMenuHasTheKeyboardAfterTheHotKey) {
+    Start();
+    CtrlAlt();
+    ASSERT_TRUE(BecomesShown());
+    const unsigned long menu = Shown().toULong();
+    EXPECT_TRUE(WaitFor([menu] { return ActiveWindow() == menu; })) << ActiveWindow();
+    const QString focus = RunTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")});
+    EXPECT_EQ(focus.trimmed().toULong(), menu);
+}
+
+TEST_F(VendraskLauncher, OpacityReachesTheConfiguredValue) {
+    struct Row {
+        const char* name;
+        const char* fadeLevel;
+        unsigned long transparency;
+    };
+    const Row rows[] = {{"at once", "0", 180}, {"after a fade", "3", 210}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Set(QStringLiteral("ColorSet"), QStringLiteral("FadeLevel"),
+            QString::fromLatin1(row.fadeLevel));
+        Set(QStringLiteral("ColorSet"), QStringLiteral("Transparency"),
+            QString::number(row.transparency));
+        Start();
+        CtrlAlt();
+        ASSERT_TRUE(BecomesShown());
+        const QString menu = Shown();
+        EXPECT_TRUE(WaitFor([&] { return Opacity(menu) == row.transparency * kOpacityPerAlpha; }))
+            << Opacity(menu);
+        launcher.Stop();
+    }
+}
+
+TEST_F(VendraskLauncher, ClickingTheTrayIconToggles) {
+    Start();
+    QString tray;
+    int x = 0;
+    int y = 0;
+    // The tray grows to the icon's width once the icon is embedded.
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            tray = RunTool(QStringLiteral("xdotool"),
+                           {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                            QStringLiteral("--class"), QStringLiteral("trayer")})
+                       .trimmed()
+                       .section(QLatin1Char('\n'), 0, 0);
+            if (tray.isEmpty())
+                return false;
+            const QString shape =
+                RunTool(QStringLiteral("xdotool"),
+                        {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), tray});
+            int width = 0;
+            int height = 0;
+            for (const QString& line : shape.split(QLatin1Char('\n'))) {
+                const QString value = line.section(QLatin1Char('='), 1);
+                if (line.startsWith(QLatin1String("X=")))
+                    x = value.toInt();
+                else if (line.startsWith(QLatin1String("Y=")))
+                    y = value.toInt();
+                else if (line.startsWith(QLatin1String("WIDTH=")))
+                    width = value.toInt();
+                else if (line.startsWith(QLatin1String("HEIGHT=")))
+                    height = value.toInt();
+            }
+            x += width / 2;
+            y += height / 2;
+            return width >= 16;
+        },
+        5000))
+        << "no tray icon appeared";
+    // Embedding ends before the icon's window listens for buttons.
+    QThread::msleep(500);
+    const auto click = [&] {
+        ASSERT_TRUE(Xdotool({QStringLiteral("mousemove"), QString::number(x), QString::number(y),
+                             QStringLiteral("click"), QStringLiteral("1")}));
+    };
+    click();
+    ASSERT_TRUE(BecomesShown());
+    // A second click within the double-click time is a double click, which
+    // leaves the menu up.
+    QThread::msleep(700);
+    click();
+    EXPECT_TRUE(BecomesHidden());
+}
+
+TEST_F(VendraskLauncher, AFullScreenWindowSilencesTheHotKeyWhenSwitchedOn) {
+    struct Row {
+        const char* name;
+        const char* unableHotKey;
+        bool shows;
+    };
+    const Row rows[] = {{"switch on", "1", false}, {"switch off", "0", true}};
+    X11OtherClient other;
+    ASSERT_TRUE(other.IsOpen());
+    X11OtherClient::WindowShape shape;
+    shape.rect = QRect(0, 0, 1920, 1080);
+    shape.fullScreenState = true;
+    shape.name = QStringLiteral("full screen game");
+    const unsigned long game = other.MapWindow(shape);
+    ASSERT_NE(game, 0UL);
+    ASSERT_TRUE(WaitFor([&] { return other.Viewable(game); }));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Set(QStringLiteral("Behavior"), QStringLiteral("UnableHotKey"),
+            QString::fromLatin1(row.unableHotKey));
+        Start();
+        CtrlAlt();
+        if (row.shows)
+            EXPECT_TRUE(BecomesShown());
+        else
+            EXPECT_TRUE(StaysHidden());
+        launcher.Stop();
+    }
+    other.DestroyWindow(game);
+}
