@@ -7,6 +7,7 @@
 #include "KelvoCommonStatic.h"
 #include "VendraskApp.h"
 #include "VendraskDialogUnits.h"
+#include "VendraskInformation.h"
 #include "VendraskLog.h"
 #include "VendraskResources.h"
 
@@ -565,6 +566,20 @@ void CVendraskMain::OnCommand(int id) {
         if (id == kIdGroupTitle) {
             RunGroupTitle();
             m_groupTitleButton->setText(m_app.m_groupTitle[m_app.m_currentGroup].ToQString());
+        }
+        if (id == kIdInformation) {
+            // A button holding the mouse while hovered lets go of it too.
+            if (QWidget* holder = CKelvoCommonCapture::GetCapture())
+                CKelvoCommonCapture::ReleaseCapture(holder);
+            if (m_informationWindow == nullptr)
+                m_informationWindow = new CVendraskInformation(m_app, this);
+            m_flagInformationOpen = 1;
+            // The documentation opened: the menu steps aside without a sound.
+            if (m_informationWindow->DoModal() == CVendraskInformation::kResultAddressOpened) {
+                m_flagQuietHide = 1;
+                HideMenu();
+            }
+            m_flagInformationOpen = 0;
         }
         break;
     default:

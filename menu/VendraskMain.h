@@ -15,6 +15,7 @@ class CKelvoCommonStatic;
 class CVendraskApp;
 class CVendraskConfirmation;
 class CVendraskGroupTitle;
+class CVendraskInformation;
 class CVendraskItemSetting;
 class QAction;
 class QMenu;
@@ -221,4 +222,5 @@ private:
     CVendraskConfirmation* m_confirmationWindow = nullptr;
     CVendraskItemSetting* m_itemSettingWindow = nullptr;
     CVendraskGroupTitle* m_groupTitleWindow = nullptr;
+    CVendraskInformation* m_informationWindow = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "VendraskApp.h"
 #include "VendraskConfirmation.h"
 #include "VendraskGroupTitle.h"
+#include "VendraskInformation.h"
 #include "VendraskItemSetting.h"
 #include "VendraskLog.h"
 #include "VendraskMain.h"
@@ -262,7 +263,7 @@ void CVendraskMain::CloseLauncher() {
         QDialog* window; // null: the active modal window
     } subWindows[] = {
         {&m_flagConfigOpen, "Main::EndDialog-Config", nullptr},
-        {&m_flagInformationOpen, "Main::EndDialog-Information", nullptr},
+        {&m_flagInformationOpen, "Main::EndDialog-Information", m_informationWindow},
         {&m_flagConfirmationOpen, "Main::EndDialog-Confirmation", m_confirmationWindow},
         {&m_flagItemSettingOpen, "Main::EndDialog-ItemSetting", m_itemSettingWindow},
         {&m_flagGroupTitleOpen, "Main::EndDialog-GroupTitle", m_groupTitleWindow},

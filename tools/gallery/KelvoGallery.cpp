@@ -3,6 +3,7 @@
 #include "KelvoCommonBitmaps.h"
 #include "KelvoCommonButton.h"
 #include "KelvoCommonCheck.h"
+#include "KelvoCommonCombo.h"
 #include "KelvoCommonEdit.h"
 #include "KelvoCommonGdiplus.h"
 #include "KelvoCommonGroup.h"
@@ -96,6 +97,58 @@ private:
     QWidget* m_control;
 };
 
+// The drop-down list closed in its states, and its entries as the open
+// list paints them.
+void AddComboRow(QGridLayout* grid, int& row,
+                 const std::function<QWidget*(QWidget*, const QString&)>& cell) {
+    struct ComboLook {
+        QString caption;
+        std::function<void(CKelvoCommonCombo&)> set;
+    };
+    const QList<ComboLook> looks = {
+        {QStringLiteral("normal"), [](CKelvoCommonCombo&) {}},
+        {QStringLiteral("disabled"), [](CKelvoCommonCombo& c) { c.setEnabled(false); }},
+        {QStringLiteral("long text"),
+         [](CKelvoCommonCombo& c) { c.SetCurSel(c.AddString(QString(40, QChar(u'W')))); }},
+        {QStringLiteral("no selection"), [](CKelvoCommonCombo& c) { c.SetCurSel(-1); }},
+    };
+    grid->addWidget(RowTitle(QStringLiteral("Combo")), row, 0);
+    int column = 1;
+    for (const ComboLook& look : looks) {
+        auto* combo = new CKelvoCommonCombo;
+        combo->AddString(QStringLiteral("Alt + Q"));
+        combo->AddString(QStringLiteral("Ctrl + Alt"));
+        combo->SetCurSel(0);
+        combo->setFixedSize(kButtonSize.width(), 24);
+        look.set(*combo);
+        grid->addWidget(cell(combo, look.caption), row, column++);
+    }
+    // Held down (a press opens the list, so the face is painted alone) and
+    // the entries as the open list draws them: plain and selected.
+    const CKelvoCommonComboColor colors;
+    auto* pressed = new QLabel;
+    QImage face(QSize(kButtonSize.width(), 24), QImage::Format_RGB32);
+    {
+        QPainter painter(&face);
+        CKelvoCommonCombo::PaintFace(painter, face.rect(), QStringLiteral("Alt + Q"), {true, true},
+                                     colors, KelvoCommonLoadBitmap(IDB_KC_COMBO_ARROW_PRESSED));
+    }
+    pressed->setPixmap(QPixmap::fromImage(face));
+    grid->addWidget(cell(pressed, QStringLiteral("pressed")), row, column++);
+    auto* entries = new QLabel;
+    QImage picture(QSize(kButtonSize.width(), 40), QImage::Format_RGB32);
+    {
+        QPainter painter(&picture);
+        CKelvoCommonCombo::PaintEntry(painter, QRect(0, 0, picture.width(), 20), false,
+                                      QStringLiteral("entry"), colors);
+        CKelvoCommonCombo::PaintEntry(painter, QRect(0, 20, picture.width(), 20), true,
+                                      QStringLiteral("selected entry"), colors);
+    }
+    entries->setPixmap(QPixmap::fromImage(picture));
+    grid->addWidget(cell(entries, QStringLiteral("list entries")), row, column++);
+    ++row;
+}
+
 } // namespace
 
 CKelvoGalleryWindow::CKelvoGalleryWindow(QWidget* parent) : QWidget(parent) {
@@ -110,6 +163,9 @@ CKelvoGalleryWindow::CKelvoGalleryWindow(QWidget* parent) : QWidget(parent) {
     AddStaticAndGroupRow(grid, row);
     AddEditRow(grid, row);
     AddTabRow(grid, row);
+    AddComboRow(grid, row, [this](QWidget* control, const QString& caption) {
+        return Cell(control, caption);
+    });
     AddSliderRow(grid, row);
     AddListRow(grid, row);
     AddBitmapRow(grid, row);

@@ -1,0 +1,181 @@
+#include "VendraskInformation.h"
+
+#include "KelvoCommonButton.h"
+#include "KelvoCommonShell.h"
+#include "KelvoCommonStatic.h"
+#include "KelvoCommonWindow.h"
+#include "VendraskApp.h"
+#include "VendraskDialogUnits.h"
+#include "VendraskResources.h"
+#include "VendraskVersion.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPainter>
+
+using VendraskDialogUnits::Rect;
+
+namespace {
+
+constexpr QSize kPictureSize{32, 32};
+constexpr QSize kPictureFrameSize{34, 34};
+// Space kept free between the text lines and the window's sides.
+constexpr int kTextMargin = 10;
+
+// Where the README goes on installation, relative to the installation's
+// prefix, and the one of the tree this program was built from.
+constexpr const char* kInstalledDocumentation = VENDRASK_INSTALLED_README;
+constexpr const char* kSourceDocumentation = VENDRASK_SOURCE_README;
+
+// A one-line text that ends in "..." when it does not fit; its text stays
+// whole.
+class CEllipsisStatic final : public CKelvoCommonStatic {
+public:
+    using CKelvoCommonStatic::CKelvoCommonStatic;
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        painter.setFont(font());
+        const QRect rect = contentsRect();
+        const QString shown = painter.fontMetrics().elidedText(text(), Qt::ElideRight, rect.width(),
+                                                               Qt::TextShowMnemonic);
+        Paint(painter, rect, shown, alignment(), false, m_color);
+    }
+};
+
+} // namespace
+
+QString CVendraskInformation::VersionText(const QString& release, const QString& buildDate) {
+    return QStringLiteral("Version %1 (%2)").arg(release, buildDate);
+}
+
+QString CVendraskInformation::VersionText() {
+    return VersionText(QLatin1String(kVendraskVersion), QLatin1String(kVendraskBuildDate));
+}
+
+QString CVendraskInformation::DescriptionText() {
+    return QString::fromUtf16(u"Vendrask \uFF5E Application and Folder Launcher \uFF5E");
+}
+
+QString CVendraskInformation::NoticeText() {
+    // The year of the build, so the line never goes stale.
+    const QString year = QLatin1String(kVendraskBuildDate).left(4);
+    return QStringLiteral("Copyright (C) %1 The Vendrask developers").arg(year);
+}
+
+QUrl CVendraskInformation::DocumentationAddress(const QString& programFolder) {
+    // The program lies in <prefix>/bin; its documentation in <prefix>/share.
+    const QString installed = QDir::cleanPath(
+        QDir(programFolder)
+            .filePath(QStringLiteral("../") + QLatin1String(kInstalledDocumentation)));
+    const QString source = QLatin1String(kSourceDocumentation);
+    if (QFileInfo(installed).isFile() || !QFileInfo(source).isFile())
+        return QUrl::fromLocalFile(installed);
+    return QUrl::fromLocalFile(source);
+}
+
+QRect CVendraskInformation::PictureFrameRect(const QRect& picture) {
+    return {picture.topLeft() - QPoint(1, 1), kPictureFrameSize};
+}
+
+CVendraskInformation::CVendraskInformation(CVendraskApp& app, QWidget* parent)
+    : CVendraskSmallWindow(app, parent, QSize(kWidth, kHeight),
+                           QStringLiteral("Vendrask Information"),
+                           Placement::PointerMonitorTopMost),
+      m_versionText(VersionText()),
+      m_addressUrl(DocumentationAddress(QCoreApplication::applicationDirPath())) {
+    setObjectName(QStringLiteral("VendraskInformation"));
+    // Creation order is the tab order of the template.
+    CreateCloseButton(kIdClose);
+
+    m_picture = new QLabel(this);
+    KelvoCommonSetDlgCtrlID(m_picture, kIdPicture);
+    // A picture static takes the size of its picture.
+    m_picture->setGeometry(QRect(Rect(27, 26, 15, 13).topLeft(), kPictureSize));
+    m_picture->setAttribute(Qt::WA_TranslucentBackground);
+
+    const auto makeText = [this](int id, QRect rect, Qt::Alignment alignment, bool wrap) {
+        CKelvoCommonStatic* text = wrap ? new CKelvoCommonStatic(this) : new CEllipsisStatic(this);
+        KelvoCommonSetDlgCtrlID(text, id);
+        text->setGeometry(rect);
+        text->setAlignment(alignment);
+        text->setWordWrap(wrap);
+        return text;
+    };
+    // The template's places, but every line may run to the window's right
+    // margin (the notice stays centred on the window), and the description
+    // may take a second line down to the version: fonts here are often
+    // wider than the template was measured for.
+    const QRect version = Rect(100, 62, 146, 16);
+    const auto toMargin = [](QRect rect) {
+        rect.setRight(kWidth - 1 - kTextMargin);
+        return rect;
+    };
+    QRect description = toMargin(Rect(61, 30, 250, 18));
+    description.setBottom(version.top() - 1);
+    m_description = makeText(kIdDescription, description, Qt::AlignLeft | Qt::AlignTop, true);
+    m_version = makeText(kIdVersion, toMargin(version), Qt::AlignLeft | Qt::AlignTop, false);
+    const QRect notice = Rect(53, 80, 224, 17);
+    m_notice = makeText(kIdNotice,
+                        QRect(kTextMargin, notice.top(), kWidth - 2 * kTextMargin, notice.height()),
+                        Qt::AlignHCenter | Qt::AlignTop, false);
+
+    m_address = new CKelvoCommonButton(m_addressUrl.toDisplayString(), this);
+    KelvoCommonSetDlgCtrlID(m_address, kIdAddress);
+    m_address->setGeometry(Rect(61, 99, 212, 16));
+    m_address->SetFlagTabStop(1);
+    connect(m_address, &QAbstractButton::clicked, this, &CVendraskInformation::OpenAddress);
+}
+
+CVendraskInformation::~CVendraskInformation() = default;
+
+CKelvoCommonStatic* CVendraskInformation::Text(int id) const {
+    switch (id) {
+    case kIdDescription:
+        return m_description;
+    case kIdVersion:
+        return m_version;
+    case kIdNotice:
+        return m_notice;
+    default:
+        return nullptr;
+    }
+}
+
+void CVendraskInformation::OnInitDialog() {
+    m_description->setText(DescriptionText());
+    m_version->setText(m_versionText);
+    m_notice->setText(NoticeText());
+    m_picture->setPixmap(
+        VendraskLoadBitmap(VendraskResource::kPicture, m_picture->devicePixelRatioF()));
+    ApplyTransparency();
+    CloseButton()->SetColor(m_app.m_buttonColor);
+    m_address->SetColor(m_app.m_buttonColor);
+    for (CKelvoCommonStatic* text : {m_description, m_version, m_notice}) {
+        text->m_color = m_app.m_staticTextColor;
+        text->setFont(m_app.m_fontDialog);
+    }
+    // The close button shows a picture only and gets no font.
+    m_address->setFont(m_app.m_fontButton);
+}
+
+void CVendraskInformation::OnCloseCommand() {
+    done(kResultClosed);
+}
+
+void CVendraskInformation::OpenAddress() {
+    // Whatever the shell makes of it, the window ends.
+    m_app.Services().shell->Open(m_addressUrl.toString(QUrl::FullyEncoded), QString(), QString());
+    done(kResultAddressOpened);
+}
+
+void CVendraskInformation::paintEvent(QPaintEvent* event) {
+    CVendraskSmallWindow::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(m_app.m_brushDialogFrame.color());
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(PictureFrameRect(m_picture->geometry()).adjusted(0, 0, -1, -1));
+}
