@@ -17,14 +17,9 @@
 #include <X11/keysym.h>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-// Xlib macros that collide with Qt.
-#undef KeyPress
-#undef KeyRelease
-#undef FocusIn
-#undef FocusOut
-#undef None
-#undef Bool
-#undef Status
+
+// After the X11 headers.
+#include "x11/KelvoCommonXlibMacros.h"
 
 namespace {
 

@@ -45,4 +45,12 @@ std::string Utf16LeBytes(std::string_view utf8) {
     return bytes;
 }
 
+ToolResult RunToolEntry(ToolEntry entry, const char* program, std::vector<std::string> args) {
+    args.insert(args.begin(), program);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = entry(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
 } // namespace vendrask::test

@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QString>
 #include <filesystem>
+#include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace vendrask::test {
 
@@ -27,5 +29,16 @@ void WriteBytes(const std::filesystem::path& file, std::string_view bytes);
 
 // UTF-16LE bytes (no byte-order mark) of a UTF-8 text.
 std::string Utf16LeBytes(std::string_view utf8);
+
+// What a command-line tool's entry point answered to a command line.
+struct ToolResult {
+    int code;
+    std::string out;
+    std::string err;
+};
+using ToolEntry = int (*)(const std::vector<std::string>& args, std::ostream& out,
+                          std::ostream& err);
+// args without the program name, which comes first as argv[0] would.
+ToolResult RunToolEntry(ToolEntry entry, const char* program, std::vector<std::string> args);
 
 } // namespace vendrask::test

@@ -2,7 +2,6 @@
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 using vendrask::test::ReadBytes;
 using vendrask::test::TempDir;
@@ -11,18 +10,10 @@ using vendrask::test::WriteBytes;
 
 namespace {
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
+using Result = vendrask::test::ToolResult;
 
 Result RunTool(std::vector<std::string> args) {
-    args.insert(args.begin(), "vendrask-profile");
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunProfileTool(args, out, err);
-    return {code, out.str(), err.str()};
+    return vendrask::test::RunToolEntry(&RunProfileTool, "vendrask-profile", std::move(args));
 }
 
 } // namespace

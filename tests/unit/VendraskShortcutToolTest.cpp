@@ -2,7 +2,6 @@
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 using vendrask::test::TempDir;
 using vendrask::test::Utf16LeBytes;
@@ -10,18 +9,10 @@ using vendrask::test::WriteBytes;
 
 namespace {
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
+using Result = vendrask::test::ToolResult;
 
 Result RunTool(std::vector<std::string> args) {
-    args.insert(args.begin(), "vendrask-shortcut");
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunShortcutTool(args, out, err);
-    return {code, out.str(), err.str()};
+    return vendrask::test::RunToolEntry(&RunShortcutTool, "vendrask-shortcut", std::move(args));
 }
 
 } // namespace

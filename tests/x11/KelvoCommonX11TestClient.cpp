@@ -5,14 +5,9 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <array>
-// Xlib macros that collide with Qt and gtest.
-#undef KeyPress
-#undef KeyRelease
-#undef FocusIn
-#undef FocusOut
-#undef None
-#undef Bool
-#undef Status
+
+// After the X11 headers.
+#include "x11/KelvoCommonXlibMacros.h"
 
 namespace vendrask::test {
 

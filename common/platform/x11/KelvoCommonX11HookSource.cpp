@@ -10,14 +10,9 @@
 #include <X11/extensions/XInput2.h>
 #include <cstdlib>
 #include <cstring>
-// Xlib macros that collide with Qt.
-#undef KeyPress
-#undef KeyRelease
-#undef FocusIn
-#undef FocusOut
-#undef None
-#undef Bool
-#undef Status
+
+// After the X11 headers.
+#include "x11/KelvoCommonXlibMacros.h"
 
 namespace {
 

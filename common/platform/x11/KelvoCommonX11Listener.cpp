@@ -12,14 +12,9 @@
 #include <poll.h>
 #include <unistd.h>
 #include <vector>
-// Xlib macros that collide with Qt.
-#undef KeyPress
-#undef KeyRelease
-#undef FocusIn
-#undef FocusOut
-#undef None
-#undef Bool
-#undef Status
+
+// After the X11 headers.
+#include "x11/KelvoCommonXlibMacros.h"
 
 namespace {
 

@@ -6,14 +6,9 @@
 #include <QScreen>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
-// Xlib macros that collide with Qt.
-#undef KeyPress
-#undef KeyRelease
-#undef FocusIn
-#undef FocusOut
-#undef None
-#undef Bool
-#undef Status
+
+// After the X11 headers.
+#include "x11/KelvoCommonXlibMacros.h"
 
 namespace {
 
