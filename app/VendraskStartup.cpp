@@ -7,7 +7,6 @@
 #include "VendraskSignalWatcher.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QStringList>
@@ -98,14 +97,6 @@ int RunVendrask(int argc, char** argv) {
         // Once the loop is idle for the first time: how long start-up took.
         QTimer::singleShot(0, &menu, [] {
             qCInfo(lcVendraskTiming, "ready %.1f ms after process start", MillisecondsSinceStart());
-        });
-        // Then, while nobody waits, what the first show would otherwise pay for.
-        QTimer::singleShot(1, &menu, [&menu] {
-            QElapsedTimer clock;
-            clock.start();
-            menu.WarmUp();
-            qCInfo(lcVendraskTiming, "warmed up in %.1f ms",
-                   static_cast<double>(clock.nsecsElapsed()) / 1e6);
         });
         menu.RunModalLoop();
     });

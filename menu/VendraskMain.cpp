@@ -12,7 +12,6 @@
 #include "VendraskResources.h"
 
 #include <QAction>
-#include <QBackingStore>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QEventLoop>
@@ -265,15 +264,6 @@ void CVendraskMain::ApplyAppearance() {
 }
 
 // --- Painting -------------------------------------------------------------
-
-void CVendraskMain::WarmUp() {
-    QPixmap offScreen(size() * devicePixelRatioF());
-    offScreen.setDevicePixelRatio(devicePixelRatioF());
-    render(&offScreen);
-    // The window's own backing store (shared memory with the X server).
-    if (QBackingStore* store = backingStore())
-        store->resize(size());
-}
 
 void CVendraskMain::PaintBackground(QPainter& painter) {
     const qreal ratio = devicePixelRatioF();

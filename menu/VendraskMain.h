@@ -68,9 +68,6 @@ public:
     void ShowCurrentGroup();
     void ShowItemNames();
     void ApplyAppearance();
-    // Paints the hidden window once off screen, so that the first show
-    // finds fonts, pictures and the background ready.
-    void WarmUp();
 
     // Every show and hide goes through these two: placement, top-most,
     // fade, sounds, focus and the default group. HideMenu does a quiet hide
