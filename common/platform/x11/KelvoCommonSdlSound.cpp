@@ -7,9 +7,74 @@
 #include <SDL.h>
 #include <algorithm>
 #include <cstring>
+#include <dlfcn.h>
 #include <vector>
 
 namespace {
+
+// SDL is opened with the first sound instead of at start: it brings some
+// thirty libraries (sound servers, codecs, Wayland) that a launcher which
+// plays nothing should not load, map and relocate at every start. These
+// are the functions we call.
+#define KELVO_SDL_FUNCTIONS(X)                                                                     \
+    X(AudioStreamAvailable)                                                                        \
+    X(AudioStreamFlush)                                                                            \
+    X(AudioStreamGet)                                                                              \
+    X(AudioStreamPut)                                                                              \
+    X(CloseAudioDevice)                                                                            \
+    X(FreeAudioStream)                                                                             \
+    X(FreeWAV)                                                                                     \
+    X(GetCurrentAudioDriver)                                                                       \
+    X(GetError)                                                                                    \
+    X(InitSubSystem)                                                                               \
+    X(LoadWAV_RW)                                                                                  \
+    X(LockAudioDevice)                                                                             \
+    X(NewAudioStream)                                                                              \
+    X(OpenAudioDevice)                                                                             \
+    X(PauseAudioDevice)                                                                            \
+    X(QuitSubSystem)                                                                               \
+    X(RWFromConstMem)                                                                              \
+    X(SetHint)                                                                                     \
+    X(UnlockAudioDevice)
+
+struct SdlApi {
+#define KELVO_SDL_MEMBER(name) decltype(&SDL_##name) name = nullptr;
+    KELVO_SDL_FUNCTIONS(KELVO_SDL_MEMBER)
+#undef KELVO_SDL_MEMBER
+};
+
+template <typename Function>
+void Bind(void* library, const char* name, Function& function, bool& complete) {
+    void* symbol = dlsym(library, name);
+    // Copied, not cast: ISO C++ has no cast from object to function pointer.
+    std::memcpy(&function, &symbol, sizeof function);
+    complete = complete && symbol != nullptr;
+}
+
+// The loaded library's functions, or null when it cannot be loaded.
+const SdlApi* Sdl() {
+    static const SdlApi* const loaded = []() -> const SdlApi* {
+        void* library = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (library == nullptr) {
+            qCDebug(lcKelvoCommon) << "sound: cannot load SDL2:" << dlerror();
+            return nullptr;
+        }
+        static SdlApi api;
+        bool complete = true;
+#define KELVO_SDL_BIND(name) Bind(library, "SDL_" #name, api.name, complete);
+        KELVO_SDL_FUNCTIONS(KELVO_SDL_BIND)
+#undef KELVO_SDL_BIND
+        if (!complete) {
+            qCDebug(lcKelvoCommon) << "sound: SDL2 lacks a function we use";
+            return nullptr;
+        }
+        api.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        // A data chunk cut short is a damaged file: play nothing of it.
+        api.SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+        return &api;
+    }();
+    return loaded;
+}
 
 // Every wave is converted to this one format, so the device never has to
 // be reopened for a different one.
@@ -28,25 +93,25 @@ constexpr int kMaxRate = 768000;
 constexpr Uint32 kMaxDecodedBytes = 256u * 1024 * 1024;
 
 struct WaveDeleter {
-    void operator()(Uint8* p) const { SDL_FreeWAV(p); }
+    void operator()(Uint8* p) const { Sdl()->FreeWAV(p); }
 };
 struct StreamDeleter {
-    void operator()(SDL_AudioStream* p) const { SDL_FreeAudioStream(p); }
+    void operator()(SDL_AudioStream* p) const { Sdl()->FreeAudioStream(p); }
 };
 
 std::vector<Uint8> Convert(const SDL_AudioSpec& audio, const Uint8* data, Uint32 length) {
     if (audio.format == kDeviceFormat && audio.channels == kDeviceChannels &&
         audio.freq == kDeviceRate)
         return std::vector<Uint8>(data, data + length - length % kDeviceFrameBytes);
-    const std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(SDL_NewAudioStream(
+    const std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(Sdl()->NewAudioStream(
         audio.format, audio.channels, audio.freq, kDeviceFormat, kDeviceChannels, kDeviceRate));
-    if (!stream || SDL_AudioStreamPut(stream.get(), data, static_cast<int>(length)) != 0 ||
-        SDL_AudioStreamFlush(stream.get()) != 0) {
-        qCDebug(lcKelvoCommon) << "sound: cannot convert the wave:" << SDL_GetError();
+    if (!stream || Sdl()->AudioStreamPut(stream.get(), data, static_cast<int>(length)) != 0 ||
+        Sdl()->AudioStreamFlush(stream.get()) != 0) {
+        qCDebug(lcKelvoCommon) << "sound: cannot convert the wave:" << Sdl()->GetError();
         return {};
     }
-    std::vector<Uint8> out(static_cast<std::size_t>(SDL_AudioStreamAvailable(stream.get())));
-    const int got = SDL_AudioStreamGet(stream.get(), out.data(), static_cast<int>(out.size()));
+    std::vector<Uint8> out(static_cast<std::size_t>(Sdl()->AudioStreamAvailable(stream.get())));
+    const int got = Sdl()->AudioStreamGet(stream.get(), out.data(), static_cast<int>(out.size()));
     out.resize(got > 0 ? static_cast<std::size_t>(got) - got % kDeviceFrameBytes : 0);
     return out;
 }
@@ -61,15 +126,15 @@ std::vector<Uint8> Decode(const QByteArray& data) {
     SDL_AudioSpec audio{};
     Uint8* raw = nullptr;
     Uint32 length = 0;
-    SDL_RWops* source = SDL_RWFromConstMem(data.constData(), static_cast<int>(data.size()));
-    if (source == nullptr || SDL_LoadWAV_RW(source, 1, &audio, &raw, &length) == nullptr) {
-        qCDebug(lcKelvoCommon) << "sound: not a playable wave:" << SDL_GetError();
+    SDL_RWops* source = Sdl()->RWFromConstMem(data.constData(), static_cast<int>(data.size()));
+    if (source == nullptr || Sdl()->LoadWAV_RW(source, 1, &audio, &raw, &length) == nullptr) {
+        qCDebug(lcKelvoCommon) << "sound: not a playable wave:" << Sdl()->GetError();
         return {};
     }
     const std::unique_ptr<Uint8, WaveDeleter> samples(raw);
     const int frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(audio.format)) / 8 * audio.channels;
-    if (frameBytes <= 0 || audio.channels > kMaxChannels || audio.freq <= 0 || audio.freq > kMaxRate ||
-        length > kMaxDecodedBytes ||
+    if (frameBytes <= 0 || audio.channels > kMaxChannels || audio.freq <= 0 ||
+        audio.freq > kMaxRate || length > kMaxDecodedBytes ||
         length / static_cast<Uint32>(frameBytes) >
             static_cast<Uint32>(audio.freq) * CKelvoCommonSdlSound::kMaxSeconds) {
         qCDebug(lcKelvoCommon) << "sound: wave refused: rate" << audio.freq << "channels"
@@ -100,16 +165,12 @@ struct CKelvoCommonSdlSound::Voice {
 };
 
 CKelvoCommonSdlSound::CKelvoCommonSdlSound(std::chrono::milliseconds idleClose)
-    : m_idleClose(idleClose), m_voice(std::make_unique<Voice>()) {
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    // A data chunk cut short is a damaged file: play nothing of it.
-    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-}
+    : m_idleClose(idleClose), m_voice(std::make_unique<Voice>()) {}
 
 CKelvoCommonSdlSound::~CKelvoCommonSdlSound() {
     CloseDevice();
     if (m_subsystemStarted)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Sdl()->QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 void CKelvoCommonSdlSound::Play(const QByteArray& data, int flags) {
@@ -118,15 +179,21 @@ void CKelvoCommonSdlSound::Play(const QByteArray& data, int flags) {
     Stop();
     if (data.isEmpty())
         return;
+    if (Sdl() == nullptr) {
+        if (!m_failureLogged)
+            qCWarning(lcKelvoCommon) << "no audio device, sounds stay silent: no SDL2 library";
+        m_failureLogged = true;
+        return;
+    }
     std::vector<Uint8> samples = Decode(data);
     if (samples.empty() || !OpenDevice())
         return;
     const auto length = std::chrono::milliseconds(samples.size() / kDeviceFrameBytes * 1000 /
                                                   static_cast<std::size_t>(kDeviceRate));
-    SDL_LockAudioDevice(m_device);
+    Sdl()->LockAudioDevice(m_device);
     m_voice->samples.swap(samples);
     m_voice->position = 0;
-    SDL_UnlockAudioDevice(m_device);
+    Sdl()->UnlockAudioDevice(m_device);
     // The previous buffer (now in samples) is freed here, outside the lock.
     ScheduleIdleClose(length);
 }
@@ -135,18 +202,18 @@ void CKelvoCommonSdlSound::Stop() {
     if (m_device == 0)
         return;
     std::vector<Uint8> old;
-    SDL_LockAudioDevice(m_device);
+    Sdl()->LockAudioDevice(m_device);
     m_voice->samples.swap(old);
     m_voice->position = 0;
-    SDL_UnlockAudioDevice(m_device);
+    Sdl()->UnlockAudioDevice(m_device);
 }
 
 bool CKelvoCommonSdlSound::IsPlaying() const {
     if (m_device == 0)
         return false;
-    SDL_LockAudioDevice(m_device);
+    Sdl()->LockAudioDevice(m_device);
     const bool playing = m_voice->position < m_voice->samples.size();
-    SDL_UnlockAudioDevice(m_device);
+    Sdl()->UnlockAudioDevice(m_device);
     return playing;
 }
 
@@ -158,11 +225,11 @@ bool CKelvoCommonSdlSound::OpenDevice() {
     if (!m_subsystemStarted) {
         if (QCoreApplication::instance() != nullptr &&
             !QCoreApplication::applicationName().isEmpty())
-            SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME,
-                        QCoreApplication::applicationName().toUtf8().constData());
-        m_subsystemStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+            Sdl()->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME,
+                           QCoreApplication::applicationName().toUtf8().constData());
+        m_subsystemStarted = Sdl()->InitSubSystem(SDL_INIT_AUDIO) == 0;
         if (m_subsystemStarted)
-            qCDebug(lcKelvoCommon) << "sound: SDL audio driver" << SDL_GetCurrentAudioDriver();
+            qCDebug(lcKelvoCommon) << "sound: SDL audio driver" << Sdl()->GetCurrentAudioDriver();
     }
     if (m_subsystemStarted) {
         SDL_AudioSpec wanted{};
@@ -172,19 +239,19 @@ bool CKelvoCommonSdlSound::OpenDevice() {
         wanted.samples = kDeviceFrames;
         wanted.callback = &Voice::Fill;
         wanted.userdata = m_voice.get();
-        m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+        m_device = Sdl()->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     }
     if (m_device == 0) {
         if (!m_failureLogged)
-            qCWarning(lcKelvoCommon) << "no audio device, sounds stay silent:" << SDL_GetError();
+            qCWarning(lcKelvoCommon) << "no audio device, sounds stay silent:" << Sdl()->GetError();
         m_failureLogged = true;
         m_retryAfter = std::chrono::steady_clock::now() + kRetryDelay;
         if (m_subsystemStarted)
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            Sdl()->QuitSubSystem(SDL_INIT_AUDIO);
         m_subsystemStarted = false;
         return false;
     }
-    SDL_PauseAudioDevice(m_device, 0);
+    Sdl()->PauseAudioDevice(m_device, 0);
     return true;
 }
 
@@ -194,7 +261,7 @@ void CKelvoCommonSdlSound::CloseDevice() {
     if (m_device == 0)
         return;
     // Joins SDL's audio thread; the voice is ours alone afterwards.
-    SDL_CloseAudioDevice(m_device);
+    Sdl()->CloseAudioDevice(m_device);
     m_device = 0;
     m_voice->samples = {};
     m_voice->position = 0;
