@@ -140,8 +140,16 @@ std::vector<CKelvoCommonCombo::FontFamily> CKelvoCommonCombo::SystemFontFamilies
         // Families the platform keeps for itself are no choice for a user.
         if (QFontDatabase::isPrivateFamily(name))
             continue;
-        families.push_back(
-            {name, QFontDatabase::isSmoothlyScalable(name) ? TRUETYPE_FONTTYPE : RASTER_FONTTYPE});
+        // A family several foundries make comes as "Name [Foundry]"; a face
+        // name is the family's own name.
+        QString family = name;
+        if (family.endsWith(QLatin1Char(']'))) {
+            const qsizetype open = family.lastIndexOf(QLatin1String(" ["));
+            if (open > 0)
+                family.truncate(open);
+        }
+        families.push_back({family, QFontDatabase::isSmoothlyScalable(name) ? TRUETYPE_FONTTYPE
+                                                                            : RASTER_FONTTYPE});
     }
     return families;
 }

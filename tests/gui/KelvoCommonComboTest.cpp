@@ -304,6 +304,7 @@ TEST(KelvoCommonComboTest, SystemFontsListedOnceAndOutlineOnly) {
     for (qsizetype i = 0; i < entries.size(); ++i) {
         SCOPED_TRACE(entries.at(i).toStdString());
         EXPECT_TRUE(QFontDatabase::isSmoothlyScalable(entries.at(i)));
+        EXPECT_FALSE(entries.at(i).endsWith(QLatin1Char(']'))) << "a face name, no foundry";
         // Nothing listed earlier begins with a later name.
         for (qsizetype j = 0; j < i; ++j)
             EXPECT_FALSE(entries.at(j).startsWith(entries.at(i), Qt::CaseInsensitive));
