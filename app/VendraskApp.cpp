@@ -413,6 +413,17 @@ bool CVendraskApp::SaveToIniFile(int part) {
 }
 
 QFont CVendraskApp::MakeFont(const QString& faceName, int pixelHeight) {
+    // The small font's face is rarely installed here; the windows' texts
+    // are measured for a face of its width, which these come close to (the
+    // system's fallback is much wider and would wrap the labels).
+    static const bool substituted = [] {
+        QFont::insertSubstitutions(QString::fromUtf16(kSmallFaceName),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                    QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
+                                    QStringLiteral("DejaVu Sans Condensed")});
+        return true;
+    }();
+    (void)substituted;
     QFont font(faceName.left(kFaceNameMaxLength));
     font.setPixelSize(pixelHeight);
     font.setWeight(QFont::Normal);
