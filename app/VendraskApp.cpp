@@ -1,5 +1,6 @@
 #include "VendraskApp.h"
 
+#include "KelvoCommonHookMouse.h"
 #include "VendraskLog.h"
 #include "VendraskResources.h"
 #include "VendraskSettingsLocation.h"
@@ -465,6 +466,16 @@ void CVendraskApp::ApplyColorSet() {
     m_brushDialogFrame = QBrush(CKelvoCommonGdiplus::ToQColor(s[3]));
     m_fontDialog = MakeFont(m_fontDialogFaceName, kFontHeight);
     m_fontButton = MakeFont(m_fontButtonFaceName, kFontHeight);
+}
+
+void CVendraskApp::ApplyMouseHookSettings() const {
+    CKelvoCommonHookMouse::SetMilliSecondForWait(
+        static_cast<std::uint32_t>(std::max(m_mouseHookMilliSecond, 0)));
+    CKelvoCommonHookMouse::SetFlagMouseHookAtTop(m_mouseHookTop);
+    CKelvoCommonHookMouse::SetFlagMouseHookAtBottom(m_mouseHookBottom);
+    CKelvoCommonHookMouse::SetFlagMouseHookAtLeft(m_mouseHookLeft);
+    CKelvoCommonHookMouse::SetFlagMouseHookAtRight(m_mouseHookRight);
+    CKelvoCommonHookMouse::SetFlagMouseHookClickOnDesktop(m_mouseHookClickOnDesktop);
 }
 
 QString CVendraskApp::ResolveProgramPath(const QString& path) const {

@@ -93,6 +93,9 @@ public:
     bool SaveToIniFile(int part);
     void ApplyColorSet();
     void LoadSoundData();
+    // Hands the mouse hook's six settings to the running hook, which reads
+    // them at its next mouse event.
+    void ApplyMouseHookSettings() const;
 
     // The file path a relative item or sound path means: resolved against
     // the program folder; backslashes read as folder separators when the

@@ -151,7 +151,7 @@ void CVendraskSmallWindow::PaintFrame(QPainter& painter, const QRect& rect,
 
 void CVendraskSmallWindow::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    PaintFrame(painter, rect(), m_app);
+    PaintBackground(painter);
     m_app.DrawTitleBar(painter, TitleRect(width()), IsDrawnEnabled());
     UpdateCloseButton();
 }
@@ -203,8 +203,10 @@ bool CVendraskSmallWindow::TranslateKey(const QKeyEvent* event) {
 }
 
 bool CVendraskSmallWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && isVisible() &&
-        TranslateKey(static_cast<QKeyEvent*>(event)))
+    // An open drop-down list is a window of its own: its keys are its own.
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (event->type() == QEvent::KeyPress && isVisible() && widget != nullptr &&
+        widget->window() == this && TranslateKey(static_cast<QKeyEvent*>(event)))
         return true;
     return QDialog::eventFilter(watched, event);
 }

@@ -87,6 +87,8 @@ protected:
     void ClickFocusedControl();
 
     static void PaintFrame(QPainter& painter, const QRect& rect, const CVendraskApp& app);
+    // The window's background under the title strip: the framed gradient.
+    virtual void PaintBackground(QPainter& painter) { PaintFrame(painter, rect(), m_app); }
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

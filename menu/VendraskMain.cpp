@@ -6,6 +6,7 @@
 #include "KelvoCommonMessages.h"
 #include "KelvoCommonStatic.h"
 #include "VendraskApp.h"
+#include "VendraskConfig.h"
 #include "VendraskDialogUnits.h"
 #include "VendraskInformation.h"
 #include "VendraskLog.h"
@@ -530,6 +531,18 @@ void CVendraskMain::OnRButtonDown() {
 
 // --- Commands -------------------------------------------------------------
 
+CVendraskConfig& CVendraskMain::Config() {
+    if (m_configWindow == nullptr)
+        m_configWindow = new CVendraskConfig(m_app, this, m_flagHotKeyRegistered);
+    return *m_configWindow;
+}
+
+void CVendraskMain::RunConfig() {
+    m_flagConfigOpen = 1;
+    Config().DoModal();
+    m_flagConfigOpen = 0;
+}
+
 void CVendraskMain::OnCommand(int id) {
     if (id >= kIdGroupFirst && id < kIdGroupFirst + kGroupCount) {
         // The focused control decides: buttons take the focus on entry.
@@ -557,6 +570,8 @@ void CVendraskMain::OnCommand(int id) {
             RunGroupTitle();
             m_groupTitleButton->setText(m_app.m_groupTitle[m_app.m_currentGroup].ToQString());
         }
+        if (id == kIdConfiguration)
+            RunConfig();
         if (id == kIdInformation) {
             // A button holding the mouse while hovered lets go of it too.
             if (QWidget* holder = CKelvoCommonCapture::GetCapture())

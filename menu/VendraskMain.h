@@ -13,6 +13,7 @@ class CKelvoCommonButton;
 class CKelvoCommonMessageEvent;
 class CKelvoCommonStatic;
 class CVendraskApp;
+class CVendraskConfig;
 class CVendraskConfirmation;
 class CVendraskGroupTitle;
 class CVendraskInformation;
@@ -112,6 +113,7 @@ public:
     CVendraskConfirmation& Confirmation();
     CVendraskItemSetting& ItemSetting();
     CVendraskGroupTitle& GroupTitle();
+    CVendraskConfig& Config();
 
     // The control with that id, or null.
     QWidget* Control(int id) const;
@@ -176,6 +178,7 @@ private:
     bool TranslateAccelerator(const QKeyEvent* event);
     void OnCommand(int id);
     void RunGroupTitle();
+    void RunConfig();
     qintptr OnDropFiles(CKelvoCommonMessageEvent& message);
     qintptr OnButtonDropped(const CKelvoCommonMessageEvent& message);
     void SaveItem(int slot);
@@ -216,6 +219,7 @@ private:
     bool m_windowBlocked = false;
     // From a show to its first paint, for the timing log.
     QElapsedTimer m_callUpClock;
+    CVendraskConfig* m_configWindow = nullptr;
     CVendraskConfirmation* m_confirmationWindow = nullptr;
     CVendraskItemSetting* m_itemSettingWindow = nullptr;
     CVendraskGroupTitle* m_groupTitleWindow = nullptr;

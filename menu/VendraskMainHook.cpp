@@ -49,12 +49,7 @@ void CVendraskMain::SetUpHook() {
     new CVendraskHookRequests(this);
     // The settings go in before the hook starts, so that it never decides
     // on the library's defaults.
-    hook->SetMilliSecondForWait(static_cast<std::uint32_t>(m_app.m_mouseHookMilliSecond));
-    hook->SetFlagMouseHookAtTop(m_app.m_mouseHookTop);
-    hook->SetFlagMouseHookAtBottom(m_app.m_mouseHookBottom);
-    hook->SetFlagMouseHookAtLeft(m_app.m_mouseHookLeft);
-    hook->SetFlagMouseHookAtRight(m_app.m_mouseHookRight);
-    hook->SetFlagMouseHookClickOnDesktop(m_app.m_mouseHookClickOnDesktop);
+    m_app.ApplyMouseHookSettings();
     hook->SetReceiveWindow(this);
     hook->StartHook();
 }

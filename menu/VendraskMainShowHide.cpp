@@ -3,6 +3,7 @@
 #include "KelvoCommonHotKey.h"
 #include "KelvoCommonMessages.h"
 #include "VendraskApp.h"
+#include "VendraskConfig.h"
 #include "VendraskConfirmation.h"
 #include "VendraskGroupTitle.h"
 #include "VendraskInformation.h"
@@ -12,7 +13,6 @@
 #include "VendraskResources.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -260,9 +260,9 @@ void CVendraskMain::CloseLauncher() {
     const struct {
         int* flag;
         const char* line;
-        QDialog* window; // null: the active modal window
+        QDialog* window;
     } subWindows[] = {
-        {&m_flagConfigOpen, "Main::EndDialog-Config", nullptr},
+        {&m_flagConfigOpen, "Main::EndDialog-Config", m_configWindow},
         {&m_flagInformationOpen, "Main::EndDialog-Information", m_informationWindow},
         {&m_flagConfirmationOpen, "Main::EndDialog-Confirmation", m_confirmationWindow},
         {&m_flagItemSettingOpen, "Main::EndDialog-ItemSetting", m_itemSettingWindow},
@@ -272,14 +272,8 @@ void CVendraskMain::CloseLauncher() {
         if (*sub.flag != 1)
             continue;
         qCDebug(lcVendrask) << sub.line;
-        if (sub.window != nullptr) {
+        if (sub.window != nullptr)
             sub.window->done(1);
-            continue;
-        }
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            if (auto* dialog = qobject_cast<QDialog*>(modal); dialog != nullptr && dialog != this)
-                dialog->done(1);
-        }
     }
     QDialog::done(1);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KelvoCommonColor.h"
+#include "KelvoCommonExport.h"
 
 #include <QColor>
 #include <QRect>
@@ -9,17 +10,18 @@
 class QPainter;
 
 // Painting primitives shared by the controls, with the meaning the controls'
-// drawing rules give them. Library-internal.
+// drawing rules give them. The colour and rectangle primitives serve the
+// program's windows too; the text helpers are library-internal.
 namespace kelvo::paint {
 
 // A colour record value as a painter colour (opaque).
-QColor Color(COLORREF color);
+KELVOCOMMON_EXPORT QColor Color(COLORREF color);
 
 // Fills rect with one colour, no blending.
-void FillSolidRect(QPainter& painter, QRect rect, QColor color);
+KELVOCOMMON_EXPORT void FillSolidRect(QPainter& painter, QRect rect, QColor color);
 
 // A one-pixel frame on the outermost pixels of rect.
-void FrameRect(QPainter& painter, QRect rect, QColor color);
+KELVOCOMMON_EXPORT void FrameRect(QPainter& painter, QRect rect, QColor color);
 
 // Text flags of the controls' single-line and wrapped text.
 struct TextFlags {

@@ -162,11 +162,11 @@ TEST_F(VendraskMainTest, EscapeHidesAndNothingHappensWhileHidden) {
 
 TEST_F(VendraskMainTest, EnterClicksTheFocusedControlAtItsCentre) {
     ShowMenu();
-    menu->Control(1085)->setFocus();
+    menu->Control(1003)->setFocus();
     Key(Qt::Key_Return);
     auto& input = static_cast<CKelvoCommonFakeInput&>(*app->Services().input);
     ASSERT_EQ(input.Clicks().size(), 1);
-    const QRect global(menu->Control(1085)->mapToGlobal(QPoint(0, 0)), menu->Control(1085)->size());
+    const QRect global(menu->Control(1003)->mapToGlobal(QPoint(0, 0)), menu->Control(1003)->size());
     // (left + right) / 2 with right exclusive, as the original integer division.
     const QPoint centre((global.left() + global.left() + global.width()) / 2,
                         (global.top() + global.top() + global.height()) / 2);

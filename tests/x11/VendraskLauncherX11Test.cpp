@@ -196,3 +196,36 @@ TEST_F(VendraskLauncher, AFullScreenWindowSilencesTheHotKeyWhenSwitchedOn) {
     }
     other.DestroyWindow(game);
 }
+
+TEST_F(VendraskLauncher, TheKeyboardOpensAndClosesTheConfigurationWindow) {
+    // Out of range: only a save of the general settings writes it back
+    // as 255.
+    Set(QStringLiteral("ColorSet"), QStringLiteral("Transparency"), QStringLiteral("300"));
+    Start();
+    CtrlAlt();
+    ASSERT_TRUE(BecomesShown());
+    const auto configWindow = [] {
+        return RunTool(QStringLiteral("xdotool"),
+                       {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                        QStringLiteral("--name"), QStringLiteral("^Vendrask Configuration$")})
+            .trimmed();
+    };
+    // Up puts the focus on item Z; "Configuration" follows it in the tab order.
+    ASSERT_TRUE(Xdotool({QStringLiteral("key"), QStringLiteral("Up")}));
+    ASSERT_TRUE(Xdotool({QStringLiteral("key"), QStringLiteral("Tab")}));
+    ASSERT_TRUE(Xdotool({QStringLiteral("key"), QStringLiteral("Return")}));
+    ASSERT_TRUE(WaitFor([&] { return !configWindow().isEmpty(); }));
+    EXPECT_EQ(launcher.Get(QStringLiteral("ColorSet"), QStringLiteral("Transparency")),
+              QStringLiteral("300"))
+        << "nothing written while it is open";
+
+    const unsigned long window = configWindow().toULong();
+    EXPECT_TRUE(WaitFor([window] { return ActiveWindow() == window; })) << ActiveWindow();
+    ASSERT_TRUE(Xdotool({QStringLiteral("key"), QStringLiteral("Escape")}));
+    EXPECT_TRUE(WaitFor([&] { return configWindow().isEmpty(); }));
+    EXPECT_TRUE(WaitFor([&] {
+        return launcher.Get(QStringLiteral("ColorSet"), QStringLiteral("Transparency")) ==
+               QStringLiteral("255");
+    })) << "closing wrote the general settings";
+    EXPECT_FALSE(Shown().isEmpty()) << "the menu stays up";
+}

@@ -1,0 +1,134 @@
+#include "VendraskConfig.h"
+
+#include "KelvoCommonButton.h"
+#include "KelvoCommonMessages.h"
+#include "KelvoCommonPaint.h"
+#include "KelvoCommonTab.h"
+#include "KelvoCommonWindow.h"
+#include "VendraskApp.h"
+#include "VendraskConfigAppearance.h"
+#include "VendraskConfigBehavior.h"
+#include "VendraskConfigSound.h"
+#include "VendraskDialogUnits.h"
+
+#include <QPainter>
+#include <algorithm>
+
+using VendraskDialogUnits::Rect;
+
+CVendraskConfig::CVendraskConfig(CVendraskApp& app, QWidget* owner, const int& hotKeyRegistered)
+    : CVendraskSmallWindow(app, owner, QSize(kWidth, kHeight),
+                           QStringLiteral("Vendrask Configuration"),
+                           Placement::PointerMonitorTopMost),
+      m_flagHotKeyRegistered(hotKeyRegistered) {
+    setObjectName(QStringLiteral("VendraskConfig"));
+    m_tab = new CKelvoCommonTab(this);
+    KelvoCommonSetDlgCtrlID(m_tab, kIdTab);
+    m_tab->setGeometry(Rect(6, 18, 467, 221));
+    CreateCloseButton(kIdClose);
+    connect(m_tab, &CKelvoCommonTab::SelectionChanged, this, &CVendraskConfig::SwitchPage);
+}
+
+CVendraskConfig::~CVendraskConfig() = default;
+
+CVendraskConfigPage* CVendraskConfig::Page(int index) const {
+    switch (index) {
+    case PageBehavior:
+        return m_behavior;
+    case PageAppearance:
+        return m_appearance;
+    case PageSound:
+        return m_sound;
+    default:
+        return nullptr;
+    }
+}
+
+void CVendraskConfig::OnInitDialog() {
+    m_tab->DeleteAllItems();
+    m_tab->InsertItem(PageBehavior, QStringLiteral("Behavior"));
+    m_tab->InsertItem(PageAppearance, QStringLiteral("Appearance"));
+    m_tab->InsertItem(PageSound, QStringLiteral("Sound"));
+    m_tab->SetCurSel(PageBehavior);
+
+    // Every opening builds its pages afresh from the model.
+    m_behavior = new CVendraskConfigBehavior(m_app, m_tab, m_flagHotKeyRegistered);
+    m_appearance = new CVendraskConfigAppearance(m_app, m_tab);
+    m_sound = new CVendraskConfigSound(m_app, m_tab);
+    for (int index = 0; index < kPageCount; ++index) {
+        CVendraskConfigPage* page = Page(index);
+        page->move(kPageOrigin);
+        page->InitDialog();
+        page->setVisible(index == PageBehavior);
+    }
+    ApplyWindowColors();
+}
+
+void CVendraskConfig::OnCloseCommand() {
+    done(1);
+}
+
+void CVendraskConfig::OnEndDialog() {
+    // The sound paths first, so the file gets them and the sounds load
+    // from them.
+    if (m_sound != nullptr)
+        m_sound->TakePaths();
+    m_app.SaveToIniFile(CVendraskApp::kPartGeneral);
+    m_app.LoadSoundData();
+    // The run may end from a page's own key handler: the pages go once it
+    // has returned.
+    for (int index = 0; index < kPageCount; ++index) {
+        if (CVendraskConfigPage* page = Page(index)) {
+            page->hide();
+            page->deleteLater();
+        }
+    }
+    m_behavior = nullptr;
+    m_appearance = nullptr;
+    m_sound = nullptr;
+}
+
+void CVendraskConfig::ApplyWindowColors() {
+    ApplyTransparency();
+    if (CKelvoCommonButton* close = CloseButton())
+        close->SetColor(m_app.m_buttonColor);
+    m_tab->SetColor(m_app.m_tabColor);
+    m_tab->setFont(m_app.m_fontSmall);
+}
+
+void CVendraskConfig::SwitchPage(int index) {
+    for (int page = 0; page < kPageCount; ++page) {
+        if (CVendraskConfigPage* shown = Page(page))
+            shown->setVisible(page == index);
+    }
+}
+
+void CVendraskConfig::OnColorChanged() {
+    ApplyWindowColors();
+    update();
+    m_tab->update();
+    // The Sound page keeps its controls' colours until the next opening;
+    // its background follows by itself.
+    if (m_behavior != nullptr)
+        m_behavior->ApplyPageColors();
+    if (m_sound != nullptr)
+        m_sound->update();
+    KelvoCommonSendMessage(parentWidget(), WM_APP_COLORCHANGED);
+}
+
+bool CVendraskConfig::event(QEvent* event) {
+    if (event->type() == WM_APP_COLORCHANGED) {
+        OnColorChanged();
+        if (auto* message = dynamic_cast<CKelvoCommonMessageEvent*>(event))
+            message->SetResult(1);
+        return true;
+    }
+    return CVendraskSmallWindow::event(event);
+}
+
+void CVendraskConfig::PaintBackground(QPainter& painter) {
+    const int index = std::clamp(m_app.m_colorSetIndex, 0, CVendraskApp::kColorSetCount - 1);
+    // A flat fill of the dialog background's top colour, framed.
+    painter.fillRect(rect(), kelvo::paint::Color(m_app.m_colorSet[index][1]));
+    kelvo::paint::FrameRect(painter, rect(), m_app.m_brushDialogFrame.color());
+}

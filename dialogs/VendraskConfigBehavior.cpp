@@ -1,0 +1,201 @@
+#include "VendraskConfigBehavior.h"
+
+#include "KelvoCommonCheck.h"
+#include "KelvoCommonCombo.h"
+#include "KelvoCommonGroup.h"
+#include "KelvoCommonHotKey.h"
+#include "KelvoCommonStatic.h"
+#include "KelvoCommonWindow.h"
+#include "VendraskApp.h"
+#include "VendraskDialogUnits.h"
+#include "VendraskLog.h"
+
+#include <QPainter>
+#include <algorithm>
+
+using VendraskDialogUnits::Rect;
+
+namespace {
+
+// The check boxes in the order of their ids, 1120 to 1128, with the setting
+// each one switches.
+struct CheckEntry {
+    int id;
+    const char* text;
+    QRect du;
+    int CVendraskApp::*setting;
+};
+const std::array<CheckEntry, 9> kChecks{{
+    {CVendraskConfigBehavior::kIdTop, "", {360, 13, 8, 8}, &CVendraskApp::m_mouseHookTop},
+    {CVendraskConfigBehavior::kIdBottom, "", {360, 57, 8, 8}, &CVendraskApp::m_mouseHookBottom},
+    {CVendraskConfigBehavior::kIdLeft, "", {289, 36, 10, 8}, &CVendraskApp::m_mouseHookLeft},
+    {CVendraskConfigBehavior::kIdRight, "", {429, 36, 8, 8}, &CVendraskApp::m_mouseHookRight},
+    {CVendraskConfigBehavior::kIdClickOnDesktop,
+     "Hook with Click on Desktop",
+     {12, 60, 150, 10},
+     &CVendraskApp::m_mouseHookClickOnDesktop},
+    {CVendraskConfigBehavior::kIdConfirmation,
+     "Confirmation Dialog",
+     {12, 84, 150, 10},
+     &CVendraskApp::m_behaviorConfirmationDialog},
+    {CVendraskConfigBehavior::kIdItemLock,
+     "Item Lock",
+     {12, 108, 150, 10},
+     &CVendraskApp::m_behaviorItemLock},
+    {CVendraskConfigBehavior::kIdTopMost,
+     "Show Menu Top Most",
+     {12, 132, 150, 10},
+     &CVendraskApp::m_behaviorShowTopMost},
+    {CVendraskConfigBehavior::kIdUnableHotKey,
+     "Unable Hot Key at Full Screen Mode",
+     {12, 178, 150, 10},
+     &CVendraskApp::m_behaviorUnableHotKey},
+}};
+
+QRect DuRect(const QRect& du) {
+    return Rect(du.x(), du.y(), du.width(), du.height());
+}
+
+} // namespace
+
+int CVendraskConfigBehavior::HotKeyIndex(int modifier, int code) {
+    if (code == 81)
+        return 4;
+    if (code != 0)
+        return -1;
+    for (int i = 0; i < 4; ++i) {
+        if (kHotKeys[i].modifier == modifier)
+            return i;
+    }
+    return -1;
+}
+
+int CVendraskConfigBehavior::ValueIndex(std::span<const ValueEntry> table, int value) {
+    const auto found = std::find_if(table.begin(), table.end(), [value](const ValueEntry& entry) {
+        return entry.value == value;
+    });
+    return found != table.end() ? static_cast<int>(found - table.begin()) : -1;
+}
+
+CVendraskConfigBehavior::CVendraskConfigBehavior(CVendraskApp& app, QWidget* parent,
+                                                 const int& hotKeyRegistered)
+    : CVendraskConfigPage(app, parent, QStringLiteral("Vendrask Configuration (Behavior)")),
+      m_flagHotKeyRegistered(hotKeyRegistered) {
+    setObjectName(QStringLiteral("VendraskConfigBehavior"));
+    // Creation order is the tab order.
+    m_static[1] = AddStatic(1114, QStringLiteral("Hot Key"), Rect(12, 12, 58, 12));
+    m_hotKey = AddCombo(kIdHotKey, Rect(120, 8, 75, 62));
+    m_static[2] =
+        AddStatic(1115, QStringLiteral("Hook Wait on Desktop Edge"), Rect(12, 36, 108, 12));
+    m_hookWait = AddCombo(kIdHookWait, Rect(120, 32, 75, 62));
+    // Only lends its rectangle to the page's painting.
+    m_edgeFrame = new QWidget(this);
+    KelvoCommonSetDlgCtrlID(m_edgeFrame, kIdEdgeFrame);
+    m_edgeFrame->setGeometry(Rect(288, 12, 150, 54));
+    m_edgeFrame->hide();
+    m_static[0] =
+        AddStatic(kIdEdgeLabel, QStringLiteral("Hookable Desktop Edge"), Rect(324, 36, 93, 12));
+    m_static[0]->setAlignment(Qt::AlignCenter);
+    for (std::size_t i = 0; i < kChecks.size(); ++i) {
+        const CheckEntry& entry = kChecks[i];
+        if (entry.id == kIdUnableHotKey) {
+            m_static[3] = AddStatic(1116, QStringLiteral("Default Group"), Rect(12, 157, 108, 12));
+            m_defaultGroup = AddCombo(kIdDefaultGroup, Rect(120, 153, 75, 62));
+        }
+        // The edge boxes have no text; the others carry theirs on the left.
+        const QString text = QLatin1String(entry.text);
+        m_check[i] = AddCheck(entry.id, text, DuRect(entry.du), !text.isEmpty());
+        connect(m_check[i], &QAbstractButton::clicked, this,
+                [this, id = entry.id] { OnCheck(id); });
+    }
+    connect(m_hotKey, &QComboBox::activated, this, &CVendraskConfigBehavior::OnHotKeyChanged);
+    connect(m_hookWait, &QComboBox::activated, this, &CVendraskConfigBehavior::OnHookWaitChanged);
+    connect(m_defaultGroup, &QComboBox::activated, this,
+            &CVendraskConfigBehavior::OnDefaultGroupChanged);
+}
+
+CVendraskConfigBehavior::~CVendraskConfigBehavior() = default;
+
+void CVendraskConfigBehavior::OnInitDialog() {
+    for (std::size_t i = 0; i < kChecks.size(); ++i)
+        m_check[i]->SetCheck(m_app.*kChecks[i].setting != 0 ? 1 : 0);
+    for (const HotKeyEntry& entry : kHotKeys)
+        m_hotKey->AddString(QLatin1String(entry.text));
+    for (const ValueEntry& entry : kHookWaits)
+        m_hookWait->AddString(QLatin1String(entry.text));
+    for (const ValueEntry& entry : kDefaultGroups)
+        m_defaultGroup->AddString(QLatin1String(entry.text));
+    m_hotKey->SetCurSel(HotKeyIndex(m_app.m_hotKeyModifier, m_app.m_hotKeyCode));
+    m_hookWait->SetCurSel(ValueIndex(kHookWaits, m_app.m_mouseHookMilliSecond));
+    m_defaultGroup->SetCurSel(ValueIndex(kDefaultGroups, m_app.m_behaviorDefaultGroupID));
+}
+
+void CVendraskConfigBehavior::ApplyPageColors() {
+    for (CKelvoCommonStatic* label : m_static) {
+        label->m_color = m_app.m_staticTextColor;
+        label->setFont(m_app.m_fontSmall);
+        label->update();
+    }
+    for (CKelvoCommonCombo* combo : {m_hotKey, m_hookWait, m_defaultGroup}) {
+        combo->SetColor(m_app.m_comboColor);
+        combo->setFont(m_app.m_fontSmall);
+        combo->update();
+    }
+    for (CKelvoCommonCheck* check : m_check) {
+        check->m_color = m_app.m_checkColor;
+        check->setFont(m_app.m_fontSmall);
+        check->update();
+    }
+    update();
+}
+
+void CVendraskConfigBehavior::PaintPage(QPainter& painter) {
+    const int index = std::clamp(m_app.m_colorSetIndex, 0, CVendraskApp::kColorSetCount - 1);
+    const CVendraskApp::ColorSet& set = m_app.m_colorSet[index];
+    // Colours 0, 1 and 9: dialog text, background top, button frame not focused.
+    CKelvoCommonGroup::ManualDraw(painter, m_edgeFrame, this, set[0], set[1], set[9],
+                                  m_app.m_fontDialog);
+}
+
+void CVendraskConfigBehavior::OnHotKeyChanged(int index) {
+    if (m_flagInitialized == 0)
+        return;
+    CKelvoCommonHotKey* hotKey = m_app.Services().hotKey.get();
+    const bool registered = m_flagHotKeyRegistered == 1 && hotKey != nullptr;
+    if (registered)
+        hotKey->Unregister(m_app.m_hotKeyModifier, m_app.m_hotKeyCode);
+    if (index >= 0 && index < static_cast<int>(kHotKeys.size())) {
+        m_app.m_hotKeyModifier = kHotKeys[index].modifier;
+        m_app.m_hotKeyCode = kHotKeys[index].code;
+    }
+    // While paused only the setting changes; resuming registers it. A
+    // refusal is kept as chosen: the hot key service says why, once.
+    if (registered && !hotKey->Register(m_app.m_hotKeyModifier, m_app.m_hotKeyCode))
+        qCWarning(lcVendrask) << "The hot key" << m_hotKey->GetLBText(index)
+                              << "could not be registered; it is kept for the next start";
+}
+
+void CVendraskConfigBehavior::OnHookWaitChanged(int index) {
+    if (m_flagInitialized == 0)
+        return;
+    if (index >= 0 && index < static_cast<int>(kHookWaits.size()))
+        m_app.m_mouseHookMilliSecond = kHookWaits[index].value;
+    m_app.ApplyMouseHookSettings();
+}
+
+void CVendraskConfigBehavior::OnDefaultGroupChanged(int index) {
+    if (m_flagInitialized == 0)
+        return;
+    if (index >= 0 && index < static_cast<int>(kDefaultGroups.size()))
+        m_app.m_behaviorDefaultGroupID = kDefaultGroups[index].value;
+}
+
+void CVendraskConfigBehavior::OnCheck(int id) {
+    const auto found = std::find_if(kChecks.begin(), kChecks.end(),
+                                    [id](const CheckEntry& entry) { return entry.id == id; });
+    if (found == kChecks.end())
+        return;
+    const std::size_t i = static_cast<std::size_t>(found - kChecks.begin());
+    m_app.*found->setting = m_check[i]->GetCheck() == 1 ? 1 : 0;
+    m_app.ApplyMouseHookSettings();
+}

@@ -1,0 +1,93 @@
+#include "VendraskConfigPage.h"
+
+#include "KelvoCommonButton.h"
+#include "KelvoCommonCheck.h"
+#include "KelvoCommonCombo.h"
+#include "KelvoCommonPaint.h"
+#include "KelvoCommonStatic.h"
+#include "KelvoCommonWindow.h"
+#include "VendraskApp.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+CVendraskConfigPage::CVendraskConfigPage(CVendraskApp& app, QWidget* parent,
+                                         const QString& windowText)
+    : QWidget(parent), m_app(app), m_windowText(windowText) {
+    setFixedSize(kWidth, kHeight);
+    setWindowTitle(windowText);
+}
+
+CVendraskConfigPage::~CVendraskConfigPage() = default;
+
+void CVendraskConfigPage::InitDialog() {
+    OnInitDialog();
+    ApplyPageColors();
+    m_flagInitialized = 1;
+}
+
+QWidget* CVendraskConfigPage::Control(int id) const {
+    const auto children = findChildren<QWidget*>();
+    const auto found = std::find_if(children.begin(), children.end(), [id](const QWidget* child) {
+        return KelvoCommonGetDlgCtrlID(child) == id;
+    });
+    return found != children.end() ? *found : nullptr;
+}
+
+void CVendraskConfigPage::SelectByPrefix(CKelvoCommonCombo& combo, const QString& text) {
+    const int found = combo.FindString(-1, text);
+    combo.SetCurSel(found >= 0 ? found : 0);
+}
+
+void CVendraskConfigPage::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const int index = std::clamp(m_app.m_colorSetIndex, 0, CVendraskApp::kColorSetCount - 1);
+    // Colour 1 of a set: the dialog background's top.
+    painter.fillRect(rect(), kelvo::paint::Color(m_app.m_colorSet[index][1]));
+    PaintPage(painter);
+}
+
+void CVendraskConfigPage::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void CVendraskConfigPage::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+CKelvoCommonStatic* CVendraskConfigPage::AddStatic(int id, const QString& text, QRect rect) {
+    auto* label = new CKelvoCommonStatic(text, this);
+    KelvoCommonSetDlgCtrlID(label, id);
+    label->setGeometry(rect);
+    // One line: a second one would be cut in half by the row's height.
+    label->setWordWrap(false);
+    return label;
+}
+
+CKelvoCommonButton* CVendraskConfigPage::AddButton(int id, const QString& text, QRect rect) {
+    auto* button = new CKelvoCommonButton(text, this);
+    KelvoCommonSetDlgCtrlID(button, id);
+    button->setGeometry(rect);
+    button->SetFlagTabStop(1);
+    return button;
+}
+
+CKelvoCommonCombo* CVendraskConfigPage::AddCombo(int id, QRect rect, quint32 style) {
+    auto* combo = new CKelvoCommonCombo(this, style);
+    KelvoCommonSetDlgCtrlID(combo, id);
+    // The template's height includes the dropped list; the face is one
+    // measured entry high with room for its frame.
+    combo->setGeometry(rect.x(), rect.y(), rect.width(), combo->MeasuredSize().height() + 6);
+    return combo;
+}
+
+CKelvoCommonCheck* CVendraskConfigPage::AddCheck(int id, const QString& text, QRect rect,
+                                                 bool leftText) {
+    auto* check = new CKelvoCommonCheck(text, this);
+    KelvoCommonSetDlgCtrlID(check, id);
+    check->setGeometry(rect);
+    check->SetLeftText(leftText);
+    check->setFocusPolicy(Qt::StrongFocus);
+    return check;
+}

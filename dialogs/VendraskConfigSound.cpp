@@ -1,0 +1,110 @@
+#include "VendraskConfigSound.h"
+
+#include "KelvoCommonButton.h"
+#include "KelvoCommonCheck.h"
+#include "KelvoCommonEdit.h"
+#include "KelvoCommonStatic.h"
+#include "VendraskApp.h"
+#include "VendraskDialogUnits.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <algorithm>
+
+using VendraskDialogUnits::Rect;
+
+CVendraskConfigSound::CVendraskConfigSound(CVendraskApp& app, QWidget* parent)
+    : CVendraskConfigPage(app, parent, QStringLiteral("Vendrask Configuration (Sound)")),
+      m_fileChooser(&CVendraskConfigSound::DefaultFileChooser) {
+    setObjectName(QStringLiteral("VendraskConfigSound"));
+    m_soundFlag =
+        AddCheck(kIdSoundFlag, QStringLiteral("Sound On/Off"), Rect(12, 11, 116, 10), true);
+    connect(m_soundFlag, &QAbstractButton::clicked, this, &CVendraskConfigSound::OnSoundFlag);
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        const Row& row = kRows[i];
+        m_static[i] = AddStatic(row.labelId, QLatin1String(row.label), Rect(12, row.y, 104, 11));
+        m_edit[i] = new CKelvoCommonEdit(this);
+        m_edit[i]->setGeometry(Rect(120, row.y - 4, 223, 13));
+        m_browse[i] =
+            AddButton(row.buttonId, QStringLiteral("Browse File"), Rect(349, row.y - 4, 81, 13));
+        connect(m_browse[i], &QAbstractButton::clicked, this,
+                [this, i] { OnBrowse(static_cast<int>(i)); });
+        connect(m_edit[i], &QLineEdit::textChanged, this, &CVendraskConfigSound::UpdateLengthHint);
+    }
+    m_lengthHint = AddStatic(kIdLengthHint,
+                             QStringLiteral("A sound path can have at most 259 characters; a "
+                                            "longer one is not stored."),
+                             Rect(12, 128, 418, 11));
+    m_lengthHint->hide();
+}
+
+CVendraskConfigSound::~CVendraskConfigSound() = default;
+
+void CVendraskConfigSound::OnInitDialog() {
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        m_edit[i]->Initialize(this, kRows[i].editId);
+        m_edit[i]->setText(m_app.m_soundPath[i].ToQString());
+    }
+    m_soundFlag->SetCheck(m_app.m_soundFlag != 0 ? 1 : 0);
+}
+
+void CVendraskConfigSound::ApplyPageColors() {
+    for (CKelvoCommonButton* button : m_browse) {
+        button->SetColor(m_app.m_buttonColor);
+        button->setFont(m_app.m_fontSmall);
+    }
+    for (CKelvoCommonStatic* label : m_static) {
+        label->m_color = m_app.m_staticTextColor;
+        label->setFont(m_app.m_fontSmall);
+    }
+    m_lengthHint->m_color = m_app.m_staticTextColor;
+    m_lengthHint->setFont(m_app.m_fontSmall);
+    for (CKelvoCommonEdit* edit : m_edit) {
+        edit->SetColor(m_app.m_editColor);
+        edit->setFont(m_app.m_fontSmall);
+    }
+    m_soundFlag->m_color = m_app.m_checkColor;
+    m_soundFlag->setFont(m_app.m_fontSmall);
+}
+
+void CVendraskConfigSound::TakePaths() {
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        const QString text = m_edit[i]->text();
+        if (text.size() <= kPathLimit)
+            m_app.m_soundPath[i].Assign(text);
+    }
+}
+
+void CVendraskConfigSound::OnSoundFlag() {
+    m_app.m_soundFlag = m_soundFlag->GetCheck() == 1 ? 1 : 0;
+    m_app.LoadSoundData();
+}
+
+void CVendraskConfigSound::OnBrowse(int row) {
+    // Relative paths count from the program's folder, as the sound loader's do.
+    QString buffer = m_edit[row]->text().left(kPathLimit);
+    const QFileInfo current(m_app.ResolveProgramPath(buffer));
+    if (buffer.isEmpty() || !current.exists())
+        buffer.clear();
+    const QString startFolder =
+        buffer.isEmpty() ? QString()
+                         : (current.isDir() ? current.absoluteFilePath() : current.absolutePath());
+    const QString chosen = m_fileChooser(this, startFolder);
+    if (!chosen.isEmpty())
+        buffer = chosen;
+    m_edit[row]->setText(buffer);
+}
+
+void CVendraskConfigSound::UpdateLengthHint() {
+    const bool tooLong = std::any_of(m_edit.begin(), m_edit.end(), [](const CKelvoCommonEdit* e) {
+        return e != nullptr && e->text().size() > kPathLimit;
+    });
+    m_lengthHint->setVisible(tooLong);
+}
+
+QString CVendraskConfigSound::DefaultFileChooser(QWidget* owner, const QString& startFolder) {
+    // A chosen link is returned as itself, not as its target.
+    return QFileDialog::getOpenFileName(owner, QString(), startFolder,
+                                        QString::fromUtf16(u"WAVファイル(*.wav) (*.wav)"), nullptr,
+                                        QFileDialog::DontResolveSymlinks);
+}

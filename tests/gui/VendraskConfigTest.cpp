@@ -1,0 +1,440 @@
+// The configuration window and its three pages: what each page shows for
+// the stored settings, what each change does to the model, the hot key and
+// the hook, how colour changes reach the menu window, and what closing
+// writes.
+#include "VendraskConfig.h"
+
+#include "KelvoCommonButton.h"
+#include "KelvoCommonCheck.h"
+#include "KelvoCommonCombo.h"
+#include "KelvoCommonEdit.h"
+#include "KelvoCommonGdiplus.h"
+#include "KelvoCommonHookMouse.h"
+#include "KelvoCommonMessages.h"
+#include "KelvoCommonStatic.h"
+#include "KelvoCommonTab.h"
+#include "VendraskConfigAppearance.h"
+#include "VendraskConfigBehavior.h"
+#include "VendraskConfigSound.h"
+#include "VendraskDialogTestSupport.h"
+#include "VendraskMain.h"
+#include "fake/KelvoCommonFakeHotKey.h"
+#include "fake/KelvoCommonFakeWindowSystem.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+using vendrask::test::CAppOnTempFile;
+using vendrask::test::CModalAnswerer;
+
+namespace {
+
+// What a user's pick in a list does: the list shows it, then reports it.
+void Choose(QWidget* control, int index) {
+    auto* combo = qobject_cast<CKelvoCommonCombo*>(control);
+    ASSERT_NE(combo, nullptr);
+    combo->setCurrentIndex(index);
+    Q_EMIT combo->activated(index);
+}
+
+void Choose(QWidget* control, const char* text) {
+    auto* combo = qobject_cast<CKelvoCommonCombo*>(control);
+    ASSERT_NE(combo, nullptr);
+    const int index = combo->findText(QLatin1String(text));
+    ASSERT_GE(index, 0) << text;
+    Choose(combo, index);
+}
+
+QString Shown(QWidget* control) {
+    auto* combo = qobject_cast<CKelvoCommonCombo*>(control);
+    return combo != nullptr && combo->GetCurSel() >= 0 ? combo->currentText()
+                                                       : QStringLiteral("<none>");
+}
+
+void Click(QWidget* control) {
+    auto* button = qobject_cast<QAbstractButton*>(control);
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+class VendraskConfigTest : public ::testing::Test {
+protected:
+    CVendraskApp& App() { return *files.app; }
+    CKelvoCommonFakeHotKey& HotKey() {
+        return static_cast<CKelvoCommonFakeHotKey&>(*App().Services().hotKey);
+    }
+    CKelvoCommonFakeWindowSystem& Windows() {
+        return static_cast<CKelvoCommonFakeWindowSystem&>(*App().Services().windowSystem);
+    }
+    // A window run prepared but not entered: its pages are built and live.
+    std::unique_ptr<CVendraskConfig> Open(QWidget* owner = nullptr) {
+        auto window = std::make_unique<CVendraskConfig>(
+            App(), owner != nullptr ? owner : &this->owner, hotKeyRegistered);
+        window->PrepareRun();
+        return window;
+    }
+
+    CAppOnTempFile files;
+    QWidget owner;
+    int hotKeyRegistered = 1;
+};
+
+} // namespace
+
+TEST_F(VendraskConfigTest, FrameTabsAndPages) {
+    auto window = Open();
+    EXPECT_EQ(window->size(), QSize(720, 430));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Vendrask Configuration"));
+    EXPECT_EQ(window->CloseButton()->geometry(), QRect(698, 3, 16, 15));
+    CKelvoCommonTab* tab = window->Tab();
+    ASSERT_EQ(tab->GetItemCount(), 3);
+    EXPECT_EQ(tab->GetItemText(0), QStringLiteral("Behavior"));
+    EXPECT_EQ(tab->GetItemText(1), QStringLiteral("Appearance"));
+    EXPECT_EQ(tab->GetItemText(2), QStringLiteral("Sound"));
+    EXPECT_EQ(tab->GetCurSel(), 0);
+
+    const QStringList texts{QStringLiteral("Vendrask Configuration (Behavior)"),
+                            QStringLiteral("Vendrask Configuration (Appearance)"),
+                            QStringLiteral("Vendrask Configuration (Sound)")};
+    for (int page = 0; page < CVendraskConfig::kPageCount; ++page) {
+        CVendraskConfigPage* shown = window->Page(page);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->parentWidget(), tab);
+        EXPECT_EQ(shown->geometry(), QRect(10, 30, 670, 350));
+        EXPECT_EQ(shown->windowTitle(), texts[page]);
+        EXPECT_EQ(shown->IsInitialized(), 1);
+        EXPECT_EQ(shown->isVisibleTo(window.get()), page == 0);
+    }
+    // A click on the "Sound" tab shows that page alone.
+    QTest::mouseClick(tab, Qt::LeftButton, {}, tab->GetItemRect(2).center());
+    EXPECT_FALSE(window->Behavior()->isVisibleTo(window.get()));
+    EXPECT_TRUE(window->Sound()->isVisibleTo(window.get()));
+
+    if (const QByteArray folder = qgetenv("VENDRASK_SCREENSHOT_DIR"); !folder.isEmpty()) {
+        for (int page = 0; page < CVendraskConfig::kPageCount; ++page) {
+            window->Tab()->SetCurSel(page);
+            Q_EMIT window->Tab()->SelectionChanged(page);
+            window->grab().save(QString::fromLocal8Bit(folder) +
+                                QStringLiteral("/config-%1.png").arg(page));
+        }
+    }
+}
+
+TEST_F(VendraskConfigTest, ADoubleClickClosesOnTheWindowNotOnAPage) {
+    auto window = Open();
+    window->show();
+    QTest::mouseDClick(window->Behavior(), Qt::LeftButton, {}, QPoint(400, 300));
+    EXPECT_TRUE(window->isVisible());
+    QTest::mouseDClick(window.get(), Qt::LeftButton, {}, QPoint(360, 410));
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(VendraskConfigTest, WhatThePagesShowForTheStoredSettings) {
+    const struct {
+        const char* name;
+        std::function<void(CVendraskApp&)> store;
+        int page;
+        int control;
+        const char* shown;
+    } rows[] = {
+        {"transparency not in the list", [](CVendraskApp& a) { a.m_colorSetTransparency = 215; },
+         CVendraskConfig::PageAppearance, CVendraskConfigAppearance::kIdTransparency, "255"},
+        {"transparency 25 begins item 255", [](CVendraskApp& a) { a.m_colorSetTransparency = 25; },
+         CVendraskConfig::PageAppearance, CVendraskConfigAppearance::kIdTransparency, "255"},
+        {"transparency 160", [](CVendraskApp& a) { a.m_colorSetTransparency = 160; },
+         CVendraskConfig::PageAppearance, CVendraskConfigAppearance::kIdTransparency, "160"},
+        {"fade level 5", [](CVendraskApp& a) { a.m_colorSetFadeLevel = 5; },
+         CVendraskConfig::PageAppearance, CVendraskConfigAppearance::kIdFadeLevel, "5"},
+        {"colour set 4", [](CVendraskApp& a) { a.m_colorSetIndex = 4; },
+         CVendraskConfig::PageAppearance, CVendraskConfigAppearance::kIdColorSet,
+         "Sunshine Orange"},
+        {"hot key modifier 2 alone is none of the list",
+         [](CVendraskApp& a) { a.m_hotKeyModifier = 2, a.m_hotKeyCode = 0; },
+         CVendraskConfig::PageBehavior, CVendraskConfigBehavior::kIdHotKey, "<none>"},
+        {"any hot key with Q shows Alt + Q",
+         [](CVendraskApp& a) { a.m_hotKeyModifier = 3, a.m_hotKeyCode = 81; },
+         CVendraskConfig::PageBehavior, CVendraskConfigBehavior::kIdHotKey, "Alt + Q"},
+        {"hot key Ctrl + Shift", [](CVendraskApp& a) { a.m_hotKeyModifier = 6; },
+         CVendraskConfig::PageBehavior, CVendraskConfigBehavior::kIdHotKey, "Ctrl + Shift"},
+        {"hook wait not in the list", [](CVendraskApp& a) { a.m_mouseHookMilliSecond = 750; },
+         CVendraskConfig::PageBehavior, CVendraskConfigBehavior::kIdHookWait, "<none>"},
+        {"hook wait click", [](CVendraskApp& a) { a.m_mouseHookMilliSecond = 300000; },
+         CVendraskConfig::PageBehavior, CVendraskConfigBehavior::kIdHookWait, "Click"},
+        {"default group 0 is the last item",
+         [](CVendraskApp& a) { a.m_behaviorDefaultGroupID = 0; }, CVendraskConfig::PageBehavior,
+         CVendraskConfigBehavior::kIdDefaultGroup, "0"},
+        {"default group none", [](CVendraskApp& a) { a.m_behaviorDefaultGroupID = 99; },
+         CVendraskConfig::PageBehavior, CVendraskConfigBehavior::kIdDefaultGroup, "None"},
+        {"default group 42", [](CVendraskApp& a) { a.m_behaviorDefaultGroupID = 42; },
+         CVendraskConfig::PageBehavior, CVendraskConfigBehavior::kIdDefaultGroup, "<none>"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CAppOnTempFile fresh;
+        row.store(*fresh.app);
+        const int transparency = fresh.app->m_colorSetTransparency;
+        const int modifier = fresh.app->m_hotKeyModifier;
+        const int wait = fresh.app->m_mouseHookMilliSecond;
+        int registered = 1;
+        CVendraskConfig window(*fresh.app, &owner, registered);
+        window.PrepareRun();
+        EXPECT_EQ(Shown(window.Page(row.page)->Control(row.control)), QLatin1String(row.shown));
+        // Showing changes nothing stored.
+        EXPECT_EQ(fresh.app->m_colorSetTransparency, transparency);
+        EXPECT_EQ(fresh.app->m_hotKeyModifier, modifier);
+        EXPECT_EQ(fresh.app->m_mouseHookMilliSecond, wait);
+    }
+}
+
+TEST_F(VendraskConfigTest, FontListsShowTheStoredFaceOrTheFirstFont) {
+    App().m_fontDialogFaceName = QStringLiteral("No Such Font Family");
+    auto window = Open();
+    auto* dialogFont = qobject_cast<CKelvoCommonCombo*>(
+        window->Appearance()->Control(CVendraskConfigAppearance::kIdDialogFont));
+    ASSERT_NE(dialogFont, nullptr);
+    ASSERT_GT(dialogFont->GetCount(), 0) << "the test machine has outline fonts";
+    EXPECT_EQ(dialogFont->GetCurSel(), 0);
+    EXPECT_EQ(App().m_fontDialogFaceName, QStringLiteral("No Such Font Family"));
+
+    // A pick stores the face and rebuilds the font.
+    const int last = dialogFont->GetCount() - 1;
+    Choose(dialogFont, last);
+    EXPECT_EQ(App().m_fontDialogFaceName, dialogFont->GetLBText(last).left(31));
+    EXPECT_EQ(App().m_fontDialog.family(), App().m_fontDialogFaceName);
+}
+
+TEST_F(VendraskConfigTest, HotKeyChangesRegisterOnlyWhileNotPaused) {
+    const struct {
+        const char* name;
+        int registered;
+        QList<CKelvoCommonFakeHotKey::Call> calls;
+    } rows[] = {
+        {"registered: the old one goes, the new one comes",
+         1,
+         {{CKelvoCommonFakeHotKey::Call::UnregisterCall, 3, 0},
+          {CKelvoCommonFakeHotKey::Call::RegisterCall, 1, 81}}},
+        {"paused: only the setting changes", 0, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        App().m_hotKeyModifier = 3;
+        App().m_hotKeyCode = 0;
+        hotKeyRegistered = row.registered;
+        auto window = Open();
+        HotKey().ClearCalls();
+        Choose(window->Behavior()->Control(CVendraskConfigBehavior::kIdHotKey), "Alt + Q");
+        EXPECT_EQ(App().m_hotKeyModifier, 1);
+        EXPECT_EQ(App().m_hotKeyCode, 81);
+        ASSERT_EQ(HotKey().Calls().size(), row.calls.size());
+        for (qsizetype i = 0; i < row.calls.size(); ++i) {
+            EXPECT_EQ(HotKey().Calls()[i].kind, row.calls[i].kind);
+            EXPECT_EQ(HotKey().Calls()[i].modifier, row.calls[i].modifier);
+            EXPECT_EQ(HotKey().Calls()[i].code, row.calls[i].code);
+        }
+    }
+}
+
+TEST_F(VendraskConfigTest, BehaviorChangesReachTheModelAndTheRunningHook) {
+    App().m_mouseHookTop = 1;
+    App().m_behaviorItemLock = 0;
+    CKelvoCommonHookMouse::SetFlagMouseHookAtTop(1);
+    auto window = Open();
+    CVendraskConfigBehavior& page = *window->Behavior();
+    const QRect screen(0, 0, 1000, 800);
+    ASSERT_TRUE(CKelvoCommonHookMouse::IsAtActiveEdge(QPoint(500, 0), screen));
+
+    Click(page.Control(CVendraskConfigBehavior::kIdTop));
+    EXPECT_EQ(App().m_mouseHookTop, 0);
+    EXPECT_FALSE(CKelvoCommonHookMouse::IsAtActiveEdge(QPoint(500, 0), screen))
+        << "the edge stops working at once";
+    Click(page.Control(CVendraskConfigBehavior::kIdItemLock));
+    EXPECT_EQ(App().m_behaviorItemLock, 1);
+    Choose(page.Control(CVendraskConfigBehavior::kIdHookWait), "Click");
+    EXPECT_EQ(App().m_mouseHookMilliSecond, 300000);
+    Choose(page.Control(CVendraskConfigBehavior::kIdDefaultGroup), "0");
+    EXPECT_EQ(App().m_behaviorDefaultGroupID, 0);
+    Choose(page.Control(CVendraskConfigBehavior::kIdDefaultGroup), "None");
+    EXPECT_EQ(App().m_behaviorDefaultGroupID, 99);
+    Click(page.Control(CVendraskConfigBehavior::kIdTop));
+    EXPECT_TRUE(CKelvoCommonHookMouse::IsAtActiveEdge(QPoint(500, 0), screen));
+}
+
+TEST_F(VendraskConfigTest, AColourSetReachesEveryOpenWindowButTheSoundPagesControls) {
+    auto menu = std::make_unique<CVendraskMain>(App(), &owner);
+    menu->show();
+    auto window = Open(menu.get());
+    const CVendraskApp::ColorSet userDefined = App().m_colorSet[0];
+    const CKelvoCommonButtonColor soundButtonsBefore =
+        static_cast<CKelvoCommonButton*>(window->Sound()->Control(1171))->m_color;
+    const int paintsBefore = menu->BackgroundPaintCount();
+    menu->grab();
+
+    CVendraskConfigAppearance& page = *window->Appearance();
+    Choose(page.Control(CVendraskConfigAppearance::kIdColorSet), "Ocean Cobalt");
+    const CVendraskApp::ColorSet& cobalt = CVendraskApp::BuiltInColorSet(5);
+    EXPECT_EQ(App().m_colorSetIndex, 5);
+    EXPECT_FALSE(page.Control(CVendraskConfigAppearance::kSelectColorIds[0])->isEnabled());
+
+    // The menu window repaints its gradient while this window is open.
+    const QImage menuImage = menu->grab().toImage();
+    EXPECT_GT(menu->BackgroundPaintCount(), paintsBefore);
+    EXPECT_EQ(menu->ItemButton(0)->m_color.colorBackgroundDefault, cobalt[5]);
+    EXPECT_GT(qBlue(menuImage.pixel(20, 500)), qRed(menuImage.pixel(20, 500)));
+    // This window, the Behavior page and the swatches have the preset's colours.
+    const QImage windowImage = window->grab().toImage();
+    EXPECT_EQ(QColor(windowImage.pixel(3, 400)), CKelvoCommonGdiplus::ToQColor(cobalt[1]));
+    auto* hotKey = static_cast<CKelvoCommonCombo*>(
+        window->Behavior()->Control(CVendraskConfigBehavior::kIdHotKey));
+    EXPECT_EQ(hotKey->m_color.colorBackground, App().m_comboColor.colorBackground);
+    const QImage pageImage = page.grab().toImage();
+    for (int color = 0; color < CVendraskApp::kColorsPerSet; ++color) {
+        const QRect swatch = CVendraskConfigAppearance::SwatchRect(color);
+        EXPECT_EQ(QColor(pageImage.pixel(swatch.topLeft())),
+                  CKelvoCommonGdiplus::ToQColor(cobalt[3]))
+            << "frame of swatch " << color;
+        EXPECT_EQ(QColor(pageImage.pixel(swatch.center())),
+                  CKelvoCommonGdiplus::ToQColor(cobalt[color]))
+            << "inside of swatch " << color;
+    }
+    // The Sound page's controls keep theirs until the next opening.
+    EXPECT_EQ(static_cast<CKelvoCommonButton*>(window->Sound()->Control(1171))
+                  ->m_color.colorBackgroundDefault,
+              soundButtonsBefore.colorBackgroundDefault);
+
+    // User Defined again: the buttons come back, set 0 is as it was.
+    Choose(page.Control(CVendraskConfigAppearance::kIdColorSet), "User Defined");
+    EXPECT_TRUE(page.Control(CVendraskConfigAppearance::kSelectColorIds[0])->isEnabled());
+    EXPECT_EQ(App().m_colorSet[0], userDefined);
+}
+
+TEST_F(VendraskConfigTest, AppearanceSettings) {
+    auto menu = std::make_unique<CVendraskMain>(App(), &owner);
+    auto window = Open(menu.get());
+    CVendraskConfigAppearance& page = *window->Appearance();
+    const auto lastOpacity = [&](const QWidget* target) {
+        int alpha = -1;
+        for (const auto& call : Windows().OpacityCalls())
+            if (call.window == target)
+                alpha = call.alpha;
+        return alpha;
+    };
+
+    Choose(page.Control(CVendraskConfigAppearance::kIdTransparency), "100");
+    EXPECT_EQ(App().m_colorSetTransparency, 100);
+    EXPECT_EQ(lastOpacity(window.get()), 100);
+    EXPECT_EQ(lastOpacity(menu.get()), 100);
+    Choose(page.Control(CVendraskConfigAppearance::kIdTransparency), "255");
+    EXPECT_EQ(lastOpacity(window.get()), 255);
+    EXPECT_EQ(lastOpacity(menu.get()), 255);
+
+    // The fade level is only stored: nothing is sent or redrawn.
+    menu->grab();
+    const int paintsAfterGrab = menu->BackgroundPaintCount();
+    Choose(page.Control(CVendraskConfigAppearance::kIdFadeLevel), "7");
+    EXPECT_EQ(App().m_colorSetFadeLevel, 7);
+    menu->grab();
+    EXPECT_EQ(menu->BackgroundPaintCount(), paintsAfterGrab);
+
+    Click(page.Control(CVendraskConfigAppearance::kIdWhiteTitlebar));
+    EXPECT_EQ(App().m_colorSetInvertTitlebar, 1);
+    EXPECT_EQ(window->CloseButton()->m_flagInvert, 0) << "until the window repaints";
+    window->grab();
+    EXPECT_EQ(window->CloseButton()->m_flagInvert, 1);
+
+    // A colour of set 0: OK stores it, Cancel changes nothing.
+    std::optional<COLORREF> answer = 0x00123456;
+    page.SetColorChooser([&](QWidget*, COLORREF) { return answer; });
+    Click(page.Control(CVendraskConfigAppearance::kSelectColorIds[3]));
+    EXPECT_EQ(App().m_colorSet[0][3], 0x00123456u);
+    EXPECT_EQ(App().m_brushDialogFrame.color(), QColor(0x56, 0x34, 0x12));
+    answer.reset();
+    Click(page.Control(CVendraskConfigAppearance::kSelectColorIds[3]));
+    EXPECT_EQ(App().m_colorSet[0][3], 0x00123456u);
+}
+
+TEST_F(VendraskConfigTest, ClosingTakesThePathsThenWritesThenLoadsTheSounds) {
+    const std::string wave = files.dir.File("open.wav").string();
+    vendrask::test::WriteBytes(wave, "RIFF-test-wave");
+    const QString wavePath = QString::fromStdString(wave);
+    App().m_soundFlag = 1;
+    App().m_behaviorItemLock = 0;
+    auto window = Open();
+    CVendraskConfigSound& sound = *window->Sound();
+    sound.Edit(0)->setText(wavePath);
+    sound.Edit(1)->setText(QString(300, QLatin1Char('x')));
+    EXPECT_TRUE(sound.Control(CVendraskConfigSound::kIdLengthHint)->isVisibleTo(&sound));
+    const QString closePathBefore = App().m_soundPath[1].ToQString();
+    Click(window->Behavior()->Control(CVendraskConfigBehavior::kIdItemLock));
+
+    QTest::keyClick(window->Tab(), Qt::Key_Escape);
+
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->Sound(), nullptr);
+    EXPECT_EQ(App().m_soundPath[0].ToQString(), wavePath);
+    EXPECT_EQ(App().m_soundPath[1].ToQString(), closePathBefore) << "a too long path is refused";
+    EXPECT_EQ(App().m_soundData[0], QByteArray("RIFF-test-wave")) << "loaded from the new path";
+    const auto reloaded = files.Reloaded();
+    EXPECT_EQ(reloaded->m_soundPath[0].ToQString(), wavePath);
+    EXPECT_EQ(reloaded->m_behaviorItemLock, 1);
+}
+
+TEST_F(VendraskConfigTest, SoundSwitchAndBrowsing) {
+    const std::string wave = files.dir.File("click.wav").string();
+    vendrask::test::WriteBytes(wave, "RIFF");
+    const QString wavePath = QString::fromStdString(wave);
+    App().m_soundPath[0].Assign(wavePath);
+    App().m_soundFlag = 1;
+    App().LoadSoundData();
+    ASSERT_FALSE(App().m_soundData[0].isEmpty());
+    auto window = Open();
+    CVendraskConfigSound& sound = *window->Sound();
+
+    Click(sound.Control(CVendraskConfigSound::kIdSoundFlag));
+    EXPECT_EQ(App().m_soundFlag, 0);
+    EXPECT_TRUE(App().m_soundData[0].isEmpty()) << "released at once";
+
+    const struct {
+        const char* name;
+        QString field;
+        QString answer;
+        QString startFolder;
+        QString result;
+    } rows[] = {
+        {"existing file, cancelled", wavePath, QString(),
+         QString::fromStdString(files.dir.Path().string()), wavePath},
+        {"existing file, another chosen", wavePath, QStringLiteral("/x/chosen.wav"),
+         QString::fromStdString(files.dir.Path().string()), QStringLiteral("/x/chosen.wav")},
+        {"nothing there, cancelled", QStringLiteral("/no/such/file.wav"), QString(), QString(),
+         QString()},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QString askedFolder = QStringLiteral("<not asked>");
+        sound.SetFileChooser([&](QWidget*, const QString& folder) {
+            askedFolder = folder;
+            return row.answer;
+        });
+        sound.Edit(2)->setText(row.field);
+        Click(sound.Control(1177));
+        EXPECT_EQ(askedFolder, row.startFolder);
+        EXPECT_EQ(sound.Edit(2)->text(), row.result);
+    }
+}
+
+TEST_F(VendraskConfigTest, TheMenuRunsItAndCloseEndsIt) {
+    CVendraskMain menu(App(), &owner);
+    App().m_behaviorItemLock = 1;
+    int openFlag = 0;
+    CModalAnswerer answerer([&](QDialog&) {
+        openFlag = menu.m_flagConfigOpen;
+        menu.CloseLauncher();
+    });
+    QTimer::singleShot(0, &menu, [&] {
+        static_cast<CKelvoCommonButton*>(menu.Control(CVendraskMain::kIdConfiguration))->click();
+    });
+    EXPECT_EQ(menu.RunModalLoop(), 1);
+    EXPECT_EQ(answerer.Titles(), QStringList{QStringLiteral("Vendrask Configuration")});
+    EXPECT_EQ(openFlag, 1);
+    EXPECT_EQ(menu.m_flagConfigOpen, 0);
+    EXPECT_EQ(files.Reloaded()->m_behaviorItemLock, 1) << "closing wrote the general settings";
+}
