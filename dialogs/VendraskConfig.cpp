@@ -52,6 +52,8 @@ void CVendraskConfig::OnInitDialog() {
     m_tab->SetCurSel(PageBehavior);
 
     // Every opening builds its pages afresh from the model.
+    for (int index = 0; index < kPageCount; ++index)
+        delete Page(index);
     m_behavior = new CVendraskConfigBehavior(m_app, m_tab, m_flagHotKeyRegistered);
     m_appearance = new CVendraskConfigAppearance(m_app, m_tab);
     m_sound = new CVendraskConfigSound(m_app, m_tab);
@@ -75,17 +77,12 @@ void CVendraskConfig::OnEndDialog() {
         m_sound->TakePaths();
     m_app.SaveToIniFile(CVendraskApp::kPartGeneral);
     m_app.LoadSoundData();
-    // The run may end from a page's own key handler: the pages go once it
-    // has returned.
+    // The pages go when the next opening builds new ones: the run may end
+    // from inside a page's own handler or a chooser over it.
     for (int index = 0; index < kPageCount; ++index) {
-        if (CVendraskConfigPage* page = Page(index)) {
+        if (CVendraskConfigPage* page = Page(index))
             page->hide();
-            page->deleteLater();
-        }
     }
-    m_behavior = nullptr;
-    m_appearance = nullptr;
-    m_sound = nullptr;
 }
 
 void CVendraskConfig::ApplyWindowColors() {

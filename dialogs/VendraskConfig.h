@@ -32,7 +32,7 @@ public:
     ~CVendraskConfig() override;
 
     CKelvoCommonTab* Tab() const { return m_tab; }
-    // The pages of the run in progress (null before the first run).
+    // The pages of the current or last run (null before the first run).
     CVendraskConfigBehavior* Behavior() const { return m_behavior; }
     CVendraskConfigAppearance* Appearance() const { return m_appearance; }
     CVendraskConfigSound* Sound() const { return m_sound; }

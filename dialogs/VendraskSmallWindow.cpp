@@ -90,9 +90,9 @@ int CVendraskSmallWindow::DoModal() {
 }
 
 void CVendraskSmallWindow::done(int result) {
-    // A chooser still open over this window goes first (Close of the icon
-    // menu can end a run at any time).
-    const auto choosers = findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
+    // A chooser still open over this window (or over one of its pages)
+    // goes first: Close of the icon menu can end a run at any time.
+    const auto choosers = findChildren<QDialog*>();
     for (QDialog* chooser : choosers) {
         if (chooser->isVisible())
             chooser->reject();

@@ -369,7 +369,6 @@ TEST_F(VendraskConfigTest, ClosingTakesThePathsThenWritesThenLoadsTheSounds) {
     QTest::keyClick(window->Tab(), Qt::Key_Escape);
 
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->Sound(), nullptr);
     EXPECT_EQ(App().m_soundPath[0].ToQString(), wavePath);
     EXPECT_EQ(App().m_soundPath[1].ToQString(), closePathBefore) << "a too long path is refused";
     EXPECT_EQ(App().m_soundData[0], QByteArray("RIFF-test-wave")) << "loaded from the new path";
@@ -419,6 +418,24 @@ TEST_F(VendraskConfigTest, SoundSwitchAndBrowsing) {
         EXPECT_EQ(askedFolder, row.startFolder);
         EXPECT_EQ(sound.Edit(2)->text(), row.result);
     }
+}
+
+TEST_F(VendraskConfigTest, EndingTheWindowEndsAChooserOpenOverAPage) {
+    App().m_colorSetIndex = 0;
+    auto window = Open();
+    window->show();
+    bool chooserEnded = false;
+    window->Appearance()->SetColorChooser([&](QWidget* owner, COLORREF) -> std::optional<COLORREF> {
+        QDialog chooser(owner);
+        QTimer::singleShot(0, window.get(), [&] { window->done(1); });
+        // A chooser left open would keep this loop (and the test) running.
+        QTimer::singleShot(3000, &chooser, &QDialog::accept);
+        chooserEnded = chooser.exec() == QDialog::Rejected;
+        return std::nullopt;
+    });
+    Click(window->Appearance()->Control(CVendraskConfigAppearance::kSelectColorIds[0]));
+    EXPECT_TRUE(chooserEnded);
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(VendraskConfigTest, TheMenuRunsItAndCloseEndsIt) {
