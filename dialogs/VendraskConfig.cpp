@@ -11,6 +11,7 @@
 #include "VendraskConfigSound.h"
 #include "VendraskDialogUnits.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -98,6 +99,49 @@ void CVendraskConfig::SwitchPage(int index) {
         if (CVendraskConfigPage* shown = Page(page))
             shown->setVisible(page == index);
     }
+}
+
+bool CVendraskConfig::StepPageByKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers =
+        event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const int key = event.key();
+    int step = 0;
+    if (modifiers == Qt::ControlModifier && (key == Qt::Key_Tab || key == Qt::Key_PageDown))
+        step = 1;
+    else if ((modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && key == Qt::Key_Backtab) ||
+             (modifiers == Qt::ControlModifier && key == Qt::Key_PageUp))
+        step = -1;
+    if (step == 0)
+        return false;
+    const int next = (m_tab->GetCurSel() + step + kPageCount) % kPageCount;
+    m_tab->SetCurSel(next);
+    SwitchPage(next);
+    // The tab control takes no focus: the page's first control gets it.
+    if (CVendraskConfigPage* page = Page(next)) {
+        const auto controls = page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* control : controls) {
+            if (control->isVisibleTo(page) && control->isEnabled() &&
+                (control->focusPolicy() & Qt::TabFocus) != 0) {
+                control->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+bool CVendraskConfig::eventFilter(QObject* watched, QEvent* event) {
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (event->type() == QEvent::KeyPress && widget != nullptr && widget->window() == this &&
+        StepPageByKey(*static_cast<QKeyEvent*>(event)))
+        return true;
+    return CVendraskSmallWindow::eventFilter(watched, event);
+}
+
+void CVendraskConfig::keyPressEvent(QKeyEvent* event) {
+    if (StepPageByKey(*event))
+        return;
+    CVendraskSmallWindow::keyPressEvent(event);
 }
 
 void CVendraskConfig::OnColorChanged() {

@@ -44,8 +44,13 @@ protected:
     void OnEndDialog() override;
     void PaintBackground(QPainter& painter) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Ctrl+Tab and Ctrl+PageDown show the next page, Ctrl+Shift+Tab and
+    // Ctrl+PageUp the one before; true when the key was one of them.
+    bool StepPageByKey(const QKeyEvent& event);
     void ApplyWindowColors();
     void SwitchPage(int index);
     void OnColorChanged();

@@ -105,10 +105,24 @@ TEST_F(VendraskConfigTest, FrameTabsAndPages) {
         EXPECT_EQ(shown->IsInitialized(), 1);
         EXPECT_EQ(shown->isVisibleTo(window.get()), page == 0);
     }
-    // A click on the "Sound" tab shows that page alone.
+    // A click on the "Sound" tab shows that page alone; the keyboard moves
+    // between the pages too.
     QTest::mouseClick(tab, Qt::LeftButton, {}, tab->GetItemRect(2).center());
     EXPECT_FALSE(window->Behavior()->isVisibleTo(window.get()));
     EXPECT_TRUE(window->Sound()->isVisibleTo(window.get()));
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int page;
+    } steps[] = {{Qt::Key_Tab, Qt::ControlModifier, 0},
+                 {Qt::Key_PageDown, Qt::ControlModifier, 1},
+                 {Qt::Key_PageUp, Qt::ControlModifier, 0},
+                 {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2}};
+    for (const auto& step : steps) {
+        QTest::keyClick(window.get(), step.key, step.modifiers);
+        EXPECT_EQ(tab->GetCurSel(), step.page);
+        EXPECT_TRUE(window->Page(step.page)->isVisibleTo(window.get())) << step.page;
+    }
 
     if (const QByteArray folder = qgetenv("VENDRASK_SCREENSHOT_DIR"); !folder.isEmpty()) {
         for (int page = 0; page < CVendraskConfig::kPageCount; ++page) {
