@@ -431,9 +431,13 @@ QFont CVendraskApp::MakeFont(const QString& faceName, int pixelHeight) {
     return font;
 }
 
-void CVendraskApp::ApplyColorSet() {
-    const ColorSet& s = m_colorSet[static_cast<std::size_t>(
+const CVendraskApp::ColorSet& CVendraskApp::ActiveColorSet() const {
+    return m_colorSet[static_cast<std::size_t>(
         (m_colorSetIndex >= 0 && m_colorSetIndex < kColorSetCount) ? m_colorSetIndex : 0)];
+}
+
+void CVendraskApp::ApplyColorSet() {
+    const ColorSet& s = ActiveColorSet();
 
     m_buttonColor.colorText = s[4];
     m_buttonColor.colorBackgroundDefault = s[5];

@@ -92,6 +92,8 @@ public:
     // failed write, which leaves the previous file whole and is reported.
     bool SaveToIniFile(int part);
     void ApplyColorSet();
+    // The colour set in use (set 0 when the index is out of range).
+    const ColorSet& ActiveColorSet() const;
     void LoadSoundData();
     // Hands the mouse hook's six settings to the running hook, which reads
     // them at its next mouse event.

@@ -168,8 +168,7 @@ bool CVendraskConfig::event(QEvent* event) {
 }
 
 void CVendraskConfig::PaintBackground(QPainter& painter) {
-    const int index = std::clamp(m_app.m_colorSetIndex, 0, CVendraskApp::kColorSetCount - 1);
     // A flat fill of the dialog background's top colour, framed.
-    painter.fillRect(rect(), kelvo::paint::Color(m_app.m_colorSet[index][1]));
+    painter.fillRect(rect(), kelvo::paint::Color(m_app.ActiveColorSet()[1]));
     kelvo::paint::FrameRect(painter, rect(), m_app.m_brushDialogFrame.color());
 }

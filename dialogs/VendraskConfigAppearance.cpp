@@ -126,29 +126,17 @@ void CVendraskConfigAppearance::OnInitDialog() {
 }
 
 void CVendraskConfigAppearance::ApplyPageColors() {
-    for (CKelvoCommonButton* button : m_selectColor) {
-        button->SetColor(m_app.m_buttonColor);
-        button->setFont(m_app.m_fontSmall);
-    }
-    for (CKelvoCommonStatic* label : m_static) {
-        label->m_color = m_app.m_staticTextColor;
-        label->setFont(m_app.m_fontSmall);
-        label->update();
-    }
-    for (CKelvoCommonCombo* combo :
-         {m_dialogFont, m_buttonFont, m_colorSet, m_transparency, m_fadeLevel}) {
-        combo->SetColor(m_app.m_comboColor);
-        combo->setFont(m_app.m_fontSmall);
-        combo->update();
-    }
-    m_whiteTitlebar->m_color = m_app.m_checkColor;
-    m_whiteTitlebar->setFont(m_app.m_fontSmall);
-    m_whiteTitlebar->update();
+    for (CKelvoCommonButton* button : m_selectColor)
+        ColorControl(button);
+    for (CKelvoCommonStatic* label : m_static)
+        ColorControl(label);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             m_dialogFont, m_buttonFont, m_colorSet, m_transparency, m_fadeLevel, m_whiteTitlebar})
+        ColorControl(control);
 }
 
 void CVendraskConfigAppearance::PaintPage(QPainter& painter) {
-    const int index = std::clamp(m_app.m_colorSetIndex, 0, CVendraskApp::kColorSetCount - 1);
-    const CVendraskApp::ColorSet& set = m_app.m_colorSet[index];
+    const CVendraskApp::ColorSet& set = m_app.ActiveColorSet();
     const QColor frame = m_app.m_brushDialogFrame.color();
     for (int color = 0; color < CVendraskApp::kColorsPerSet; ++color)
         PaintSwatch(painter, SwatchRect(color), frame, set[color]);

@@ -131,27 +131,17 @@ void CVendraskConfigBehavior::OnInitDialog() {
 }
 
 void CVendraskConfigBehavior::ApplyPageColors() {
-    for (CKelvoCommonStatic* label : m_static) {
-        label->m_color = m_app.m_staticTextColor;
-        label->setFont(m_app.m_fontSmall);
-        label->update();
-    }
-    for (CKelvoCommonCombo* combo : {m_hotKey, m_hookWait, m_defaultGroup}) {
-        combo->SetColor(m_app.m_comboColor);
-        combo->setFont(m_app.m_fontSmall);
-        combo->update();
-    }
-    for (CKelvoCommonCheck* check : m_check) {
-        check->m_color = m_app.m_checkColor;
-        check->setFont(m_app.m_fontSmall);
-        check->update();
-    }
+    for (CKelvoCommonStatic* label : m_static)
+        ColorControl(label);
+    for (CKelvoCommonCombo* combo : {m_hotKey, m_hookWait, m_defaultGroup})
+        ColorControl(combo);
+    for (CKelvoCommonCheck* check : m_check)
+        ColorControl(check);
     update();
 }
 
 void CVendraskConfigBehavior::PaintPage(QPainter& painter) {
-    const int index = std::clamp(m_app.m_colorSetIndex, 0, CVendraskApp::kColorSetCount - 1);
-    const CVendraskApp::ColorSet& set = m_app.m_colorSet[index];
+    const CVendraskApp::ColorSet& set = m_app.ActiveColorSet();
     // Colours 0, 1 and 9: dialog text, background top, button frame not focused.
     CKelvoCommonGroup::ManualDraw(painter, m_edgeFrame, this, set[0], set[1], set[9],
                                   m_app.m_fontDialog);

@@ -3,6 +3,7 @@
 #include "KelvoCommonButton.h"
 #include "KelvoCommonCheck.h"
 #include "KelvoCommonCombo.h"
+#include "KelvoCommonEdit.h"
 #include "KelvoCommonPaint.h"
 #include "KelvoCommonStatic.h"
 #include "KelvoCommonWindow.h"
@@ -35,6 +36,21 @@ QWidget* CVendraskConfigPage::Control(int id) const {
     return found != children.end() ? *found : nullptr;
 }
 
+void CVendraskConfigPage::ColorControl(QWidget* control) const {
+    if (auto* button = qobject_cast<CKelvoCommonButton*>(control))
+        button->SetColor(m_app.m_buttonColor);
+    else if (auto* label = qobject_cast<CKelvoCommonStatic*>(control))
+        label->m_color = m_app.m_staticTextColor;
+    else if (auto* combo = qobject_cast<CKelvoCommonCombo*>(control))
+        combo->SetColor(m_app.m_comboColor);
+    else if (auto* check = qobject_cast<CKelvoCommonCheck*>(control))
+        check->m_color = m_app.m_checkColor;
+    else if (auto* edit = qobject_cast<CKelvoCommonEdit*>(control))
+        edit->SetColor(m_app.m_editColor);
+    control->setFont(m_app.m_fontSmall);
+    control->update();
+}
+
 void CVendraskConfigPage::SelectByPrefix(CKelvoCommonCombo& combo, const QString& text) {
     const int found = combo.FindString(-1, text);
     combo.SetCurSel(found >= 0 ? found : 0);
@@ -42,9 +58,8 @@ void CVendraskConfigPage::SelectByPrefix(CKelvoCommonCombo& combo, const QString
 
 void CVendraskConfigPage::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    const int index = std::clamp(m_app.m_colorSetIndex, 0, CVendraskApp::kColorSetCount - 1);
     // Colour 1 of a set: the dialog background's top.
-    painter.fillRect(rect(), kelvo::paint::Color(m_app.m_colorSet[index][1]));
+    painter.fillRect(rect(), kelvo::paint::Color(m_app.ActiveColorSet()[1]));
     PaintPage(painter);
 }
 

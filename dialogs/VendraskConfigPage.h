@@ -31,6 +31,8 @@ public:
     void InitDialog();
     // Gives every control the colour record of its kind and the small font.
     virtual void ApplyPageColors() = 0;
+    // The same for one control: button, label, combo box, check box or edit.
+    void ColorControl(QWidget* control) const;
 
     int IsInitialized() const { return m_flagInitialized; }
     // The control with that id, or null.

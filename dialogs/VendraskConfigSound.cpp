@@ -49,22 +49,13 @@ void CVendraskConfigSound::OnInitDialog() {
 }
 
 void CVendraskConfigSound::ApplyPageColors() {
-    for (CKelvoCommonButton* button : m_browse) {
-        button->SetColor(m_app.m_buttonColor);
-        button->setFont(m_app.m_fontSmall);
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        ColorControl(m_browse[i]);
+        ColorControl(m_static[i]);
+        ColorControl(m_edit[i]);
     }
-    for (CKelvoCommonStatic* label : m_static) {
-        label->m_color = m_app.m_staticTextColor;
-        label->setFont(m_app.m_fontSmall);
-    }
-    m_lengthHint->m_color = m_app.m_staticTextColor;
-    m_lengthHint->setFont(m_app.m_fontSmall);
-    for (CKelvoCommonEdit* edit : m_edit) {
-        edit->SetColor(m_app.m_editColor);
-        edit->setFont(m_app.m_fontSmall);
-    }
-    m_soundFlag->m_color = m_app.m_checkColor;
-    m_soundFlag->setFont(m_app.m_fontSmall);
+    ColorControl(m_lengthHint);
+    ColorControl(m_soundFlag);
 }
 
 void CVendraskConfigSound::TakePaths() {

@@ -138,8 +138,7 @@ void CVendraskSmallWindow::UpdateCloseButton() {
 
 void CVendraskSmallWindow::PaintFrame(QPainter& painter, const QRect& rect,
                                       const CVendraskApp& app) {
-    const int index = std::clamp(app.m_colorSetIndex, 0, CVendraskApp::kColorSetCount - 1);
-    const CVendraskApp::ColorSet& set = app.m_colorSet[index];
+    const CVendraskApp::ColorSet& set = app.ActiveColorSet();
     // Colours 1 and 2 of a set: dialog background top and bottom.
     CKelvoCommonGdiplus::DrawRectGradationVertical(painter, rect, set[1], 255, set[2], 255);
     painter.save();

@@ -272,8 +272,7 @@ void CVendraskMain::PaintBackground(QPainter& painter) {
     if (m_flagRedrawBackground == 1 || m_background.size() != device) {
         m_flagRedrawBackground = 0;
         ++m_backgroundPaintCount;
-        const int index = std::clamp(m_app.m_colorSetIndex, 0, CVendraskApp::kColorSetCount - 1);
-        const CVendraskApp::ColorSet& set = m_app.m_colorSet[index];
+        const CVendraskApp::ColorSet& set = m_app.ActiveColorSet();
         m_background = QPixmap(device);
         m_background.setDevicePixelRatio(ratio);
         QPainter back(&m_background);
