@@ -1,9 +1,12 @@
 #include "VendraskApp.h"
 
+#include "KelvoCommonFont.h"
 #include "TestSupport.h"
 #include "fake/KelvoCommonFakeMessageBox.h"
 #include "fake/KelvoCommonFakeSound.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -60,7 +63,6 @@ TEST_F(VendraskAppTest, ConstructionValuesDifferFromFileDefaults) {
     EXPECT_EQ(app->m_specialItem[4].Path.ToQString(), QStringLiteral("CSIDL::6"));
     EXPECT_TRUE(app->m_specialItem[2].Option.IsEmpty());
     EXPECT_EQ(app->m_fontSmall.family(), QStringLiteral("MS UI Gothic"));
-    EXPECT_EQ(app->m_fontSmall.pixelSize(), 12);
     EXPECT_EQ(app->m_brushButtonBackground.color(), QColor(78, 78, 78));
 }
 
@@ -322,8 +324,50 @@ TEST_F(VendraskAppTest, ApplyColorSetFillsTheRecordsFromTheActiveSet) {
     EXPECT_EQ(app->m_brushButtonBackground.color(), QColor(150, 200, 255));
     EXPECT_EQ(app->m_brushDialogFrame.color(), QColor(128, 128, 128));
     EXPECT_EQ(app->m_fontDialog.family(), QStringLiteral("A Face Name That Is Longer Than"));
-    EXPECT_EQ(app->m_fontDialog.pixelSize(), 18);
     EXPECT_EQ(app->m_fontButton.family(), QStringLiteral("Lucida Sans Unicode"));
+}
+
+TEST_F(VendraskAppTest, FontsAreAsHighAsTheirWholeLine) {
+    auto app = LoadedApp();
+    app->ApplyColorSet();
+    // The named Windows faces are not installed here; their stand-ins are.
+    const struct {
+        const char* name;
+        QFont font;
+        int height;
+        const char* face;
+    } rows[] = {
+        {"dialog font", app->m_fontDialog, CVendraskApp::kFontHeight, "DejaVu Sans"},
+        {"button font", app->m_fontButton, CVendraskApp::kFontHeight, "DejaVu Sans"},
+        {"small font", app->m_fontSmall, CVendraskApp::kFontSmallHeight, "IPAPGothic"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(QFontInfo(row.font).family(), QLatin1String(row.face));
+        const QFontMetricsF metrics(row.font);
+        EXPECT_LE(metrics.ascent() + metrics.descent(), row.height + 0.5);
+        EXPECT_GT(metrics.ascent() + metrics.descent(), row.height - 1.5);
+    }
+}
+
+TEST(KelvoCommonFont, HeightToEmSize) {
+    using Metrics = CKelvoCommonFont::FaceMetrics;
+    const struct {
+        const char* name;
+        int height;
+        Metrics metrics;
+        int em;
+    } rows[] = {
+        {"a positive height is the whole line", 18, {2048, 2384}, 15},
+        {"a face of a shorter line", 18, {2048, 2288}, 16},
+        {"a line as high as the em", 12, {256, 256}, 12},
+        {"rounded to the nearest pixel", 18, {1000, 1150}, 16},
+        {"a negative height is the em itself", -12, {2048, 2384}, 12},
+        {"never below one pixel", 1, {1000, 3000}, 1},
+        {"a face without metrics takes the height", 18, {0, 0}, 18},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(CKelvoCommonFont::EmPixelSize(row.height, row.metrics), row.em) << row.name;
 }
 
 TEST_F(VendraskAppTest, SoundDataLoadsRelativeToTheProgramFolderAndReleases) {
