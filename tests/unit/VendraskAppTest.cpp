@@ -370,6 +370,42 @@ TEST(KelvoCommonFont, HeightToEmSize) {
         EXPECT_EQ(CKelvoCommonFont::EmPixelSize(row.height, row.metrics), row.em) << row.name;
 }
 
+TEST(VendraskAppColorSets, PresetsHoldTheirValues) {
+    // Red,green,blue of the ten colours, in the colour set's order.
+    const struct {
+        const char* name;
+        int set;
+        const char* colors;
+    } rows[] = {
+        {"Aqua Blue", 1,
+         "224,224,224 88,88,88 32,32,32 128,128,128 224,224,224 78,78,78 78,98,98 78,118,118 "
+         "128,188,188 128,128,128"},
+        {"Champagne Gold", 2,
+         "224,224,224 88,88,88 32,32,32 128,128,128 224,224,224 78,78,78 98,98,78 118,118,78 "
+         "188,188,128 128,128,128"},
+        {"Rose Pink", 3,
+         "224,224,224 88,88,88 32,32,32 128,128,128 224,224,224 78,78,78 98,78,78 118,78,78 "
+         "188,128,128 128,128,128"},
+        {"Sunshine Orange", 4,
+         "32,32,32 224,224,224 255,225,175 128,128,128 32,32,32 255,200,150 255,225,175 "
+         "255,255,200 150,100,50 128,128,128"},
+        {"Ocean Cobalt", 5,
+         "32,32,32 224,224,224 175,225,255 128,128,128 32,32,32 150,200,255 175,225,255 "
+         "200,255,255 50,100,150 128,128,128"},
+    };
+    for (const auto& row : rows) {
+        const QStringList colors = QString::fromLatin1(row.colors).split(u' ');
+        ASSERT_EQ(colors.size(), CVendraskApp::kColorsPerSet) << row.name;
+        for (int i = 0; i < CVendraskApp::kColorsPerSet; ++i) {
+            const QStringList rgb = colors[i].split(u',');
+            // COLORREF: red in the low byte, then green, then blue.
+            EXPECT_EQ(CVendraskApp::BuiltInColorSet(row.set)[i],
+                      rgb[0].toUInt() | rgb[1].toUInt() << 8 | rgb[2].toUInt() << 16)
+                << row.name << ", colour " << i;
+        }
+    }
+}
+
 TEST_F(VendraskAppTest, SoundDataLoadsRelativeToTheProgramFolderAndReleases) {
     std::filesystem::create_directories(dir.File("sound"));
     WriteBytes(dir.File("sound") / "MenuOpen.wav", "RIFFopen");
