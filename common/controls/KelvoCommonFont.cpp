@@ -1,20 +1,14 @@
 #include "KelvoCommonFont.h"
 
-#include <QByteArray>
 #include <QRawFont>
-#include <QtEndian>
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-// Where the cell the platform lays lines out with lies in the OS/2 table:
-// usWinAscent and usWinDescent, unsigned 16-bit each.
-constexpr qsizetype kWinAscentOffset = 74;
-constexpr qsizetype kWinDescentOffset = 76;
-// Size the face is opened at to read its metrics; the values read are in
-// font units and do not depend on it.
-constexpr int kProbePixelSize = 100;
+// Size the face is opened at to read its metrics: large, so that metrics
+// rounded to whole pixels still give the face's proportions.
+constexpr int kProbePixelSize = 2048;
 
 } // namespace
 
@@ -28,25 +22,16 @@ int CKelvoCommonFont::EmPixelSize(int height, FaceMetrics metrics) {
 }
 
 CKelvoCommonFont::FaceMetrics CKelvoCommonFont::Metrics(const QFont& font) {
+    // The line the toolkit lays the face out with, which is what must fill
+    // the height asked for.
     QFont probe(font);
     probe.setPixelSize(kProbePixelSize);
     const QRawFont raw = QRawFont::fromFont(probe);
-    if (!raw.isValid())
+    if (!raw.isValid() || raw.pixelSize() <= 0)
         return {};
-    FaceMetrics metrics;
-    metrics.unitsPerEm = static_cast<int>(std::lround(raw.unitsPerEm()));
-    const QByteArray os2 = raw.fontTable("OS/2");
-    if (os2.size() >= kWinDescentOffset + 2) {
-        metrics.cellUnits = qFromBigEndian<quint16>(os2.constData() + kWinAscentOffset) +
-                            qFromBigEndian<quint16>(os2.constData() + kWinDescentOffset);
-    }
-    // Faces without those values (some converted Type 1 faces): the line
-    // the face itself reports.
-    if (metrics.cellUnits <= 0 && raw.pixelSize() > 0) {
-        metrics.cellUnits = static_cast<int>(
-            std::lround((raw.ascent() + raw.descent()) * raw.unitsPerEm() / raw.pixelSize()));
-    }
-    return metrics;
+    const double unitsPerPixel = raw.unitsPerEm() / raw.pixelSize();
+    return {static_cast<int>(std::lround(raw.unitsPerEm())),
+            static_cast<int>(std::lround((raw.ascent() + raw.descent()) * unitsPerPixel))};
 }
 
 QFont CKelvoCommonFont::Create(const QString& faceName, int height) {
