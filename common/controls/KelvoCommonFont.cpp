@@ -6,9 +6,10 @@
 
 namespace {
 
-// Size the face is opened at to read its metrics: large, so that metrics
-// rounded to whole pixels still give the face's proportions.
-constexpr int kProbePixelSize = 2048;
+// Size the face is opened at to read its metrics: large enough that metrics
+// rounded to whole pixels give the face's proportions within a fraction of
+// a percent.
+constexpr int kProbePixelSize = 256;
 
 } // namespace
 
@@ -26,6 +27,9 @@ CKelvoCommonFont::FaceMetrics CKelvoCommonFont::Metrics(const QFont& font) {
     // the height asked for.
     QFont probe(font);
     probe.setPixelSize(kProbePixelSize);
+    // Only the face itself: gathering the faces that would draw what it
+    // lacks costs more than the rest of the start-up's font work.
+    probe.setStyleStrategy(QFont::NoFontMerging);
     const QRawFont raw = QRawFont::fromFont(probe);
     if (!raw.isValid() || raw.pixelSize() <= 0)
         return {};
