@@ -1,5 +1,6 @@
 #include "VendraskApp.h"
 
+#include "KelvoCommonFont.h"
 #include "KelvoCommonHookMouse.h"
 #include "VendraskLog.h"
 #include "VendraskResources.h"
@@ -413,22 +414,29 @@ bool CVendraskApp::SaveToIniFile(int part) {
     return true;
 }
 
-QFont CVendraskApp::MakeFont(const QString& faceName, int pixelHeight) {
-    // The small font's face is rarely installed here; the windows' texts
-    // are measured for a face of its width, which these come close to (the
-    // system's fallback is much wider and would wrap the labels).
-    static const bool substituted = [] {
-        QFont::insertSubstitutions(QString::fromUtf16(kSmallFaceName),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                    QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                                    QStringLiteral("DejaVu Sans Condensed")});
+void CVendraskApp::SubstituteMissingFaces() {
+    // The faces the settings and windows name are Windows faces. Where one
+    // is missing, a face of close widths takes its place, so the texts fill
+    // their controls as the layout intends (the system's fallback is often
+    // wider and cuts them): DejaVu Sans for the wide humanist Lucida Sans
+    // Unicode, IPA P Gothic, a proportional Japanese Gothic like it, for MS
+    // UI Gothic, and Liberation Sans, made to Arial's widths, for Arial. The
+    // Japanese face also draws what the Latin faces lack: Japanese names and
+    // full-width signs.
+    static const bool done = [] {
+        const QString japanese = QStringLiteral("IPAPGothic");
+        QFont::insertSubstitutions(Q(kDefaultFaceName), {QStringLiteral("DejaVu Sans"), japanese});
+        QFont::insertSubstitutions(Q(kSmallFaceName), {japanese, QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(QStringLiteral("Arial"),
+                                   {QStringLiteral("Liberation Sans"), japanese});
         return true;
     }();
-    (void)substituted;
-    QFont font(faceName.left(kFaceNameMaxLength));
-    font.setPixelSize(pixelHeight);
-    font.setWeight(QFont::Normal);
-    return font;
+    (void)done;
+}
+
+QFont CVendraskApp::MakeFont(const QString& faceName, int height) {
+    SubstituteMissingFaces();
+    return CKelvoCommonFont::Create(faceName.left(kFaceNameMaxLength), height);
 }
 
 const CVendraskApp::ColorSet& CVendraskApp::ActiveColorSet() const {

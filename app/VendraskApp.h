@@ -179,7 +179,9 @@ private:
     void ReadSettings(const CKelvoCommonProfileDocument& document);
     void NormalizeLoadedValues();
     void ReleaseSoundData();
-    static QFont MakeFont(const QString& faceName, int pixelHeight);
+    // Height as the font records give it: positive, the whole line.
+    static QFont MakeFont(const QString& faceName, int height);
+    static void SubstituteMissingFaces();
 
     CKelvoCommonPlatformServices m_services;
     MenuRunner m_menuRunner;

@@ -37,12 +37,11 @@ constexpr std::array<ColorRow, 10> kColorRows{{
     {1158, "Button Frame Not Focused Color", 234, 180},
 }};
 
-// A swatch lies 120 units right of its label and 3 higher; its button 14
-// units right of the swatch, so the right column's buttons end inside the
-// page.
+// A swatch lies 120 units right of its label and 3 higher, its button 24
+// units right of the swatch; each measured from left edge to left edge.
 constexpr int kSwatchOffsetX = 120;
 constexpr int kSwatchOffsetY = -3;
-constexpr int kButtonOffsetX = kSwatchOffsetX + 18 + 14;
+constexpr int kButtonOffsetX = kSwatchOffsetX + 24;
 
 } // namespace
 
@@ -170,10 +169,9 @@ void CVendraskConfigAppearance::OnFontChanged(int id) {
     if (m_flagInitialized == 0)
         return;
     const bool dialog = id == kIdDialogFont;
-    const QString name = (dialog ? m_dialogFont : m_buttonFont)
-                             ->currentText()
-                             .left(CVendraskApp::kFaceNameMaxLength);
-    (dialog ? m_app.m_fontDialogFaceName : m_app.m_fontButtonFaceName) = name;
+    // The whole name is kept; only the font made from it takes a part.
+    (dialog ? m_app.m_fontDialogFaceName : m_app.m_fontButtonFaceName) =
+        (dialog ? m_dialogFont : m_buttonFont)->currentText();
     Apply();
 }
 

@@ -105,19 +105,17 @@ CVendraskInformation::CVendraskInformation(CVendraskApp& app, QWidget* parent)
         text->setWordWrap(wrap);
         return text;
     };
-    // The template's places, but every line may run to the window's right
-    // margin (the notice stays centred on the window), and the description
-    // may take a second line down to the version: fonts here are often
-    // wider than the template was measured for.
-    const QRect version = Rect(100, 62, 146, 16);
+    // The template's places; the version and the notice, whose texts are
+    // ours, may run to the window's right margin (the notice stays centred
+    // on the window).
     const auto toMargin = [](QRect rect) {
         rect.setRight(kWidth - 1 - kTextMargin);
         return rect;
     };
-    QRect description = toMargin(Rect(61, 30, 250, 18));
-    description.setBottom(version.top() - 1);
-    m_description = makeText(kIdDescription, description, Qt::AlignLeft | Qt::AlignTop, true);
-    m_version = makeText(kIdVersion, toMargin(version), Qt::AlignLeft | Qt::AlignTop, false);
+    m_description =
+        makeText(kIdDescription, Rect(61, 30, 250, 18), Qt::AlignLeft | Qt::AlignTop, true);
+    m_version =
+        makeText(kIdVersion, toMargin(Rect(100, 62, 146, 16)), Qt::AlignLeft | Qt::AlignTop, false);
     const QRect notice = Rect(53, 80, 224, 17);
     m_notice = makeText(kIdNotice,
                         QRect(kTextMargin, notice.top(), kWidth - 2 * kTextMargin, notice.height()),

@@ -17,6 +17,7 @@
 #include "VendraskConfigBehavior.h"
 #include "VendraskConfigSound.h"
 #include "VendraskDialogTestSupport.h"
+#include "VendraskDialogUnits.h"
 #include "VendraskMain.h"
 #include "fake/KelvoCommonFakeHotKey.h"
 #include "fake/KelvoCommonFakeWindowSystem.h"
@@ -210,11 +211,34 @@ TEST_F(VendraskConfigTest, FontListsShowTheStoredFaceOrTheFirstFont) {
     EXPECT_EQ(dialogFont->GetCurSel(), 0);
     EXPECT_EQ(App().m_fontDialogFaceName, QStringLiteral("No Such Font Family"));
 
-    // A pick stores the face and rebuilds the font.
-    const int last = dialogFont->GetCount() - 1;
-    Choose(dialogFont, last);
-    EXPECT_EQ(App().m_fontDialogFaceName, dialogFont->GetLBText(last).left(31));
-    EXPECT_EQ(App().m_fontDialog.family(), App().m_fontDialogFaceName);
+    // A pick stores the whole face name; only the font takes 31 characters.
+    const QString longName = QStringLiteral("A Family Name Longer Than Thirty-One Characters");
+    dialogFont->AddString(longName);
+    Choose(dialogFont, dialogFont->findText(longName));
+    EXPECT_EQ(App().m_fontDialogFaceName, longName);
+    EXPECT_EQ(App().m_fontDialog.family(), longName.left(31));
+}
+
+TEST_F(VendraskConfigTest, SelectColorButtonsSitBesideTheirSwatchesInsideThePage) {
+    auto window = Open();
+    CVendraskConfigAppearance& page = *window->Appearance();
+    // Label x, y in dialog units; swatch 120 units right of the label, the
+    // button 24 units right of the swatch, left edge to left edge.
+    const struct {
+        const char* name;
+        int color;
+        int labelX, labelY;
+    } rows[] = {{"first of the left column", 0, 12, 84}, {"last of the right column", 9, 234, 180}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QRect swatch = CVendraskConfigAppearance::SwatchRect(row.color);
+        const QRect button =
+            page.Control(CVendraskConfigAppearance::kSelectColorIds[row.color])->geometry();
+        EXPECT_EQ(swatch, VendraskDialogUnits::Rect(row.labelX + 120, row.labelY - 3, 18, 13));
+        EXPECT_EQ(button, VendraskDialogUnits::Rect(row.labelX + 144, row.labelY - 3, 60, 13));
+        EXPECT_LT(swatch.right(), button.left());
+        EXPECT_LT(button.right(), page.width() - 1);
+    }
 }
 
 TEST_F(VendraskConfigTest, HotKeyChangesRegisterOnlyWhileNotPaused) {

@@ -1,9 +1,12 @@
 #include "VendraskApp.h"
 
+#include "KelvoCommonFont.h"
 #include "TestSupport.h"
 #include "fake/KelvoCommonFakeMessageBox.h"
 #include "fake/KelvoCommonFakeSound.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -60,7 +63,6 @@ TEST_F(VendraskAppTest, ConstructionValuesDifferFromFileDefaults) {
     EXPECT_EQ(app->m_specialItem[4].Path.ToQString(), QStringLiteral("CSIDL::6"));
     EXPECT_TRUE(app->m_specialItem[2].Option.IsEmpty());
     EXPECT_EQ(app->m_fontSmall.family(), QStringLiteral("MS UI Gothic"));
-    EXPECT_EQ(app->m_fontSmall.pixelSize(), 12);
     EXPECT_EQ(app->m_brushButtonBackground.color(), QColor(78, 78, 78));
 }
 
@@ -322,8 +324,97 @@ TEST_F(VendraskAppTest, ApplyColorSetFillsTheRecordsFromTheActiveSet) {
     EXPECT_EQ(app->m_brushButtonBackground.color(), QColor(150, 200, 255));
     EXPECT_EQ(app->m_brushDialogFrame.color(), QColor(128, 128, 128));
     EXPECT_EQ(app->m_fontDialog.family(), QStringLiteral("A Face Name That Is Longer Than"));
-    EXPECT_EQ(app->m_fontDialog.pixelSize(), 18);
     EXPECT_EQ(app->m_fontButton.family(), QStringLiteral("Lucida Sans Unicode"));
+}
+
+TEST_F(VendraskAppTest, FontsAreAsHighAsTheirWholeLine) {
+    auto app = LoadedApp();
+    app->ApplyColorSet();
+    // The named face where it is installed, else the stand-in the project
+    // installs.
+    const struct {
+        const char* name;
+        QFont font;
+        int height;
+        QStringList faces;
+    } rows[] = {
+        {"dialog font",
+         app->m_fontDialog,
+         CVendraskApp::kFontHeight,
+         {QStringLiteral("Lucida Sans Unicode"), QStringLiteral("DejaVu Sans")}},
+        {"button font",
+         app->m_fontButton,
+         CVendraskApp::kFontHeight,
+         {QStringLiteral("Lucida Sans Unicode"), QStringLiteral("DejaVu Sans")}},
+        {"small font",
+         app->m_fontSmall,
+         CVendraskApp::kFontSmallHeight,
+         {QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic")}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_TRUE(row.faces.contains(QFontInfo(row.font).family()))
+            << QFontInfo(row.font).family().toStdString();
+        const QFontMetricsF metrics(row.font);
+        EXPECT_LE(metrics.ascent() + metrics.descent(), row.height + 0.5);
+        EXPECT_GT(metrics.ascent() + metrics.descent(), row.height - 1.5);
+    }
+}
+
+TEST(KelvoCommonFont, HeightToEmSize) {
+    using Metrics = CKelvoCommonFont::FaceMetrics;
+    const struct {
+        const char* name;
+        int height;
+        Metrics metrics;
+        int em;
+    } rows[] = {
+        {"a positive height is the whole line", 18, {2048, 2384}, 15},
+        {"a face of a shorter line", 18, {2048, 2288}, 16},
+        {"a line as high as the em", 12, {256, 256}, 12},
+        {"rounded to the nearest pixel", 18, {1000, 1150}, 16},
+        {"a negative height is the em itself", -12, {2048, 2384}, 12},
+        {"never below one pixel", 1, {1000, 3000}, 1},
+        {"a face without metrics takes the height", 18, {0, 0}, 18},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(CKelvoCommonFont::EmPixelSize(row.height, row.metrics), row.em) << row.name;
+}
+
+TEST(VendraskAppColorSets, PresetsHoldTheirValues) {
+    // Red,green,blue of the ten colours, in the colour set's order.
+    const struct {
+        const char* name;
+        int set;
+        const char* colors;
+    } rows[] = {
+        {"Aqua Blue", 1,
+         "224,224,224 88,88,88 32,32,32 128,128,128 224,224,224 78,78,78 78,98,98 78,118,118 "
+         "128,188,188 128,128,128"},
+        {"Champagne Gold", 2,
+         "224,224,224 88,88,88 32,32,32 128,128,128 224,224,224 78,78,78 98,98,78 118,118,78 "
+         "188,188,128 128,128,128"},
+        {"Rose Pink", 3,
+         "224,224,224 88,88,88 32,32,32 128,128,128 224,224,224 78,78,78 98,78,78 118,78,78 "
+         "188,128,128 128,128,128"},
+        {"Sunshine Orange", 4,
+         "32,32,32 224,224,224 255,225,175 128,128,128 32,32,32 255,200,150 255,225,175 "
+         "255,255,200 150,100,50 128,128,128"},
+        {"Ocean Cobalt", 5,
+         "32,32,32 224,224,224 175,225,255 128,128,128 32,32,32 150,200,255 175,225,255 "
+         "200,255,255 50,100,150 128,128,128"},
+    };
+    for (const auto& row : rows) {
+        const QStringList colors = QString::fromLatin1(row.colors).split(u' ');
+        ASSERT_EQ(colors.size(), CVendraskApp::kColorsPerSet) << row.name;
+        for (int i = 0; i < CVendraskApp::kColorsPerSet; ++i) {
+            const QStringList rgb = colors[i].split(u',');
+            // COLORREF: red in the low byte, then green, then blue.
+            EXPECT_EQ(CVendraskApp::BuiltInColorSet(row.set)[i],
+                      rgb[0].toUInt() | rgb[1].toUInt() << 8 | rgb[2].toUInt() << 16)
+                << row.name << ", colour " << i;
+        }
+    }
 }
 
 TEST_F(VendraskAppTest, SoundDataLoadsRelativeToTheProgramFolderAndReleases) {

@@ -1,0 +1,167 @@
+// What the user reads: every text of the launcher's windows fits the control
+// that shows it, on one line, with the faces the project installs, and no
+// character of the launcher's own texts or of Japanese item names is drawn
+// as an empty box.
+#include "KelvoCommonButton.h"
+#include "KelvoCommonCheck.h"
+#include "KelvoCommonCombo.h"
+#include "KelvoCommonStatic.h"
+#include "VendraskConfig.h"
+#include "VendraskConfigAppearance.h"
+#include "VendraskConfigBehavior.h"
+#include "VendraskConfigSound.h"
+#include "VendraskConfirmation.h"
+#include "VendraskDialogTestSupport.h"
+#include "VendraskGroupTitle.h"
+#include "VendraskInformation.h"
+#include "VendraskItemSetting.h"
+#include "VendraskMain.h"
+
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QTextLayout>
+#include <functional>
+#include <gtest/gtest.h>
+
+using vendrask::test::CAppOnTempFile;
+
+namespace {
+
+// Where a text does not fit, as "text: needs W x H, has W x H".
+QString Misfit(const QString& text, const QFont& font, double roomWidth, double roomHeight) {
+    if (text.isEmpty())
+        return {};
+    const QFontMetricsF metrics(font);
+    const double width = metrics.horizontalAdvance(text);
+    const double height = metrics.height();
+    if (width <= roomWidth && height <= roomHeight + 0.5)
+        return {};
+    return QStringLiteral("\"%1\": needs %2 x %3, has %4 x %5")
+        .arg(text)
+        .arg(width, 0, 'f', 1)
+        .arg(height, 0, 'f', 1)
+        .arg(roomWidth)
+        .arg(roomHeight);
+}
+
+// Every label, button, check box and list entry under root that does not
+// fit its control; lists in skip are not looked at.
+QStringList Misfits(const QWidget& root, const QList<const QWidget*>& skip = {}) {
+    QStringList found;
+    const auto add = [&](const QString& misfit) {
+        if (!misfit.isEmpty())
+            found.append(misfit);
+    };
+    for (const QWidget* widget : root.findChildren<QWidget*>()) {
+        if (skip.contains(widget))
+            continue;
+        if (const auto* label = qobject_cast<const CKelvoCommonStatic*>(widget)) {
+            const QRect room = label->contentsRect();
+            add(Misfit(label->text(), label->font(), room.width(), room.height()));
+        } else if (const auto* check = qobject_cast<const CKelvoCommonCheck*>(widget)) {
+            // The text must not run under the 11-pixel box.
+            const QRect room = CKelvoCommonCheck::TextRect(check->rect(), check->IsLeftText());
+            const int box = check->IsLeftText() ? 11 : 0;
+            add(Misfit(check->text(), check->font(), room.width() - box, room.height()));
+        } else if (const auto* button = qobject_cast<const CKelvoCommonButton*>(widget)) {
+            // Inside the one-pixel frame.
+            add(Misfit(button->text(), button->font(), button->width() - 2, button->height() - 2));
+        } else if (const auto* combo = qobject_cast<const CKelvoCommonCombo*>(widget)) {
+            const int room = combo->width() - CKelvoCommonCombo::kArrowWidth -
+                             CKelvoCommonCombo::kFaceTextIndent;
+            for (int i = 0; i < combo->GetCount(); ++i)
+                add(Misfit(combo->GetLBText(i), combo->font(), room, combo->height() - 2));
+        }
+    }
+    return found;
+}
+
+class VendraskTextFitTest : public ::testing::Test {
+protected:
+    CVendraskApp& App() { return *files.app; }
+
+    CAppOnTempFile files;
+    QWidget owner;
+};
+
+} // namespace
+
+TEST_F(VendraskTextFitTest, EveryTextFitsItsControl) {
+    using Check = std::function<QStringList()>;
+    struct Row {
+        const char* window;
+        Check misfits;
+    };
+    const Row rows[] = {
+        {"menu",
+         [&] {
+             CVendraskMain menu(App(), &owner);
+             return Misfits(menu);
+         }},
+        {"item setting for W, the widest letter",
+         [&] {
+             CVendraskItemSetting window(App(), &owner);
+             window.m_itemIndex = 'W' - 'A';
+             window.PrepareRun();
+             return Misfits(window);
+         }},
+        {"group title",
+         [&] {
+             CVendraskGroupTitle window(App(), &owner);
+             window.PrepareRun();
+             return Misfits(window);
+         }},
+        {"confirmation of the longest question",
+         [&] {
+             CVendraskConfirmation window(App(), &owner);
+             window.m_confirmationMessage = CVendraskConfirmation::DeleteQuestion();
+             window.PrepareRun();
+             return Misfits(window);
+         }},
+        {"information",
+         [&] {
+             CVendraskInformation window(App(), &owner);
+             window.PrepareRun();
+             return Misfits(window);
+         }},
+        {"configuration pages",
+         [&] {
+             CVendraskConfig window(App(), &owner, 1);
+             window.PrepareRun();
+             // The font lists name whatever faces are installed.
+             const CVendraskConfigAppearance& appearance = *window.Appearance();
+             return Misfits(window, {appearance.Control(CVendraskConfigAppearance::kIdDialogFont),
+                                     appearance.Control(CVendraskConfigAppearance::kIdButtonFont)});
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.window);
+        const QStringList misfits = row.misfits();
+        EXPECT_TRUE(misfits.isEmpty()) << misfits.join(u'\n').toStdString();
+    }
+}
+
+TEST_F(VendraskTextFitTest, NoCharacterIsDrawnAsAnEmptyBox) {
+    QStringList texts = {CVendraskInformation::DescriptionText(), QStringLiteral("マイ Tool")};
+    for (const ItemRecord& special : App().m_specialItem)
+        texts.append(special.Name.ToQString());
+    const struct {
+        const char* name;
+        QFont font;
+    } fonts[] = {{"dialog font", App().m_fontDialog},
+                 {"button font", App().m_fontButton},
+                 {"small font", App().m_fontSmall}};
+    for (const auto& font : fonts) {
+        for (const QString& text : texts) {
+            SCOPED_TRACE(std::string(font.name) + ": " + text.toStdString());
+            QTextLayout layout(text, font.font);
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            for (const QGlyphRun& run : layout.glyphRuns())
+                for (quint32 glyph : run.glyphIndexes())
+                    EXPECT_NE(glyph, 0u) << "glyph 0 is the face's empty box, in "
+                                         << run.rawFont().familyName().toStdString();
+        }
+    }
+}
