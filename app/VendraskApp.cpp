@@ -419,14 +419,15 @@ void CVendraskApp::SubstituteMissingFaces() {
     // is missing, a face of close widths takes its place, so the texts fill
     // their controls as the layout intends (the system's fallback is often
     // wider and cuts them): DejaVu Sans for the wide humanist Lucida Sans
-    // Unicode, IPA P Gothic, a proportional Japanese Gothic like it, for MS
-    // UI Gothic, and Liberation Sans, made to Arial's widths, for Arial. The
-    // Japanese face also draws what the Latin faces lack: Japanese names and
-    // full-width signs.
+    // Unicode, Liberation Sans, made to Arial's widths, for Arial and for the
+    // small MS UI Gothic (a Latin face first: a Japanese face draws the
+    // backslash of paths as a yen sign). IPA P Gothic draws what the Latin
+    // faces lack: Japanese names and full-width signs.
     static const bool done = [] {
         const QString japanese = QStringLiteral("IPAPGothic");
         QFont::insertSubstitutions(Q(kDefaultFaceName), {QStringLiteral("DejaVu Sans"), japanese});
-        QFont::insertSubstitutions(Q(kSmallFaceName), {japanese, QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(Q(kSmallFaceName),
+                                   {QStringLiteral("Liberation Sans"), japanese});
         QFont::insertSubstitutions(QStringLiteral("Arial"),
                                    {QStringLiteral("Liberation Sans"), japanese});
         return true;

@@ -349,7 +349,7 @@ TEST_F(VendraskAppTest, FontsAreAsHighAsTheirWholeLine) {
         {"small font",
          app->m_fontSmall,
          CVendraskApp::kFontSmallHeight,
-         {QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic")}},
+         {QStringLiteral("MS UI Gothic"), QStringLiteral("Liberation Sans")}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
