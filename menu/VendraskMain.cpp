@@ -132,8 +132,10 @@ void CVendraskMain::CreateControls() {
     QMenu* special = m_itemMenu->addMenu(QStringLiteral("Register Special Item (&R)"));
     for (int i = 0; i < CVendraskApp::kSpecialItemCount; ++i)
         add(special, kCmdSpecialFirst + i, m_app.m_specialItem[i].Name.ToQString());
-    connect(m_itemMenu, &QMenu::triggered, this,
-            [this](QAction* action) { OnItemCommand(action->data().toInt()); });
+    connect(m_itemMenu, &QMenu::triggered, this, [this](QAction* action) {
+        OnItemCommand(action->data().toInt(),
+                      m_itemMenuPlace.IsItem() ? m_itemMenuPlace : FocusedItem());
+    });
 }
 
 void CVendraskMain::OnInitDialog() {
@@ -226,6 +228,14 @@ QAction* CVendraskMain::ItemMenuAction(int command) const {
 int CVendraskMain::FocusedSlot() const {
     const int id = ControlId(focusWidget());
     return id >= kIdItemFirst && id <= kIdItemLast ? id - kIdItemFirst : -1;
+}
+
+bool CVendraskMain::ItemPlace::IsItem() const {
+    return group >= 0 && group < kGroupCount && slot >= 0 && slot < kSlotCount;
+}
+
+CVendraskMain::ItemPlace CVendraskMain::FocusedItem() const {
+    return {m_app.m_currentGroup, FocusedSlot()};
 }
 
 void CVendraskMain::ShowCurrentGroup() {
@@ -524,8 +534,11 @@ void CVendraskMain::OnRButtonDown() {
         return;
     }
     const QPoint at = QCursor::pos();
+    // The menu runs its own loop; what it was opened for is kept.
+    m_itemMenuPlace = FocusedItem();
     QAction* chosen = m_popupRunner ? m_popupRunner(*m_itemMenu, at) : m_itemMenu->exec(at);
     Q_UNUSED(chosen); // the menu's triggered signal runs the command
+    m_itemMenuPlace = ItemPlace();
 }
 
 // --- Commands -------------------------------------------------------------
