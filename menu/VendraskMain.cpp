@@ -490,8 +490,12 @@ void CVendraskMain::ClickFocusedControl() {
 void CVendraskMain::wheelEvent(QWheelEvent* event) {
     if (!isVisible())
         return;
-    StepGroup(event->angleDelta().y() < 0 ? 1 : -1);
     event->accept();
+    // Only the vertical wheel changes the group; a horizontal wheel or a
+    // sideways swipe has no vertical distance.
+    const int distance = event->angleDelta().y();
+    if (distance != 0)
+        StepGroup(distance < 0 ? 1 : -1);
 }
 
 void CVendraskMain::mousePressEvent(QMouseEvent* event) {

@@ -173,19 +173,31 @@ TEST_F(VendraskMainTest, EnterClicksTheFocusedControlAtItsCentre) {
     EXPECT_EQ(input.Clicks().first(), centre);
 }
 
-TEST_F(VendraskMainTest, WheelChangesGroups) {
+TEST_F(VendraskMainTest, OnlyTheVerticalWheelChangesGroups) {
     ShowMenu();
-    app->m_currentGroup = 9;
-    menu->ShowCurrentGroup();
+    struct Row {
+        const char* name;
+        int startGroup;
+        QPoint angleDelta;
+        int group;
+    };
+    const Row rows[] = {
+        {"towards the user on 9 wraps to 0", 9, {0, -120}, 0},
+        {"away from the user on 0 wraps to 9", 0, {0, 120}, 9},
+        {"a horizontal wheel does nothing", 4, {120, 0}, 4},
+        {"a sideways swipe does nothing", 4, {-15, 0}, 4},
+        {"a diagonal swipe follows its vertical part", 4, {-40, -8}, 5},
+    };
     const QPoint centre(400, 300);
-    QWheelEvent towardsUser(centre, menu->mapToGlobal(centre), QPoint(), QPoint(0, -120),
-                            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(menu.get(), &towardsUser);
-    EXPECT_EQ(app->m_currentGroup, 0);
-    QWheelEvent away(centre, menu->mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton,
-                     Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(menu.get(), &away);
-    EXPECT_EQ(app->m_currentGroup, 9);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        app->m_currentGroup = row.startGroup;
+        menu->ShowCurrentGroup();
+        QWheelEvent wheel(centre, menu->mapToGlobal(centre), QPoint(), row.angleDelta, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(menu.get(), &wheel);
+        EXPECT_EQ(app->m_currentGroup, row.group);
+    }
 }
 
 TEST_F(VendraskMainTest, RightClickRules) {
