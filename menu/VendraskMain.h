@@ -190,7 +190,9 @@ private:
     CKelvoCommonButton* AddButton(int id, const QString& text, QRect rect);
     // Keyboard, before the focused control sees it. True when handled.
     bool PreTranslateKey(QKeyEvent* event);
-    bool TranslateAccelerator(const QKeyEvent* event);
+    bool TranslateAccelerator(const QKeyEvent* event, int virtualKey);
+    // The key's code by its place on the keyboard (digits, letters), or 0.
+    int VirtualKey(const QKeyEvent& event) const;
     void OnCommand(int id);
     void RunGroupTitle();
     void RunConfig();
