@@ -27,7 +27,7 @@ CVendraskGroupTitle::CVendraskGroupTitle(CVendraskApp& app, QWidget* parent)
 CVendraskGroupTitle::~CVendraskGroupTitle() = default;
 
 void CVendraskGroupTitle::OnInitDialog() {
-    const int group = std::clamp(m_app.m_currentGroup, 0, CVendraskApp::kGroupCount - 1);
+    const int group = std::clamp(m_groupIndex, 0, CVendraskApp::kGroupCount - 1);
     m_edit->setMaxLength(kTitleLimit);
     m_edit->setText(m_app.m_groupTitle[group].ToQString());
     ApplyTransparency();
@@ -44,7 +44,7 @@ void CVendraskGroupTitle::OnCloseCommand() {
 }
 
 void CVendraskGroupTitle::OnEndDialog() {
-    const int group = std::clamp(m_app.m_currentGroup, 0, CVendraskApp::kGroupCount - 1);
+    const int group = std::clamp(m_groupIndex, 0, CVendraskApp::kGroupCount - 1);
     m_app.m_groupTitle[group].Assign(m_edit->text().left(kTitleLimit));
     m_app.SaveToIniFile(CVendraskApp::kPartFirstGroupTitle + group);
 }

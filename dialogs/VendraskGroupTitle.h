@@ -5,8 +5,8 @@
 class CKelvoCommonEdit;
 class CKelvoCommonStatic;
 
-// Changes the title of the current group. There is no Cancel: however the
-// window ends, the text of its field becomes the title and is saved.
+// Changes the title of a group. There is no Cancel: however the window
+// ends, the text of its field becomes the title and is saved.
 class CVendraskGroupTitle final : public CVendraskSmallWindow {
     Q_OBJECT
 
@@ -23,6 +23,10 @@ public:
 
     CKelvoCommonEdit* TitleEdit() const { return m_edit; }
     CKelvoCommonStatic* Label() const { return m_label; }
+
+    // The group 0 to 9 whose title is edited, set by the caller before each
+    // run; it stays the same whatever the menu shows meanwhile.
+    int m_groupIndex = 0;
 
 protected:
     void OnCloseCommand() override;

@@ -98,7 +98,8 @@ void CVendraskItemSetting::OnInitDialog() {
     m_itemLabel->setText(
         QStringLiteral("Item Setting for \"%1\"").arg(QLatin1Char(static_cast<char>('A' + slot))));
 
-    const ItemRecord& item = m_app.m_item[m_app.m_currentGroup * kSlotCount + slot];
+    const int group = std::clamp(m_itemGroup, 0, CVendraskApp::kGroupCount - 1);
+    const ItemRecord& item = m_app.m_item[group * kSlotCount + slot];
     m_edit[FieldName]->setText(item.Name.ToQString());
     m_edit[FieldPath]->setText(item.Path.ToQString());
     m_edit[FieldOption]->setText(item.Option.ToQString());
@@ -128,7 +129,7 @@ void CVendraskItemSetting::OnCloseCommand() {
 
 void CVendraskItemSetting::OnEndDialog() {
     const int slot = std::clamp(m_itemIndex, 0, kSlotCount - 1);
-    const int group = m_app.m_currentGroup;
+    const int group = std::clamp(m_itemGroup, 0, CVendraskApp::kGroupCount - 1);
     ItemRecord& item = m_app.m_item[group * kSlotCount + slot];
     item.Name.Assign(m_edit[FieldName]->text());
     item.Path.Assign(m_edit[FieldPath]->text());

@@ -9,9 +9,9 @@ class CKelvoCommonButton;
 class CKelvoCommonEdit;
 class CKelvoCommonStatic;
 
-// Edits one item of the current group: name, path, option and working
-// folder, with choosers that fill them. There is no Cancel: however the
-// window ends, what its fields hold is stored into the item and saved.
+// Edits one item: name, path, option and working folder, with choosers
+// that fill them. There is no Cancel: however the window ends, what its
+// fields hold is stored into the item and saved.
 class CVendraskItemSetting final : public CVendraskSmallWindow {
     Q_OBJECT
 
@@ -50,8 +50,11 @@ public:
     // 1108 for the path edit, 1109 for the working folder.
     void OnBrowseFolder(int id);
 
-    // The slot 0 to 25 being edited, set by the caller before each run.
+    // The item being edited, set by the caller before each run: slot 0 to
+    // 25 of group 0 to 9. The group is the one the edit was started in,
+    // whatever the menu shows when the window ends.
     int m_itemIndex = 0;
+    int m_itemGroup = 0;
 
 protected:
     void OnCloseCommand() override;

@@ -23,7 +23,9 @@ CVendraskSmallWindow::CVendraskSmallWindow(CVendraskApp& app, QWidget* parent, Q
       m_windowText(windowText) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(size);
-    setModal(true);
+    // Modal to the menu window only: the tray icon (and its Close) still
+    // reach the launcher while a small window runs.
+    setWindowModality(Qt::WindowModal);
     setWindowTitle(windowText);
     if (m_app.m_captionBitmap[0].isNull())
         m_app.LoadCaptionBitmaps();

@@ -132,8 +132,10 @@ void CVendraskMain::CreateControls() {
     QMenu* special = m_itemMenu->addMenu(QStringLiteral("Register Special Item (&R)"));
     for (int i = 0; i < CVendraskApp::kSpecialItemCount; ++i)
         add(special, kCmdSpecialFirst + i, m_app.m_specialItem[i].Name.ToQString());
-    connect(m_itemMenu, &QMenu::triggered, this,
-            [this](QAction* action) { OnItemCommand(action->data().toInt()); });
+    connect(m_itemMenu, &QMenu::triggered, this, [this](QAction* action) {
+        OnItemCommand(action->data().toInt(),
+                      m_itemMenuPlace.IsItem() ? m_itemMenuPlace : FocusedItem());
+    });
 }
 
 void CVendraskMain::OnInitDialog() {
@@ -226,6 +228,14 @@ QAction* CVendraskMain::ItemMenuAction(int command) const {
 int CVendraskMain::FocusedSlot() const {
     const int id = ControlId(focusWidget());
     return id >= kIdItemFirst && id <= kIdItemLast ? id - kIdItemFirst : -1;
+}
+
+bool CVendraskMain::ItemPlace::IsItem() const {
+    return group >= 0 && group < kGroupCount && slot >= 0 && slot < kSlotCount;
+}
+
+CVendraskMain::ItemPlace CVendraskMain::FocusedItem() const {
+    return {m_app.m_currentGroup, FocusedSlot()};
 }
 
 void CVendraskMain::ShowCurrentGroup() {
@@ -382,7 +392,13 @@ void CVendraskMain::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-bool CVendraskMain::TranslateAccelerator(const QKeyEvent* event) {
+int CVendraskMain::VirtualKey(const QKeyEvent& event) const {
+    CKelvoCommonKeyboard* keyboard = m_app.Services().keyboard.get();
+    return keyboard != nullptr ? keyboard->VirtualKey(event)
+                               : CKelvoCommonKeyboard::VirtualKeyFromQtKey(event);
+}
+
+bool CVendraskMain::TranslateAccelerator(const QKeyEvent* event, int virtualKey) {
     const Qt::KeyboardModifiers modifiers =
         event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     const int key = event->key();
@@ -393,16 +409,18 @@ bool CVendraskMain::TranslateAccelerator(const QKeyEvent* event) {
     }
     if (modifiers != Qt::ControlModifier)
         return false;
-    static constexpr std::array<std::pair<int, int>, 6> kControlKeys = {{
-        {Qt::Key_E, kCmdEdit},
-        {Qt::Key_C, kCmdCopy},
-        {Qt::Key_X, kCmdCut},
-        {Qt::Key_V, kCmdPaste},
-        {Qt::Key_D, kCmdDelete},
-        {Qt::Key_O, kCmdOpenFolder},
+    // By the key's letter in the user's Latin layout, so Ctrl+E edits on a
+    // Russian or French keymap too.
+    static constexpr std::array<std::pair<char, int>, 6> kControlKeys = {{
+        {'E', kCmdEdit},
+        {'C', kCmdCopy},
+        {'X', kCmdCut},
+        {'V', kCmdPaste},
+        {'D', kCmdDelete},
+        {'O', kCmdOpenFolder},
     }};
-    for (const auto& [accelKey, command] : kControlKeys) {
-        if (key == accelKey) {
+    for (const auto& [letter, command] : kControlKeys) {
+        if (virtualKey == letter) {
             OnItemCommand(command);
             return true;
         }
@@ -411,8 +429,14 @@ bool CVendraskMain::TranslateAccelerator(const QKeyEvent* event) {
 }
 
 bool CVendraskMain::PreTranslateKey(QKeyEvent* event) {
-    if (TranslateAccelerator(event))
+    const int virtualKey = VirtualKey(*event);
+    if (TranslateAccelerator(event, virtualKey))
         return true;
+    // With Alt held (and not Ctrl, as AltGr may be) a key is a system key:
+    // it neither starts an item nor changes the group.
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if ((modifiers & Qt::AltModifier) != 0 && (modifiers & Qt::ControlModifier) == 0)
+        return false;
     const int key = event->key();
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
         KelvoCommonSendMessage(this, WM_KC_BUTTON_HOVERED);
@@ -433,12 +457,18 @@ bool CVendraskMain::PreTranslateKey(QKeyEvent* event) {
         StepGroup(key == Qt::Key_Right || key == Qt::Key_PageDown ? 1 : -1);
         return true;
     }
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-        ChangeGroup(key - Qt::Key_0);
+    // Digits and letters by the key's place, whatever the layout and Shift.
+    using Keyboard = CKelvoCommonKeyboard;
+    if (virtualKey >= Keyboard::kVkDigitFirst && virtualKey < Keyboard::kVkDigitFirst + 10) {
+        ChangeGroup(virtualKey - Keyboard::kVkDigitFirst);
         return true;
     }
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-        FocusItem(key - Qt::Key_A);
+    if (virtualKey >= Keyboard::kVkNumpadFirst && virtualKey < Keyboard::kVkNumpadFirst + 10) {
+        ChangeGroup(virtualKey - Keyboard::kVkNumpadFirst);
+        return true;
+    }
+    if (virtualKey >= Keyboard::kVkLetterFirst && virtualKey <= Keyboard::kVkLetterLast) {
+        FocusItem(virtualKey - Keyboard::kVkLetterFirst);
         KelvoCommonSendMessage(this, WM_KC_BUTTON_PRESSED);
         ExecuteItem();
         return true;
@@ -480,8 +510,12 @@ void CVendraskMain::ClickFocusedControl() {
 void CVendraskMain::wheelEvent(QWheelEvent* event) {
     if (!isVisible())
         return;
-    StepGroup(event->angleDelta().y() < 0 ? 1 : -1);
     event->accept();
+    // Only the vertical wheel changes the group; a horizontal wheel or a
+    // sideways swipe has no vertical distance.
+    const int distance = event->angleDelta().y();
+    if (distance != 0)
+        StepGroup(distance < 0 ? 1 : -1);
 }
 
 void CVendraskMain::mousePressEvent(QMouseEvent* event) {
@@ -524,8 +558,11 @@ void CVendraskMain::OnRButtonDown() {
         return;
     }
     const QPoint at = QCursor::pos();
+    // The menu runs its own loop; what it was opened for is kept.
+    m_itemMenuPlace = FocusedItem();
     QAction* chosen = m_popupRunner ? m_popupRunner(*m_itemMenu, at) : m_itemMenu->exec(at);
     Q_UNUSED(chosen); // the menu's triggered signal runs the command
+    m_itemMenuPlace = ItemPlace();
 }
 
 // --- Commands -------------------------------------------------------------

@@ -104,8 +104,23 @@ public:
     // Ends the launcher: open sub-windows first, then this window.
     void CloseLauncher();
 
+    // An item of the model: slot 0 to 25 of group 0 to 9.
+    struct ItemPlace {
+        int group = -1;
+        int slot = -1;
+        bool IsItem() const;
+        bool operator==(const ItemPlace&) const = default;
+    };
+    // The focused item button's slot in the current group; slot -1 when no
+    // item button has the focus.
+    ItemPlace FocusedItem() const;
+
     // Item commands (menu 151 and its accelerators) and drops onto items.
+    // A command acts on the item it was started for, captured when it
+    // starts: a hide meanwhile (which returns to the default group) does
+    // not move it to another group.
     void OnItemCommand(int command);
+    void OnItemCommand(int command, ItemPlace place);
     // When confirmations are on, asks the question and says whether the
     // user chose OK; true at once when they are off.
     bool Confirm(const QString& question);
@@ -175,13 +190,17 @@ private:
     CKelvoCommonButton* AddButton(int id, const QString& text, QRect rect);
     // Keyboard, before the focused control sees it. True when handled.
     bool PreTranslateKey(QKeyEvent* event);
-    bool TranslateAccelerator(const QKeyEvent* event);
+    bool TranslateAccelerator(const QKeyEvent* event, int virtualKey);
+    // The key's code by its place on the keyboard (digits, letters), or 0.
+    int VirtualKey(const QKeyEvent& event) const;
     void OnCommand(int id);
     void RunGroupTitle();
     void RunConfig();
     qintptr OnDropFiles(CKelvoCommonMessageEvent& message);
     qintptr OnButtonDropped(const CKelvoCommonMessageEvent& message);
-    void SaveItem(int slot);
+    void SaveItem(ItemPlace place);
+    // The item's button shows its name, when its group is the one shown.
+    void ShowItemName(ItemPlace place);
     void OnRButtonDown();
     void ChangeGroup(int group);
     void StepGroup(int step);
@@ -214,6 +233,8 @@ private:
     int m_trayIconId = 135;
     bool m_fading = false;
     PopupRunner m_popupRunner;
+    // The item the open item menu was opened for.
+    ItemPlace m_itemMenuPlace;
     QPixmap m_background;
     int m_backgroundPaintCount = 0;
     bool m_windowBlocked = false;

@@ -78,16 +78,26 @@ bool CVendraskMain::Confirm(const QString& question) {
     return RunWithFlag(m_flagConfirmationOpen, confirmation) == CVendraskConfirmation::kResultOk;
 }
 
-void CVendraskMain::SaveItem(int slot) {
-    m_app.SaveToIniFile(m_app.m_currentGroup * kSlotCount + slot + 1);
+void CVendraskMain::SaveItem(ItemPlace place) {
+    m_app.SaveToIniFile(place.group * kSlotCount + place.slot + 1);
+}
+
+void CVendraskMain::ShowItemName(ItemPlace place) {
+    if (place.group == m_app.m_currentGroup)
+        ItemButton(place.slot)
+            ->setText(m_app.m_item[place.group * kSlotCount + place.slot].Name.ToQString());
 }
 
 void CVendraskMain::OnItemCommand(int command) {
+    OnItemCommand(command, FocusedItem());
+}
+
+void CVendraskMain::OnItemCommand(int command, ItemPlace place) {
     if (m_app.m_behaviorItemLock != 0)
         return;
     QAction* paste = ItemMenuAction(kCmdPaste);
-    // The question comes before the slot lookup: it is asked even when no
-    // item has the focus.
+    // The question is asked even when no item has the focus; the answer
+    // applies to the item the command was started for.
     switch (command) {
     case kCmdCut:
         if (!Confirm(CVendraskConfirmation::CutQuestion()))
@@ -107,17 +117,15 @@ void CVendraskMain::OnItemCommand(int command) {
     default:
         break;
     }
-    const int slot = FocusedSlot();
-    const int group = m_app.m_currentGroup;
-    if (slot < 0 || group < 0 || group >= CVendraskApp::kGroupCount)
+    if (!place.IsItem())
         return;
-    ItemRecord& item = m_app.m_item[group * kSlotCount + slot];
-    CKelvoCommonButton* button = ItemButton(slot);
+    ItemRecord& item = m_app.m_item[place.group * kSlotCount + place.slot];
 
     switch (command) {
     case kCmdEdit: {
         CVendraskItemSetting& setting = ItemSetting();
-        setting.m_itemIndex = slot;
+        setting.m_itemIndex = place.slot;
+        setting.m_itemGroup = place.group;
         ReleaseMouseCapture();
         RunWithFlag(m_flagItemSettingOpen, setting);
         ShowItemNames();
@@ -133,20 +141,20 @@ void CVendraskMain::OnItemCommand(int command) {
         if (IsEmptyItem(item))
             return;
         m_clipboardItem = item;
-        button->setText(QString());
         item = ItemRecord();
+        ShowItemName(place);
         paste->setEnabled(true);
-        SaveItem(slot);
+        SaveItem(place);
         break;
     case kCmdPaste:
-        button->setText(m_clipboardItem.Name.ToQString());
         item = m_clipboardItem;
-        SaveItem(slot);
+        ShowItemName(place);
+        SaveItem(place);
         break;
     case kCmdDelete:
-        button->setText(QString());
         item = ItemRecord();
-        SaveItem(slot);
+        ShowItemName(place);
+        SaveItem(place);
         break;
     case kCmdOpenFolder: {
         if (item.Path.IsEmpty())
@@ -166,7 +174,7 @@ void CVendraskMain::OnItemCommand(int command) {
             item.Path = special.Path;
             item.Option.Clear();
             item.WorkingFolder.Clear();
-            SaveItem(slot);
+            SaveItem(place);
             ShowItemNames();
         }
         break;
@@ -175,7 +183,9 @@ void CVendraskMain::OnItemCommand(int command) {
 
 void CVendraskMain::RunGroupTitle() {
     ReleaseMouseCapture();
-    RunWithFlag(m_flagGroupTitleOpen, GroupTitle());
+    CVendraskGroupTitle& title = GroupTitle();
+    title.m_groupIndex = m_app.m_currentGroup;
+    RunWithFlag(m_flagGroupTitleOpen, title);
 }
 
 qintptr CVendraskMain::OnDropFiles(CKelvoCommonMessageEvent& message) {
@@ -185,21 +195,22 @@ qintptr CVendraskMain::OnDropFiles(CKelvoCommonMessageEvent& message) {
         drop = files->TakeDrop();
     if (m_app.m_behaviorItemLock != 0 || !drop || drop->FileCount() != 1)
         return 0;
-    const int slot = FocusedSlot();
-    const int group = m_app.m_currentGroup;
-    qCDebug(lcVendrask) << "file dropped onto slot" << slot << "of group" << group;
-    if (slot < 0 || group < 0 || group >= CVendraskApp::kGroupCount)
+    const ItemPlace place = FocusedItem();
+    qCDebug(lcVendrask) << "file dropped onto slot" << place.slot << "of group" << place.group;
+    if (!place.IsItem())
         return 0;
-    const ItemRecord item = VendraskItemFile::FromFile(drop->File(0));
-    m_app.m_item[group * kSlotCount + slot] = item;
-    ItemButton(slot)->setText(item.Name.ToQString());
-    SaveItem(slot);
+    m_app.m_item[place.group * kSlotCount + place.slot] = VendraskItemFile::FromFile(drop->File(0));
+    ShowItemName(place);
+    SaveItem(place);
     return 0;
 }
 
 qintptr CVendraskMain::OnButtonDropped(const CKelvoCommonMessageEvent& message) {
     if (m_app.m_behaviorItemLock != 0)
         return 0;
+    // The group is the one the drag ended in, whatever the question's
+    // time brings.
+    const int group = m_app.m_currentGroup;
     if (!Confirm(CVendraskConfirmation::MoveQuestion()))
         return 0;
     const auto slotOf = [](const QObject* object) {
@@ -207,21 +218,18 @@ qintptr CVendraskMain::OnButtonDropped(const CKelvoCommonMessageEvent& message) 
         return id >= kIdItemFirst && id <= kIdItemLast ? id - kIdItemFirst : -1;
     };
     // Only this window's own item buttons count.
-    const int target = slotOf(message.WParamObject());
-    const int source = slotOf(message.LParamObject());
-    if (target < 0 || source < 0 || target == source ||
-        message.WParamObject() != ItemButton(target) ||
-        message.LParamObject() != ItemButton(source))
+    const ItemPlace target{group, slotOf(message.WParamObject())};
+    const ItemPlace source{group, slotOf(message.LParamObject())};
+    if (!target.IsItem() || !source.IsItem() || target == source ||
+        message.WParamObject() != ItemButton(target.slot) ||
+        message.LParamObject() != ItemButton(source.slot))
         return 0;
-    const int group = m_app.m_currentGroup;
-    if (group < 0 || group >= CVendraskApp::kGroupCount)
-        return 0;
-    ItemRecord& to = m_app.m_item[group * kSlotCount + target];
-    ItemRecord& from = m_app.m_item[group * kSlotCount + source];
+    ItemRecord& to = m_app.m_item[group * kSlotCount + target.slot];
+    ItemRecord& from = m_app.m_item[group * kSlotCount + source.slot];
     to = from;
-    ItemButton(target)->setText(to.Name.ToQString());
     from = ItemRecord();
-    ItemButton(source)->setText(QString());
+    ShowItemName(target);
+    ShowItemName(source);
     SaveItem(target);
     SaveItem(source);
     return 0;

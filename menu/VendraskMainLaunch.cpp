@@ -64,14 +64,13 @@ bool IsWebAddress(const QString& text) {
 } // namespace
 
 void CVendraskMain::ExecuteItem() {
-    const int slot = FocusedSlot();
-    const int group = m_app.m_currentGroup;
-    if (slot < 0 || group < 0 || group >= CVendraskApp::kGroupCount)
+    const ItemPlace place = FocusedItem();
+    if (!place.IsItem())
         return;
     // A copy: the hide below may switch to the default group.
-    const ItemRecord item = m_app.m_item[group * CVendraskApp::kSlotCount + slot];
+    const ItemRecord item = m_app.m_item[place.group * CVendraskApp::kSlotCount + place.slot];
     if (item.Path.IsEmpty()) {
-        OnItemCommand(kCmdEdit);
+        OnItemCommand(kCmdEdit, place);
         return;
     }
     // Hidden first, so the menu is gone even when nothing can start.

@@ -10,7 +10,7 @@ packages=(
     libsdl2-dev libglib2.0-dev
     libgtest-dev libgmock-dev libbenchmark-dev liblnk-utils
     clang libclang-rt-14-dev
-    xvfb xauth openbox xcompmgr trayer xdotool x11-utils
+    xvfb xauth openbox xcompmgr trayer xdotool x11-utils x11-xkb-utils
     fonts-dejavu-core fonts-urw-base35 fonts-liberation2 fonts-ipafont-gothic
 )
 

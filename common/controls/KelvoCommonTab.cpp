@@ -134,6 +134,14 @@ void CKelvoCommonTab::mousePressEvent(QMouseEvent* event) {
     SelectByUser(index);
 }
 
+void CKelvoCommonTab::mouseDoubleClickEvent(QMouseEvent* event) {
+    // A control keeps its clicks: a double click on the strip or the
+    // margins never reaches the window around it (which may close on one).
+    if (event->button() == Qt::LeftButton)
+        SelectByUser(HitTest(event->position().toPoint()));
+    event->accept();
+}
+
 void CKelvoCommonTab::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Left:

@@ -6,6 +6,7 @@
 #include "fake/KelvoCommonFakeHotKey.h"
 #include "fake/KelvoCommonFakeInput.h"
 #include "fake/KelvoCommonFakeInstance.h"
+#include "fake/KelvoCommonFakeKeyboard.h"
 #include "fake/KelvoCommonFakeMessageBox.h"
 #include "fake/KelvoCommonFakeShell.h"
 #include "fake/KelvoCommonFakeSound.h"
@@ -16,6 +17,7 @@
 #include "x11/KelvoCommonSdlSound.h"
 #include "x11/KelvoCommonX11HookSource.h"
 #include "x11/KelvoCommonX11HotKey.h"
+#include "x11/KelvoCommonX11Keyboard.h"
 #include "x11/KelvoCommonX11WindowSystem.h"
 #include "x11/KelvoCommonXTestInput.h"
 
@@ -31,6 +33,8 @@ CKelvoCommonPlatformServices KelvoCreatePlatformServices() {
     services.hookMouse = std::make_unique<CKelvoCommonHookMouse>(
         std::make_unique<CKelvoCommonX11HookSource>(),
         std::make_unique<CKelvoCommonHookMouseTimerScheduler>());
+    // Off X11 it follows Qt's keys.
+    services.keyboard = std::make_unique<CKelvoCommonX11Keyboard>();
     if (CKelvoCommonXTestInput::Available()) {
         services.input = std::make_unique<CKelvoCommonXTestInput>();
     } else {
@@ -51,6 +55,7 @@ CKelvoCommonPlatformServices KelvoCreateFakePlatformServices() {
     services.windowSystem = std::make_unique<CKelvoCommonFakeWindowSystem>();
     services.hotKey = std::make_unique<CKelvoCommonFakeHotKey>();
     services.shell = std::make_unique<CKelvoCommonFakeShell>();
+    services.keyboard = std::make_unique<CKelvoCommonFakeKeyboard>();
     // The fake source stamps presses with the fake clock the hook runs on.
     auto clock = std::make_unique<CKelvoCommonFakeHookMouseClock>();
     auto source = std::make_unique<CKelvoCommonFakeHookMouseSource>(clock.get());

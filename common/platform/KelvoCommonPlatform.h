@@ -5,6 +5,7 @@
 #include "KelvoCommonHotKey.h"
 #include "KelvoCommonInput.h"
 #include "KelvoCommonInstance.h"
+#include "KelvoCommonKeyboard.h"
 #include "KelvoCommonMessageBox.h"
 #include "KelvoCommonShell.h"
 #include "KelvoCommonSound.h"
@@ -23,6 +24,7 @@ struct KELVOCOMMON_EXPORT CKelvoCommonPlatformServices {
     std::unique_ptr<CKelvoCommonHotKey> hotKey;
     std::unique_ptr<CKelvoCommonShell> shell;
     std::unique_ptr<CKelvoCommonHookMouse> hookMouse;
+    std::unique_ptr<CKelvoCommonKeyboard> keyboard;
 };
 
 // Services of the desktop session this process runs in.

@@ -1,8 +1,9 @@
 // Editing items from the menu window: the item commands under the lock and
 // confirmation switches, the clipboard, moves, file drops and the group
-// title window.
+// title window, also when the menu goes away while a command runs.
 #include "KelvoCommonButton.h"
 #include "KelvoCommonEdit.h"
+#include "KelvoCommonHookMouse.h"
 #include "KelvoCommonMessages.h"
 #include "KelvoCommonShortcutFile.h"
 #include "KelvoCommonStatic.h"
@@ -11,6 +12,9 @@
 #include "VendraskGroupTitle.h"
 #include "VendraskItemSetting.h"
 #include "VendraskMain.h"
+#include "fake/KelvoCommonFakeHookMouseClock.h"
+#include "fake/KelvoCommonFakeHookMouseSource.h"
+#include "fake/KelvoCommonFakeHotKey.h"
 #include "fake/KelvoCommonFakeShell.h"
 
 #include <QAction>
@@ -19,6 +23,7 @@
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
+#include <functional>
 #include <gtest/gtest.h>
 
 using vendrask::test::CAppOnTempFile;
@@ -413,4 +418,103 @@ TEST_F(VendraskMainEditTest, CloseEndsAnOpenEditorStoringIt) {
     loopResult = menu->RunModalLoop();
     EXPECT_EQ(loopResult, 1);
     EXPECT_EQ(Stored(0).Option.ToQString(), QStringLiteral("--closing"));
+}
+
+TEST_F(VendraskMainEditTest, AHideMeanwhileLeavesTheCommandInItsGroup) {
+    // Group 0 is the default group every hide returns to.
+    const ItemRecord zero = MakeItem(u"Group zero", u"/bin/true", u"", u"");
+    const auto hotKey = [this] {
+        static_cast<CKelvoCommonFakeHotKey&>(*App().Services().hotKey)
+            .Press(CKelvoCommonHotKey::Identifier(App().m_hotKeyModifier, App().m_hotKeyCode));
+    };
+    const auto trayClick = [this] {
+        KelvoCommonSendMessage(menu.get(), WM_APP_NOTIFYICON, 1, 0x0201);
+    };
+    const auto edgeClick = [this] {
+        auto& hook = *App().Services().hookMouse;
+        auto& source = static_cast<CKelvoCommonFakeHookMouseSource&>(hook.Source());
+        // Reading the file back built another hook object, whose end took
+        // the one hook of the process away.
+        hook.StartHook();
+        source.MoveTo({0, 500}); // click mode: a press at an edge toggles
+        source.LeftPress();
+        static_cast<CKelvoCommonFakeHookMouseClock&>(hook.Scheduler()).Advance(0);
+    };
+    struct Row {
+        const char* name;
+        std::function<void()> start;
+        std::function<void()> hide;
+        std::function<void(QDialog&)> answer;
+        std::function<void()> check;
+    };
+    const Row rows[] = {
+        {"item setting closed after the hot key",
+         [this] {
+             Focus(3);
+             menu->OnItemCommand(CVendraskMain::kCmdEdit);
+         },
+         hotKey,
+         [](QDialog& dialog) {
+             auto& setting = dynamic_cast<CVendraskItemSetting&>(dialog);
+             setting.Edit(CVendraskItemSetting::FieldName)->setText(QStringLiteral("Typed"));
+             setting.done(1);
+         },
+         [this] { EXPECT_EQ(Stored(3).Name.ToQString(), QStringLiteral("Typed")); }},
+        {"group title closed after a tray click",
+         [this] {
+             static_cast<CKelvoCommonButton*>(menu->Control(CVendraskMain::kIdGroupTitle))->click();
+         },
+         trayClick,
+         [](QDialog& dialog) {
+             auto& title = dynamic_cast<CVendraskGroupTitle&>(dialog);
+             title.TitleEdit()->setText(QStringLiteral("Typed"));
+             title.done(1);
+         },
+         [this] {
+             EXPECT_EQ(files.Reloaded()->m_groupTitle[kGroup].ToQString(), QStringLiteral("Typed"));
+             EXPECT_EQ(files.Reloaded()->m_groupTitle[0].ToQString(), QStringLiteral("Group0"));
+         }},
+        {"move confirmed after an edge click",
+         [this] {
+             KelvoCommonPostMessage(menu.get(), WM_KC_BUTTON_DROPPED, menu->ItemButton(3),
+                                    menu->ItemButton(0));
+             QCoreApplication::processEvents();
+         },
+         edgeClick, Answer(true),
+         [this] {
+             EXPECT_EQ(Stored(3), kFilled);
+             EXPECT_EQ(Stored(0), ItemRecord());
+         }},
+        {"delete confirmed after the hot key",
+         [this] {
+             Focus(1);
+             menu->OnItemCommand(CVendraskMain::kCmdDelete);
+         },
+         hotKey, Answer(true), [this] { EXPECT_EQ(Stored(1), ItemRecord()); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Reset();
+        App().m_behaviorDefaultGroupID = 0;
+        App().m_colorSetFadeLevel = 0;
+        for (int slot = 0; slot <= 3; ++slot) {
+            Item(slot, 0) = zero;
+            App().SaveToIniFile(slot + 1);
+        }
+        menu->show();
+        CModalAnswerer answerer([&](QDialog& dialog) {
+            row.hide();
+            EXPECT_FALSE(menu->isVisible());
+            EXPECT_EQ(App().m_currentGroup, 0);
+            row.answer(dialog);
+        });
+        row.start();
+        EXPECT_EQ(answerer.Titles().size(), 1);
+        row.check();
+        for (int slot = 0; slot <= 3; ++slot) {
+            EXPECT_EQ(Stored(slot, 0), zero) << "group 0 is left alone";
+            EXPECT_EQ(menu->ItemButton(slot)->text(), QStringLiteral("Group zero"))
+                << "the buttons show group 0";
+        }
+    }
 }

@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "VendraskApp.h"
 #include "fake/KelvoCommonFakeInput.h"
+#include "fake/KelvoCommonFakeKeyboard.h"
 #include "fake/KelvoCommonFakeSound.h"
 #include "fake/KelvoCommonFakeWindowSystem.h"
 
@@ -151,6 +152,49 @@ TEST_F(VendraskMainTest, KeyboardTable) {
     }
 }
 
+TEST_F(VendraskMainTest, DigitsAndLettersByTheKeysPlace) {
+    ShowMenu();
+    // X key codes of the places: the number row's 1, Q and C of a US keyboard.
+    auto& keyboard = static_cast<CKelvoCommonFakeKeyboard&>(*app->Services().keyboard);
+    keyboard.SetKey(10, '1');
+    keyboard.SetKey(24, 'Q');
+    keyboard.SetKey(54, 'C');
+    struct Row {
+        const char* name;
+        quint32 scanCode;
+        int key; // what Qt makes of it in the layout
+        Qt::KeyboardModifiers modifiers;
+        int group;
+        int focusedId;
+        bool pasteOn; // Ctrl+C copied the focused item
+    };
+    const Row rows[] = {
+        {"Shift+1 shows group 1", 10, Qt::Key_Exclam, Qt::ShiftModifier, 1, 1001, false},
+        {"a Cyrillic letter focuses the item of its place", 24, 0x0419, Qt::NoModifier, 0, 1026,
+         false},
+        {"Alt with a letter starts nothing", 54, Qt::Key_C, Qt::AltModifier, 0, 1000, false},
+        {"Ctrl with a Cyrillic letter is the accelerator of its place", 54, 0x0421,
+         Qt::ControlModifier, 3, 1012, true},
+    };
+    app->m_behaviorConfirmationDialog = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        // The Ctrl row copies item C of group 3; a letter would open the
+        // editor of an empty item, which the lock keeps shut.
+        app->m_behaviorItemLock = row.pasteOn ? 0 : 1;
+        app->m_currentGroup = row.pasteOn ? 3 : 0;
+        menu->ShowCurrentGroup();
+        if (row.pasteOn)
+            menu->ItemButton(2)->setFocus();
+        QKeyEvent press(QEvent::KeyPress, row.key, row.modifiers, row.scanCode, 0, 0);
+        QApplication::sendEvent(menu->focusWidget(), &press);
+        EXPECT_EQ(app->m_currentGroup, row.group);
+        EXPECT_EQ(FocusedId(), row.focusedId);
+        EXPECT_EQ(menu->ItemMenuAction(CVendraskMain::kCmdPaste)->isEnabled(), row.pasteOn);
+        EXPECT_TRUE(menu->isVisible());
+    }
+}
+
 TEST_F(VendraskMainTest, EscapeHidesAndNothingHappensWhileHidden) {
     ShowMenu();
     Key(Qt::Key_Escape);
@@ -173,19 +217,31 @@ TEST_F(VendraskMainTest, EnterClicksTheFocusedControlAtItsCentre) {
     EXPECT_EQ(input.Clicks().first(), centre);
 }
 
-TEST_F(VendraskMainTest, WheelChangesGroups) {
+TEST_F(VendraskMainTest, OnlyTheVerticalWheelChangesGroups) {
     ShowMenu();
-    app->m_currentGroup = 9;
-    menu->ShowCurrentGroup();
+    struct Row {
+        const char* name;
+        int startGroup;
+        QPoint angleDelta;
+        int group;
+    };
+    const Row rows[] = {
+        {"towards the user on 9 wraps to 0", 9, {0, -120}, 0},
+        {"away from the user on 0 wraps to 9", 0, {0, 120}, 9},
+        {"a horizontal wheel does nothing", 4, {120, 0}, 4},
+        {"a sideways swipe does nothing", 4, {-15, 0}, 4},
+        {"a diagonal swipe follows its vertical part", 4, {-40, -8}, 5},
+    };
     const QPoint centre(400, 300);
-    QWheelEvent towardsUser(centre, menu->mapToGlobal(centre), QPoint(), QPoint(0, -120),
-                            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(menu.get(), &towardsUser);
-    EXPECT_EQ(app->m_currentGroup, 0);
-    QWheelEvent away(centre, menu->mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton,
-                     Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(menu.get(), &away);
-    EXPECT_EQ(app->m_currentGroup, 9);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        app->m_currentGroup = row.startGroup;
+        menu->ShowCurrentGroup();
+        QWheelEvent wheel(centre, menu->mapToGlobal(centre), QPoint(), row.angleDelta, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(menu.get(), &wheel);
+        EXPECT_EQ(app->m_currentGroup, row.group);
+    }
 }
 
 TEST_F(VendraskMainTest, RightClickRules) {

@@ -199,7 +199,7 @@ TEST_F(VendraskSmallWindowTest, ItemSettingStoresHoweverItEnds) {
          [](CVendraskItemSetting& w) { Key(w, Qt::Key_F4, Qt::AltModifier); }},
         {"closed from outside", 7, QStringLiteral("H"), [](CVendraskItemSetting& w) { w.done(1); }},
     };
-    App().m_currentGroup = 4;
+    setting.m_itemGroup = 4;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         setting.m_itemIndex = row.slot;
@@ -350,7 +350,7 @@ TEST_F(VendraskSmallWindowTest, GroupTitleStoresWhatTheFieldHolds) {
         {"typing stops at 64", QString(70, QLatin1Char('t')), QString(64, QLatin1Char('t'))},
         {"Japanese", QString::fromUtf16(u"仕事のツール"), QString::fromUtf16(u"仕事のツール")},
     };
-    App().m_currentGroup = 6;
+    title.m_groupIndex = 6;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         CModalAnswerer answerer([&](QDialog&) {

@@ -1,9 +1,11 @@
 #include "KelvoCommonX11TestClient.h"
 
 #include <QProcess>
+#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 #include <array>
 
 // After the X11 headers.
@@ -73,6 +75,19 @@ bool X11OtherClient::GrabKeyboard() {
 
 void X11OtherClient::UngrabKeyboard() {
     XUngrabKeyboard(m_display, CurrentTime);
+    XSync(m_display, 0);
+}
+
+void X11OtherClient::PressKeys(const QList<unsigned>& keycodes) {
+    for (unsigned keycode : keycodes)
+        XTestFakeKeyEvent(m_display, keycode, 1, CurrentTime);
+    for (auto keycode = keycodes.crbegin(); keycode != keycodes.crend(); ++keycode)
+        XTestFakeKeyEvent(m_display, *keycode, 0, CurrentTime);
+    XSync(m_display, 0);
+}
+
+void X11OtherClient::LockGroup(unsigned group) {
+    XkbLockGroup(m_display, XkbUseCoreKbd, group);
     XSync(m_display, 0);
 }
 

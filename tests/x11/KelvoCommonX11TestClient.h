@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,12 @@ public:
     void UngrabKeyboard();
     // The X modifier bit that Alt sets (Mod1 almost always).
     static constexpr unsigned kMod1 = 1u << 3;
+
+    // Presses the keys (X key codes, not characters) in order through
+    // XTest and releases them in reverse, whatever the layout makes of them.
+    void PressKeys(const QList<unsigned>& keycodes);
+    // Makes layout (XKB group) 0 to 3 of the keymap the active one.
+    void LockGroup(unsigned group);
 
     struct WindowShape {
         QRect rect;

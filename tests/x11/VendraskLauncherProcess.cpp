@@ -3,6 +3,7 @@
 #include "KelvoCommonX11TestClient.h"
 
 #include <QElapsedTimer>
+#include <QRect>
 #include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -112,17 +113,57 @@ QString CallMenuUp() {
     return window;
 }
 
-QPoint WindowPosition(const QString& window) {
+QRect WindowGeometry(const QString& window) {
     const QString shape = RunTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"),
                                                               QStringLiteral("--shell"), window});
-    QPoint at;
+    QRect rect;
     for (const QString& line : shape.split(QLatin1Char('\n'))) {
+        const int value = line.section(QLatin1Char('='), 1).toInt();
         if (line.startsWith(QLatin1String("X=")))
-            at.setX(line.mid(2).toInt());
+            rect.moveLeft(value);
         else if (line.startsWith(QLatin1String("Y=")))
-            at.setY(line.mid(2).toInt());
+            rect.moveTop(value);
+        else if (line.startsWith(QLatin1String("WIDTH=")))
+            rect.setWidth(value);
+        else if (line.startsWith(QLatin1String("HEIGHT=")))
+            rect.setHeight(value);
     }
-    return at;
+    return rect;
+}
+
+QPoint WindowPosition(const QString& window) {
+    return WindowGeometry(window).topLeft();
+}
+
+QString ShownWindowNamed(const QString& title) {
+    return RunTool(QStringLiteral("xdotool"),
+                   {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                    QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')})
+        .trimmed();
+}
+
+QPoint TrayIconCentre() {
+    QPoint centre;
+    // The tray grows to the icon's width once the icon is embedded.
+    const bool embedded = WaitFor(
+        [&centre] {
+            const QString tray = RunTool(QStringLiteral("xdotool"),
+                                         {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                          QStringLiteral("--class"), QStringLiteral("trayer")})
+                                     .trimmed()
+                                     .section(QLatin1Char('\n'), 0, 0);
+            if (tray.isEmpty())
+                return false;
+            const QRect rect = WindowGeometry(tray);
+            centre = rect.topLeft() + QPoint(rect.width() / 2, rect.height() / 2);
+            return rect.width() >= 16;
+        },
+        5000);
+    if (!embedded)
+        return {};
+    // Embedding ends before the icon's window listens for buttons.
+    QThread::msleep(500);
+    return centre;
 }
 
 } // namespace vendrask::test

@@ -53,5 +53,10 @@ void Chord(const QStringList& keys);
 QString CallMenuUp();
 // Where the window lies on the screen.
 QPoint WindowPosition(const QString& window);
+// The shown window with exactly this title ("" when none).
+QString ShownWindowNamed(const QString& title);
+// The centre of the launcher's icon in the tray; a null point when no
+// icon was embedded within the time.
+QPoint TrayIconCentre();
 
 } // namespace vendrask::test

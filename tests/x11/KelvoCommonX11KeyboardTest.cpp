@@ -1,0 +1,69 @@
+// Keys by their place on the X server's keymap, layouts switched with
+// setxkbmap: the number row, the Latin letters of the user's layouts, and a
+// US keyboard's places when no layout is Latin.
+#include "x11/KelvoCommonX11Keyboard.h"
+
+#include <QKeyEvent>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+// X key codes of some places (evdev): the number row's 1, 3 and 0, the
+// US keyboard's Q, E, Y, A, M, Z, the key right of L and the comma.
+constexpr quint32 kRow1 = 10;
+constexpr quint32 kRow3 = 12;
+constexpr quint32 kRow0 = 19;
+constexpr quint32 kUsQ = 24;
+constexpr quint32 kUsE = 26;
+constexpr quint32 kUsY = 29;
+constexpr quint32 kUsA = 38;
+constexpr quint32 kUsSemicolon = 47;
+constexpr quint32 kUsZ = 52;
+constexpr quint32 kUsM = 58;
+
+bool SetLayouts(const char* layouts) {
+    QProcess tool;
+    tool.start(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), QLatin1String(layouts)});
+    return tool.waitForFinished(10000) && tool.exitCode() == 0;
+}
+
+class KelvoCommonX11KeyboardTest : public ::testing::Test {
+protected:
+    void TearDown() override { SetLayouts("us"); }
+};
+
+} // namespace
+
+TEST_F(KelvoCommonX11KeyboardTest, KeysByTheirPlaceInEveryLayout) {
+    struct Row {
+        const char* name;
+        const char* layouts;
+        quint32 keycode;
+        int virtualKey;
+    };
+    const Row rows[] = {
+        {"us: Q", "us", kUsQ, 'Q'},
+        {"us: the number row's 0", "us", kRow0, '0'},
+        {"fr: the unshifted 1 key types &", "fr", kRow1, '1'},
+        {"fr: the unshifted 3 key types \"", "fr", kRow3, '3'},
+        {"fr: A lies where US has Q", "fr", kUsQ, 'A'},
+        {"fr: M lies right of L", "fr", kUsSemicolon, 'M'},
+        {"fr: the comma where US has M is no letter", "fr", kUsM, 0},
+        {"de: Z lies where US has Y", "de", kUsY, 'Z'},
+        {"de: Y lies where US has Z", "de", kUsZ, 'Y'},
+        {"ru alone: the US place", "ru", kUsQ, 'Q'},
+        {"ru alone: the number row", "ru", kRow3, '3'},
+        {"gr alone: the US place", "gr", kUsA, 'A'},
+        {"us,ru: the Latin layout", "us,ru", kUsE, 'E'},
+        {"ru,fr: the first Latin layout", "ru,fr", kUsQ, 'A'},
+        {"ru,fr: no letter where the Latin layout has none", "ru,fr", kUsM, 0},
+    };
+    CKelvoCommonX11Keyboard keyboard;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(SetLayouts(row.layouts));
+        const QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, row.keycode, 0, 0);
+        EXPECT_EQ(keyboard.VirtualKey(press), row.virtualKey);
+    }
+}
