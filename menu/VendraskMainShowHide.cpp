@@ -199,13 +199,14 @@ void CVendraskMain::ShowMenu() {
     m_app.Services().windowSystem->SetTopMost(this, m_app.m_behaviorShowTopMost != 0);
     SetOpacity(0);
     show();
-    // 4. Fade in, 5. the open sound after it, 6. the focus.
+    // The keyboard at once: keys typed during the fade wait for its end.
+    m_app.Services().windowSystem->ActivateWindow(this);
+    // 4. Fade in, 5. the open sound after it.
     if (m_app.m_colorSetFadeLevel == 0)
         SetOpacity(m_app.m_colorSetTransparency);
     else
         RunFade(true);
     PlaySound(CVendraskApp::SoundMenuOpen);
-    m_app.Services().windowSystem->ActivateWindow(this);
 }
 
 void CVendraskMain::HideMenu() {
