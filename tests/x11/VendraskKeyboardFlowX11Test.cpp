@@ -119,3 +119,14 @@ TEST(VendraskKeyboardFlow, EverySmallWindowGivesTheKeyboardBackToTheMenu) {
         starts = Starts(log);
     }
 }
+
+TEST(VendraskKeyboardFlow, ASecondHotKeyDuringTheFadeHidesTheMenuAfterIt) {
+    LauncherProcess launcher;
+    // About half a second of fade at the default transparency.
+    launcher.Set(QStringLiteral("ColorSet"), QStringLiteral("FadeLevel"), QStringLiteral("7"));
+    launcher.Start();
+    HotKey();
+    ASSERT_TRUE(WaitFor([] { return !ShownMenuWindow().isEmpty(); }));
+    HotKey();
+    EXPECT_TRUE(WaitFor([] { return ShownMenuWindow().isEmpty(); }));
+}
