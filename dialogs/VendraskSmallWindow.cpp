@@ -88,7 +88,15 @@ void CVendraskSmallWindow::PrepareRun() {
 
 int CVendraskSmallWindow::DoModal() {
     PrepareRun();
-    return exec();
+    const int result = exec();
+    // A window manager may give the keyboard to no window when this one
+    // ends (openbox passes over tool windows such as the menu): hand it
+    // back to the window this one was opened over, whose focused control
+    // Qt still remembers.
+    QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (owner != nullptr && owner->isVisible())
+        m_app.Services().windowSystem->ActivateWindow(owner);
+    return result;
 }
 
 void CVendraskSmallWindow::done(int result) {

@@ -49,7 +49,8 @@ public:
     CVendraskSmallWindow(const CVendraskSmallWindow&) = delete;
     CVendraskSmallWindow& operator=(const CVendraskSmallWindow&) = delete;
 
-    // Opens the window for one run and returns its result.
+    // Opens the window for one run and returns its result. The window it
+    // was opened over, when still shown, has the keyboard again afterwards.
     int DoModal();
     // The opening steps without the loop (DoModal runs them; tests that
     // look at a window without running it call this).

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class CKelvoCommonButton;
@@ -72,7 +73,8 @@ public:
 
     // Every show and hide goes through these two: placement, top-most,
     // fade, sounds, focus and the default group. HideMenu does a quiet hide
-    // (no sound, no fade) when m_flagQuietHide is set, and clears it.
+    // (no sound, no fade) when m_flagQuietHide is set, and clears it. Asked
+    // for during a fade, either waits for the fade's end.
     void ShowMenu();
     void HideMenu();
     // Hot key and tray icon: show when hidden, hide when shown. The first
@@ -213,6 +215,9 @@ private:
     void SetUpShowHide();
     void SetUpHook();
     void RunFade(bool fadeIn);
+    // Keeps a show (true) or hide (false) asked for during a fade.
+    void RequestAfterFade(bool visible);
+    void RunRequestAfterFade();
     void SetOpacity(int alpha);
     void PlaySound(int sound);
     void UpdateTrayIcon();
@@ -232,6 +237,8 @@ private:
     QSystemTrayIcon* m_trayIcon = nullptr;
     int m_trayIconId = 135;
     bool m_fading = false;
+    // What was asked for during the fade, carried out at its end.
+    std::optional<bool> m_requestAfterFade;
     PopupRunner m_popupRunner;
     // The item the open item menu was opened for.
     ItemPlace m_itemMenuPlace;

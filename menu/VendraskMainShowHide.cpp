@@ -141,8 +141,12 @@ void CVendraskMain::OnHotKey(int identifier) {
 }
 
 void CVendraskMain::ToggleMenu() {
-    if (m_fading)
+    if (m_fading) {
+        // Toggles the state the menu will be in once the fade and any
+        // request already waiting are done.
+        RequestAfterFade(!m_requestAfterFade.value_or(m_fadeDirection == 1));
         return;
+    }
     if (!isVisible()) {
         m_flagKeepHidden = 0;
         ShowMenu();
@@ -189,8 +193,33 @@ void CVendraskMain::RunFade(bool fadeIn) {
     m_fading = false;
 }
 
+void CVendraskMain::RequestAfterFade(bool visible) {
+    // The fade takes no other input, so a call-up or send-away made during
+    // it waits for its end. Only one waits: a request back to the state
+    // the fade ends in cancels the waiting one.
+    if (visible == (m_fadeDirection == 1))
+        m_requestAfterFade.reset();
+    else
+        m_requestAfterFade = visible;
+}
+
+void CVendraskMain::RunRequestAfterFade() {
+    if (!m_requestAfterFade.has_value())
+        return;
+    const bool visible = *m_requestAfterFade;
+    m_requestAfterFade.reset();
+    if (visible)
+        ShowMenu();
+    else
+        HideMenu();
+}
+
 void CVendraskMain::ShowMenu() {
-    if (m_flagKeepHidden == 1 || isVisible() || m_fading)
+    if (m_fading) {
+        RequestAfterFade(true);
+        return;
+    }
+    if (m_flagKeepHidden == 1 || isVisible())
         return;
     m_callUpClock.start();
     // 1.-3. Centred on the whole monitor under the pointer, at opacity 0.
@@ -199,17 +228,23 @@ void CVendraskMain::ShowMenu() {
     m_app.Services().windowSystem->SetTopMost(this, m_app.m_behaviorShowTopMost != 0);
     SetOpacity(0);
     show();
-    // 4. Fade in, 5. the open sound after it, 6. the focus.
+    // The keyboard at once: keys typed during the fade wait for its end.
+    m_app.Services().windowSystem->ActivateWindow(this);
+    // 4. Fade in, 5. the open sound after it.
     if (m_app.m_colorSetFadeLevel == 0)
         SetOpacity(m_app.m_colorSetTransparency);
     else
         RunFade(true);
     PlaySound(CVendraskApp::SoundMenuOpen);
-    m_app.Services().windowSystem->ActivateWindow(this);
+    RunRequestAfterFade();
 }
 
 void CVendraskMain::HideMenu() {
-    if (!isVisible() || m_fading)
+    if (m_fading) {
+        RequestAfterFade(false);
+        return;
+    }
+    if (!isVisible())
         return;
     if (m_flagQuietHide == 1) {
         m_flagQuietHide = 0;
@@ -229,6 +264,7 @@ void CVendraskMain::HideMenu() {
         m_app.m_currentGroup = defaultGroup;
         ShowCurrentGroup();
     }
+    RunRequestAfterFade();
 }
 
 void CVendraskMain::OnPause() {

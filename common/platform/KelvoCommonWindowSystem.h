@@ -24,7 +24,8 @@ public:
     // among them again; works shown or hidden.
     virtual void SetTopMost(QWidget* window, bool topMost) = 0;
     // Raises the shown window and gives it the keyboard focus, even when
-    // another program had it.
+    // another program had it. Keys typed before the focus arrives go to
+    // the window once it has it, in order, not to the program that had it.
     virtual void ActivateWindow(QWidget* window) = 0;
 
 protected:

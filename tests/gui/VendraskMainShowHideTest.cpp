@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using vendrask::test::TempDir;
@@ -175,6 +176,44 @@ TEST_F(VendraskShowHide, FadeInThenOpenSoundAndCloseSoundThenFadeOut) {
     EXPECT_EQ(Opacities(), (QList<int>{160, 110, 60, 10, 0}));
     EXPECT_EQ(Played(), (QList<QByteArray>{"open", "close"}));
     EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(VendraskShowHide, RequestsDuringAFadeAreCarriedOutAfterIt) {
+    enum Request { Toggle, Show, Hide };
+    struct Row {
+        const char* name;
+        bool shownBefore;
+        std::vector<Request> duringFade;
+        bool shownAfter;
+    };
+    const Row rows[] = {
+        {"a toggle during the fade-in hides", false, {Toggle}, false},
+        {"a second toggle cancels the first", false, {Toggle, Toggle}, true},
+        {"a third toggle hides again", false, {Toggle, Toggle, Toggle}, false},
+        {"a toggle during the fade-out shows", true, {Toggle}, true},
+        {"a show into a fade-in leaves nothing waiting", false, {Show, Toggle}, false},
+        {"a hide after a toggle still hides", false, {Toggle, Hide}, false},
+        {"a show cancels a waiting hide", false, {Hide, Show}, true},
+    };
+    app->m_colorSetFadeLevel = 3;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (menu->isVisible() != row.shownBefore)
+            menu->ToggleMenu();
+        // Sent while the fade's steps run.
+        QTimer::singleShot(2 * CVendraskMain::kFadeStepMs, menu.get(), [&] {
+            for (Request request : row.duringFade) {
+                if (request == Toggle)
+                    menu->ToggleMenu();
+                else if (request == Show)
+                    menu->ShowMenu();
+                else
+                    menu->HideMenu();
+            }
+        });
+        menu->ToggleMenu();
+        EXPECT_EQ(menu->isVisible(), row.shownAfter);
+    }
 }
 
 TEST_F(VendraskShowHide, QuietHideHasNoSoundAndNoFade) {

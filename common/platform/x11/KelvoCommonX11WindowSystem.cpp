@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -364,14 +365,22 @@ public:
         const xcb_window_t native = NativeWindow(m_window);
         if (connection == nullptr || native == 0)
             return;
-        if (IsMapped(connection, native))
-            AskForFocus(connection, native);
-        else
-            m_activateWhenMapped = true;
+        // Keys typed until the focus arrives wait for it instead of going
+        // to the program that had it (the letter right after the hot key).
+        if (!m_window->isActiveWindow())
+            HoldKeys(connection);
+        // Asked at once even when the window is not mapped yet: Qt's map
+        // request went first, so the window manager has taken the window on
+        // when it reads this. Asked again once mapped, in case it had not.
+        AskForFocus(connection, native);
+        m_activateWhenMapped = !IsMapped(connection, native);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_window &&
+            (event->type() == QEvent::WindowActivate || event->type() == QEvent::Hide))
+            ReleaseKeys();
         if (watched == m_window && event->type() == QEvent::Show) {
             // Qt sends Show before it maps the window.
             m_mappedOnce = false;
@@ -396,6 +405,38 @@ private:
         : QObject(window), m_window(window), m_timestamps(std::move(timestamps)) {
         window->installEventFilter(this);
         window->windowHandle()->installEventFilter(this);
+        m_holdLimit.setSingleShot(true);
+        connect(&m_holdLimit, &QTimer::timeout, this, [this] { ReleaseKeys(); });
+    }
+    ~WindowHints() override { ReleaseKeys(); }
+
+    // A frozen (synchronous) grab: the server queues every key until the
+    // grab ends, then delivers them in order to whoever has the focus by
+    // then. Ended when the window is active or hidden, and after a limit
+    // in case the window manager never gives the focus. Nothing is held
+    // when another client has the keyboard (a menu, a screen locker).
+    void HoldKeys(xcb_connection_t* connection) {
+        if (m_holding)
+            return;
+        const auto cookie =
+            xcb_grab_keyboard(connection, 1, RootWindow(connection), XCB_CURRENT_TIME,
+                              XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_SYNC);
+        XcbReply<xcb_grab_keyboard_reply_t> reply(
+            xcb_grab_keyboard_reply(connection, cookie, nullptr));
+        if (reply == nullptr || reply->status != XCB_GRAB_STATUS_SUCCESS)
+            return;
+        m_holding = true;
+        m_holdLimit.start(kHoldLimitMs);
+    }
+    void ReleaseKeys() {
+        if (!m_holding)
+            return;
+        m_holding = false;
+        m_holdLimit.stop();
+        if (xcb_connection_t* connection = QtConnection()) {
+            xcb_ungrab_keyboard(connection, XCB_CURRENT_TIME);
+            xcb_flush(connection);
+        }
     }
 
     void Apply() {
@@ -464,6 +505,9 @@ private:
     std::optional<bool> m_topMost;
     bool m_mappedOnce = false;
     bool m_activateWhenMapped = false;
+    static constexpr int kHoldLimitMs = 500;
+    bool m_holding = false;
+    QTimer m_holdLimit;
 };
 
 } // namespace

@@ -1,0 +1,132 @@
+// The everyday keyboard flow with the real launcher, typed as fast as a
+// user types it: a letter right after the hot key, the keyboard after
+// every small window, a second hot key during the fade.
+#include "KelvoCommonX11TestClient.h"
+#include "TestSupport.h"
+#include "VendraskLauncherProcess.h"
+
+#include <QThread>
+#include <gtest/gtest.h>
+
+using vendrask::test::ActiveWindow;
+using vendrask::test::CallMenuUp;
+using vendrask::test::Chord;
+using vendrask::test::LauncherProcess;
+using vendrask::test::ReadBytes;
+using vendrask::test::RunTool;
+using vendrask::test::ShownMenuWindow;
+using vendrask::test::WaitFor;
+using vendrask::test::WriteBytes;
+using vendrask::test::Xdotool;
+
+namespace {
+
+// Gives the item a program that adds a line to "count.log" at every start.
+std::filesystem::path CountStarts(LauncherProcess& launcher, const QString& item) {
+    const std::filesystem::path script = launcher.File("count.sh");
+    const std::filesystem::path log = launcher.File("count.log");
+    WriteBytes(script, "#!/bin/sh\necho started >> \"" + log.string() + "\"\n");
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    launcher.Set(item, QStringLiteral("Name"), QStringLiteral("Count"));
+    launcher.Set(item, QStringLiteral("Path"), QString::fromStdString(script.string()));
+    return log;
+}
+
+qsizetype Starts(const std::filesystem::path& log) {
+    return std::filesystem::exists(log) ? QByteArray::fromStdString(ReadBytes(log)).count('\n') : 0;
+}
+
+void Keys(const char* keys) {
+    QStringList arguments{QStringLiteral("key")};
+    arguments << QString::fromLatin1(keys).split(QLatin1Char(' '));
+    ASSERT_TRUE(Xdotool(arguments));
+}
+
+void HotKey() {
+    Chord({QStringLiteral("ctrl"), QStringLiteral("alt")});
+}
+
+QString ShownWindowNamed(const char* name) {
+    return RunTool(QStringLiteral("xdotool"),
+                   {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                    QStringLiteral("--name"), QStringLiteral("^%1$").arg(QLatin1String(name))})
+        .trimmed();
+}
+
+} // namespace
+
+TEST(VendraskKeyboardFlow, ALetterTypedDuringTheFadeStartsTheItem) {
+    struct Row {
+        const char* name;
+        const char* fadeLevel;
+    };
+    const Row rows[] = {{"no fade", "0"}, {"fade level 3", "3"}, {"fade level 7", "7"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        LauncherProcess launcher;
+        launcher.Set(QStringLiteral("ColorSet"), QStringLiteral("FadeLevel"),
+                     QString::fromLatin1(row.fadeLevel));
+        const auto log = CountStarts(launcher, QStringLiteral("Item01"));
+        launcher.Start();
+        HotKey();
+        QThread::msleep(20);
+        Keys("a");
+        EXPECT_TRUE(WaitFor([&] { return Starts(log) == 1; })) << "item A did not start";
+    }
+}
+
+TEST(VendraskKeyboardFlow, EverySmallWindowGivesTheKeyboardBackToTheMenu) {
+    struct Row {
+        const char* name;
+        const char* open;
+        const char* window;
+        const char* close;
+    };
+    // Up focuses item Z; "Configuration", the hide and the information
+    // buttons follow it in the tab order, then the group title.
+    const Row rows[] = {
+        {"item setting by Ctrl+E", "Down ctrl+e", "Vendrask Item Setting", "Escape"},
+        {"item setting by the letter of an empty item", "b", "Vendrask Item Setting", "Escape"},
+        {"group title", "Up Tab Tab Tab Tab Return", "Vendrask Group Title", "Escape"},
+        {"configuration", "Up Tab Return", "Vendrask Configuration", "Escape"},
+        {"confirmation, cancelled", "Down ctrl+d", "Vendrask Confirmation", "Escape"},
+        {"confirmation, confirmed", "Down ctrl+d", "Vendrask Confirmation", "Return"},
+        {"information", "Up Tab Tab Tab Return", "Vendrask Information", "Escape"},
+    };
+    LauncherProcess launcher;
+    launcher.Set(QStringLiteral("Behavior"), QStringLiteral("ConfirmationDialog"),
+                 QStringLiteral("1"));
+    // Item A of group 3; every call-up starts at group 0.
+    const auto log = CountStarts(launcher, QStringLiteral("Item79"));
+    launcher.Start();
+    qsizetype starts = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (!ShownMenuWindow().isEmpty()) { // a row before failed
+            HotKey();
+            WaitFor([] { return ShownMenuWindow().isEmpty(); });
+        }
+        const unsigned long menu = CallMenuUp().toULong();
+        ASSERT_NE(menu, 0UL);
+        Keys(row.open);
+        ASSERT_TRUE(WaitFor([&] { return !ShownWindowNamed(row.window).isEmpty(); }));
+        Keys(row.close);
+        ASSERT_TRUE(WaitFor([&] { return ShownWindowNamed(row.window).isEmpty(); }));
+        EXPECT_TRUE(WaitFor([&] { return ActiveWindow() == menu; })) << ActiveWindow();
+        Keys("3 a");
+        EXPECT_TRUE(WaitFor([&] { return Starts(log) == starts + 1; }))
+            << "3 and A did not reach the menu";
+        starts = Starts(log);
+    }
+}
+
+TEST(VendraskKeyboardFlow, ASecondHotKeyDuringTheFadeHidesTheMenuAfterIt) {
+    LauncherProcess launcher;
+    // About half a second of fade at the default transparency.
+    launcher.Set(QStringLiteral("ColorSet"), QStringLiteral("FadeLevel"), QStringLiteral("7"));
+    launcher.Start();
+    HotKey();
+    ASSERT_TRUE(WaitFor([] { return !ShownMenuWindow().isEmpty(); }));
+    HotKey();
+    EXPECT_TRUE(WaitFor([] { return ShownMenuWindow().isEmpty(); }));
+}
