@@ -12,6 +12,7 @@
 #include "fake/KelvoCommonFakeWindowSystem.h"
 #include "x11/KelvoCommonFlockInstance.h"
 #include "x11/KelvoCommonGioShell.h"
+#include "x11/KelvoCommonQtEventInput.h"
 #include "x11/KelvoCommonQtMessageBox.h"
 #include "x11/KelvoCommonSdlSound.h"
 #include "x11/KelvoCommonX11HookSource.h"
@@ -37,7 +38,7 @@ CKelvoCommonPlatformServices KelvoCreatePlatformServices() {
         // Not an X11 session (or no XTest): Enter still reaches the focused
         // control as a synthesised Qt click.
         qCWarning(lcKelvoCommon) << "no X11 input injection here; Enter clicks are synthesised";
-        services.input = std::make_unique<CKelvoCommonFakeInput>();
+        services.input = std::make_unique<CKelvoCommonQtEventInput>();
     }
     return services;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KelvoCommonInput.h"
+#include "x11/KelvoCommonQtEventInput.h"
 
 #include <QList>
 
@@ -13,4 +14,5 @@ public:
 
 private:
     QList<QPoint> m_clicks;
+    CKelvoCommonQtEventInput m_delivery;
 };
