@@ -13,7 +13,8 @@
 #include <memory>
 
 // The platform services one process uses. The factory below is the only
-// place that chooses a backend; tests build the fakes instead.
+// place that chooses a backend; tests build the fakes instead
+// (fake/KelvoCommonFakePlatform.h).
 struct KELVOCOMMON_EXPORT CKelvoCommonPlatformServices {
     std::unique_ptr<CKelvoCommonMessageBox> messageBox;
     std::unique_ptr<CKelvoCommonSound> sound;
@@ -27,5 +28,3 @@ struct KELVOCOMMON_EXPORT CKelvoCommonPlatformServices {
 
 // Services of the desktop session this process runs in.
 KELVOCOMMON_EXPORT CKelvoCommonPlatformServices KelvoCreatePlatformServices();
-// In-memory fakes; the caller may downcast to the fake types to inspect them.
-KELVOCOMMON_EXPORT CKelvoCommonPlatformServices KelvoCreateFakePlatformServices();

@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "VendraskApp.h"
 #include "fake/KelvoCommonFakeInput.h"
+#include "fake/KelvoCommonFakePlatform.h"
 #include "fake/KelvoCommonFakeSound.h"
 #include "fake/KelvoCommonFakeWindowSystem.h"
 

@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "fake/KelvoCommonFakeMessageBox.h"
+#include "fake/KelvoCommonFakePlatform.h"
 #include "fake/KelvoCommonFakeSound.h"
 
 #include <functional>

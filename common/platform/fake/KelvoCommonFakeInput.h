@@ -7,7 +7,7 @@
 
 // Records clicks and delivers them as Qt mouse events to the widget under
 // the point, so offscreen tests see what a real click would do.
-class KELVOCOMMON_EXPORT CKelvoCommonFakeInput final : public CKelvoCommonInput {
+class CKelvoCommonFakeInput final : public CKelvoCommonInput {
 public:
     void ClickAt(QPoint globalPos) override;
     const QList<QPoint>& Clicks() const { return m_clicks; }
