@@ -15,7 +15,7 @@
 // The platform services one process uses. The factory below is the only
 // place that chooses a backend; tests build the fakes instead
 // (fake/KelvoCommonFakePlatform.h).
-struct KELVOCOMMON_EXPORT CKelvoCommonPlatformServices {
+struct CKelvoCommonPlatformServices {
     std::unique_ptr<CKelvoCommonMessageBox> messageBox;
     std::unique_ptr<CKelvoCommonSound> sound;
     std::unique_ptr<CKelvoCommonInstance> instance;
