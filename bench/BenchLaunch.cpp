@@ -6,6 +6,7 @@
 #include "KelvoCommonPlatform.h"
 #include "VendraskApp.h"
 #include "VendraskMain.h"
+#include "fake/KelvoCommonFakePlatform.h"
 #include "x11/KelvoCommonGioShell.h"
 
 #include <QApplication>

@@ -28,4 +28,4 @@ inline constexpr int IDB_KC_SLIDER_THUMB = 1008;
 
 KELVOCOMMON_EXPORT QPixmap KelvoCommonLoadBitmap(int id, qreal devicePixelRatio = 1.0);
 // The size in logical pixels (an invalid size for an unknown id).
-KELVOCOMMON_EXPORT QSize KelvoCommonBitmapSize(int id);
+QSize KelvoCommonBitmapSize(int id);

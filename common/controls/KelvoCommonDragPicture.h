@@ -1,7 +1,5 @@
 #pragma once
 
-#include "KelvoCommonExport.h"
-
 #include <QPixmap>
 #include <QPoint>
 #include <QWidget>
@@ -10,7 +8,7 @@
 // window above everything that takes no input, so the window under the
 // pointer can still be found through it. The hot spot is the point of the
 // picture that sits on the pointer.
-class KELVOCOMMON_EXPORT CKelvoCommonDragPicture final : public QWidget {
+class CKelvoCommonDragPicture final : public QWidget {
     Q_OBJECT
 
 public:

@@ -87,10 +87,9 @@ private:
 
 // Posts WM_DROPFILES with a block to receiver; the block is released at once
 // when there is no receiver.
-KELVOCOMMON_EXPORT void KelvoCommonPostDropFiles(QObject* receiver,
-                                                 std::unique_ptr<CKelvoCommonDropFiles> drop);
+void KelvoCommonPostDropFiles(QObject* receiver, std::unique_ptr<CKelvoCommonDropFiles> drop);
 
 // The addresses a drop carries: its text/uri-list read line by line, comment
 // lines (starting with "#") and empty lines left out; without a uri-list,
 // whatever addresses the drop offers.
-KELVOCOMMON_EXPORT QList<QUrl> KelvoCommonDroppedUrls(const QMimeData* mime);
+QList<QUrl> KelvoCommonDroppedUrls(const QMimeData* mime);

@@ -134,5 +134,5 @@ KELVOCOMMON_EXPORT qintptr KelvoCommonSendMessage(QObject* receiver, QEvent::Typ
 // Posts a message; nothing happens without a receiver.
 KELVOCOMMON_EXPORT void KelvoCommonPostMessage(QObject* receiver, QEvent::Type message,
                                                quintptr wParam = 0, qintptr lParam = 0);
-KELVOCOMMON_EXPORT void KelvoCommonPostMessage(QObject* receiver, QEvent::Type message,
-                                               QObject* wParamObject, QObject* lParamObject);
+void KelvoCommonPostMessage(QObject* receiver, QEvent::Type message, QObject* wParamObject,
+                            QObject* lParamObject);

@@ -10,15 +10,15 @@
 class QPainter;
 
 // Painting primitives shared by the controls, with the meaning the controls'
-// drawing rules give them. The colour and rectangle primitives serve the
-// program's windows too; the text helpers are library-internal.
+// drawing rules give them. Color and FrameRect serve the program's windows
+// too; the rest is library-internal.
 namespace kelvo::paint {
 
 // A colour record value as a painter colour (opaque).
 KELVOCOMMON_EXPORT QColor Color(COLORREF color);
 
 // Fills rect with one colour, no blending.
-KELVOCOMMON_EXPORT void FillSolidRect(QPainter& painter, QRect rect, QColor color);
+void FillSolidRect(QPainter& painter, QRect rect, QColor color);
 
 // A one-pixel frame on the outermost pixels of rect.
 KELVOCOMMON_EXPORT void FrameRect(QPainter& painter, QRect rect, QColor color);

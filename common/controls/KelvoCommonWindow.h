@@ -16,14 +16,14 @@ KELVOCOMMON_EXPORT int KelvoCommonGetDlgCtrlID(const QWidget* widget);
 
 // The text a window shows: a label's or button's text, a group's caption,
 // else the "text" property, else the window title.
-KELVOCOMMON_EXPORT QString KelvoCommonWindowText(const QWidget* widget);
+QString KelvoCommonWindowText(const QWidget* widget);
 
 // The widget of this process under a point in global coordinates, as the
 // pointer would find it: windows that take no input (drag pictures) are
 // looked through, and a disabled widget yields its nearest enabled
 // ancestor. Null when no window of ours is there.
-KELVOCOMMON_EXPORT QWidget* KelvoCommonWindowFromPoint(QPoint global);
+QWidget* KelvoCommonWindowFromPoint(QPoint global);
 
 // A text cut to at most maxLength UTF-16 units, never between the two
 // halves of a surrogate pair.
-KELVOCOMMON_EXPORT QString KelvoCommonCutText(QStringView text, qsizetype maxLength);
+QString KelvoCommonCutText(QStringView text, qsizetype maxLength);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "KelvoCommonExport.h"
-
 #include <functional>
 #include <memory>
 
@@ -9,7 +7,7 @@ class QObject;
 
 // Runs the mouse hook's workers later, on the UI thread: the hook's
 // worker threads become delayed tasks here.
-class KELVOCOMMON_EXPORT CKelvoCommonHookMouseScheduler {
+class CKelvoCommonHookMouseScheduler {
 public:
     virtual ~CKelvoCommonHookMouseScheduler();
     CKelvoCommonHookMouseScheduler(const CKelvoCommonHookMouseScheduler&) = delete;
@@ -26,8 +24,7 @@ protected:
 
 // Qt's timers on the thread that made the scheduler. Nothing runs between
 // tasks: no polling timer.
-class KELVOCOMMON_EXPORT CKelvoCommonHookMouseTimerScheduler final
-    : public CKelvoCommonHookMouseScheduler {
+class CKelvoCommonHookMouseTimerScheduler final : public CKelvoCommonHookMouseScheduler {
 public:
     CKelvoCommonHookMouseTimerScheduler();
     ~CKelvoCommonHookMouseTimerScheduler() override;

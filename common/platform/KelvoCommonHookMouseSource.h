@@ -1,7 +1,5 @@
 #pragma once
 
-#include "KelvoCommonExport.h"
-
 #include <QPoint>
 #include <QRect>
 #include <atomic>
@@ -18,7 +16,7 @@ struct CKelvoCommonHookMouseData {
 // press of the whole display, whichever program has the pointer. Left
 // presses become single presses or double clicks here, by the desktop's
 // double-click rule, the same way for every source.
-class KELVOCOMMON_EXPORT CKelvoCommonHookMouseSource {
+class CKelvoCommonHookMouseSource {
 public:
     // The mouse message ids the hook procedure sees.
     static constexpr int kMouseMove = 0x0200;

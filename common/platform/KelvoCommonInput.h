@@ -1,12 +1,10 @@
 #pragma once
 
-#include "KelvoCommonExport.h"
-
 #include <QPoint>
 
 // Input injection: a real left click at a point of the screen, as if the
 // user had moved the pointer there and clicked.
-class KELVOCOMMON_EXPORT CKelvoCommonInput {
+class CKelvoCommonInput {
 public:
     virtual ~CKelvoCommonInput() = default;
     // globalPos is in Qt's logical screen coordinates.

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "KelvoCommonExport.h"
-
 #include <QString>
 
 // One running copy per user: an exclusive lock the kernel releases when the
 // holder dies, so a crashed launcher never blocks the next start.
-class KELVOCOMMON_EXPORT CKelvoCommonInstance {
+class CKelvoCommonInstance {
 public:
     virtual ~CKelvoCommonInstance() = default;
     // True when this process now holds the lock called name; it is kept

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "KelvoCommonExport.h"
-
 #include <QString>
 
 // The one way the program tells the user about an internal error: a modal
 // box with an OK button. Tests substitute a fake that records the texts.
-class KELVOCOMMON_EXPORT CKelvoCommonMessageBox {
+class CKelvoCommonMessageBox {
 public:
     virtual ~CKelvoCommonMessageBox() = default;
     virtual void ShowError(const QString& text) = 0;

@@ -1,18 +1,9 @@
 #include "KelvoCommonPlatform.h"
 
 #include "KelvoCommonLog.h"
-#include "fake/KelvoCommonFakeHookMouseClock.h"
-#include "fake/KelvoCommonFakeHookMouseSource.h"
-#include "fake/KelvoCommonFakeHotKey.h"
-#include "fake/KelvoCommonFakeInput.h"
-#include "fake/KelvoCommonFakeInstance.h"
-#include "fake/KelvoCommonFakeKeyboard.h"
-#include "fake/KelvoCommonFakeMessageBox.h"
-#include "fake/KelvoCommonFakeShell.h"
-#include "fake/KelvoCommonFakeSound.h"
-#include "fake/KelvoCommonFakeWindowSystem.h"
 #include "x11/KelvoCommonFlockInstance.h"
 #include "x11/KelvoCommonGioShell.h"
+#include "x11/KelvoCommonQtEventInput.h"
 #include "x11/KelvoCommonQtMessageBox.h"
 #include "x11/KelvoCommonSdlSound.h"
 #include "x11/KelvoCommonX11HookSource.h"
@@ -41,25 +32,7 @@ CKelvoCommonPlatformServices KelvoCreatePlatformServices() {
         // Not an X11 session (or no XTest): Enter still reaches the focused
         // control as a synthesised Qt click.
         qCWarning(lcKelvoCommon) << "no X11 input injection here; Enter clicks are synthesised";
-        services.input = std::make_unique<CKelvoCommonFakeInput>();
+        services.input = std::make_unique<CKelvoCommonQtEventInput>();
     }
-    return services;
-}
-
-CKelvoCommonPlatformServices KelvoCreateFakePlatformServices() {
-    CKelvoCommonPlatformServices services;
-    services.messageBox = std::make_unique<CKelvoCommonFakeMessageBox>();
-    services.sound = std::make_unique<CKelvoCommonFakeSound>();
-    services.instance = std::make_unique<CKelvoCommonFakeInstance>();
-    services.input = std::make_unique<CKelvoCommonFakeInput>();
-    services.windowSystem = std::make_unique<CKelvoCommonFakeWindowSystem>();
-    services.hotKey = std::make_unique<CKelvoCommonFakeHotKey>();
-    services.shell = std::make_unique<CKelvoCommonFakeShell>();
-    services.keyboard = std::make_unique<CKelvoCommonFakeKeyboard>();
-    // The fake source stamps presses with the fake clock the hook runs on.
-    auto clock = std::make_unique<CKelvoCommonFakeHookMouseClock>();
-    auto source = std::make_unique<CKelvoCommonFakeHookMouseSource>(clock.get());
-    services.hookMouse =
-        std::make_unique<CKelvoCommonHookMouse>(std::move(source), std::move(clock));
     return services;
 }

@@ -14,8 +14,9 @@
 #include <memory>
 
 // The platform services one process uses. The factory below is the only
-// place that chooses a backend; tests build the fakes instead.
-struct KELVOCOMMON_EXPORT CKelvoCommonPlatformServices {
+// place that chooses a backend; tests build the fakes instead
+// (fake/KelvoCommonFakePlatform.h).
+struct CKelvoCommonPlatformServices {
     std::unique_ptr<CKelvoCommonMessageBox> messageBox;
     std::unique_ptr<CKelvoCommonSound> sound;
     std::unique_ptr<CKelvoCommonInstance> instance;
@@ -29,5 +30,3 @@ struct KELVOCOMMON_EXPORT CKelvoCommonPlatformServices {
 
 // Services of the desktop session this process runs in.
 KELVOCOMMON_EXPORT CKelvoCommonPlatformServices KelvoCreatePlatformServices();
-// In-memory fakes; the caller may downcast to the fake types to inspect them.
-KELVOCOMMON_EXPORT CKelvoCommonPlatformServices KelvoCreateFakePlatformServices();

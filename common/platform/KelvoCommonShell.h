@@ -1,13 +1,11 @@
 #pragma once
 
-#include "KelvoCommonExport.h"
-
 #include <QString>
 
 // Starts and opens things the way the desktop shell does: programs,
 // documents, folders, shortcut files, application entries, web addresses,
 // special folders and well-known shell objects. Nothing is ever waited for.
-class KELVOCOMMON_EXPORT CKelvoCommonShell {
+class CKelvoCommonShell {
 public:
     virtual ~CKelvoCommonShell() = default;
 

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "KelvoCommonExport.h"
-
 #include <QByteArray>
 
 // Plays wave data held in memory, one sound at a time.
-class KELVOCOMMON_EXPORT CKelvoCommonSound {
+class CKelvoCommonSound {
 public:
     enum PlayFlag : int {
         // Leave a playing sound alone and play nothing.

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "KelvoCommonExport.h"
-
 class QWidget;
 
 // What the launcher asks of the window system beyond what Qt offers the
 // same way everywhere.
-class KELVOCOMMON_EXPORT CKelvoCommonWindowSystem {
+class CKelvoCommonWindowSystem {
 public:
     virtual ~CKelvoCommonWindowSystem() = default;
     // Whole-window opacity from 0 (invisible) to 255 (opaque); only the low

@@ -70,24 +70,23 @@ struct KelvoProcStat {
     std::int64_t idleTicks = 0;
     int processors = 0;
 };
-KELVOCOMMON_EXPORT std::optional<KelvoProcStat> KelvoParseProcStat(std::string_view text);
+std::optional<KelvoProcStat> KelvoParseProcStat(std::string_view text);
 
 // /proc/<pid>/stat: the command name and utime + stime in ticks.
 struct KelvoProcPidStat {
     std::string comm;
     std::int64_t cpuTicks = 0;
 };
-KELVOCOMMON_EXPORT std::optional<KelvoProcPidStat> KelvoParseProcPidStat(std::string_view text);
+std::optional<KelvoProcPidStat> KelvoParseProcPidStat(std::string_view text);
 
 // Ticks shared by `share` processors, as 100-ns units of one processor.
-KELVOCOMMON_EXPORT std::int64_t KelvoTicksTo100ns(std::int64_t ticks, std::int64_t ticksPerSecond,
-                                                  int share = 1);
+std::int64_t KelvoTicksTo100ns(std::int64_t ticks, std::int64_t ticksPerSecond, int share = 1);
 // Load from the idle counter's growth over the elapsed time: rounded,
 // clamped to 0..100; 0 when no time has passed.
-KELVOCOMMON_EXPORT int KelvoTotalLoad(std::int64_t idleDelta, std::int64_t timeDelta);
+int KelvoTotalLoad(std::int64_t idleDelta, std::int64_t timeDelta);
 // Load from a process's processor time over the elapsed time: truncated,
 // never negative; 0 when no time has passed.
-KELVOCOMMON_EXPORT int KelvoProcessLoad(std::int64_t cpuDelta, std::int64_t timeDelta);
+int KelvoProcessLoad(std::int64_t cpuDelta, std::int64_t timeDelta);
 
 // The process CKelvoCommonCpuUsage measures for a name.
 struct KelvoProcessMatch {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "KelvoCommonExport.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -45,14 +43,13 @@ enum class KelvoShellLinkParse : std::uint8_t {
 
 // Fills link only on Ok. Damage inside the ID list or LinkInfo only loses the
 // path they would give; extra data blocks are read up to the first bad one.
-KELVOCOMMON_EXPORT KelvoShellLinkParse KelvoParseShellLink(std::string_view bytes,
-                                                           KelvoShellLink& link);
+KelvoShellLinkParse KelvoParseShellLink(std::string_view bytes, KelvoShellLink& link);
 
 // The target as stored, first of: the LinkInfo path (unless the link says
 // to ignore LinkInfo), the environment block's target, the ID list's path.
 // Empty when none of them gives one; the relative path is for the caller,
 // who knows where the link lies.
-KELVOCOMMON_EXPORT std::u16string KelvoShellLinkStoredTarget(const KelvoShellLink& link);
+std::u16string KelvoShellLinkStoredTarget(const KelvoShellLink& link);
 
 // What we write: a Unicode link with LinkInfo (when there is a target) and
 // StringData. The target is stored as given, in both the ANSI (UTF-8) and the
@@ -74,20 +71,17 @@ inline constexpr std::size_t kKelvoShellLinkMaxString = 0xFFFF;
 
 // nullopt when the arguments, working directory or relative path is longer
 // than kKelvoShellLinkMaxString: the format cannot hold it whole.
-KELVOCOMMON_EXPORT std::optional<std::string>
-KelvoBuildShellLink(const KelvoShellLinkFields& fields);
+std::optional<std::string> KelvoBuildShellLink(const KelvoShellLinkFields& fields);
 
 // The "[InternetShortcut]" section's "URL=" value (blanks and one pair of
 // quotes removed); nullopt when the key is missing or empty.
-KELVOCOMMON_EXPORT std::optional<std::u16string>
-KelvoInternetShortcutUrl(const CKelvoCommonProfileDocument& document);
-KELVOCOMMON_EXPORT std::optional<std::u16string> KelvoParseInternetShortcut(std::string_view bytes);
+std::optional<std::u16string> KelvoInternetShortcutUrl(const CKelvoCommonProfileDocument& document);
+std::optional<std::u16string> KelvoParseInternetShortcut(std::string_view bytes);
 
 // Copies text into a buffer of capacity characters: at most capacity - 1 of
 // them and a NUL, never more, never half a surrogate pair. Capacity 0 writes
 // nothing.
-KELVOCOMMON_EXPORT void KelvoCopyToBuffer(std::u16string_view text, char16_t* buffer,
-                                          std::size_t capacity);
+void KelvoCopyToBuffer(std::u16string_view text, char16_t* buffer, std::size_t capacity);
 
 // An "ANSI" string as described above.
-KELVOCOMMON_EXPORT std::u16string KelvoDecodeAnsi(std::string_view bytes);
+std::u16string KelvoDecodeAnsi(std::string_view bytes);

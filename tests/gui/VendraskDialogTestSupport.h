@@ -6,6 +6,7 @@
 #include "ItemRecord.h"
 #include "TestSupport.h"
 #include "VendraskApp.h"
+#include "fake/KelvoCommonFakePlatform.h"
 
 #include <QApplication>
 #include <QDialog>

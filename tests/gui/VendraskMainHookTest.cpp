@@ -5,6 +5,7 @@
 #include "VendraskMain.h"
 #include "fake/KelvoCommonFakeHookMouseClock.h"
 #include "fake/KelvoCommonFakeHookMouseSource.h"
+#include "fake/KelvoCommonFakePlatform.h"
 #include "fake/KelvoCommonFakeSound.h"
 
 #include <gtest/gtest.h>

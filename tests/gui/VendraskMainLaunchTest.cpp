@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "VendraskApp.h"
 #include "VendraskMain.h"
+#include "fake/KelvoCommonFakePlatform.h"
 #include "fake/KelvoCommonFakeShell.h"
 #include "fake/KelvoCommonFakeSound.h"
 #include "fake/KelvoCommonFakeWindowSystem.h"

@@ -4,6 +4,7 @@
 #include "VendraskApp.h"
 #include "VendraskMain.h"
 #include "fake/KelvoCommonFakeHotKey.h"
+#include "fake/KelvoCommonFakePlatform.h"
 #include "fake/KelvoCommonFakeSound.h"
 #include "fake/KelvoCommonFakeWindowSystem.h"
 

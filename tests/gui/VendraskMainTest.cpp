@@ -7,6 +7,7 @@
 #include "VendraskApp.h"
 #include "fake/KelvoCommonFakeInput.h"
 #include "fake/KelvoCommonFakeKeyboard.h"
+#include "fake/KelvoCommonFakePlatform.h"
 #include "fake/KelvoCommonFakeSound.h"
 #include "fake/KelvoCommonFakeWindowSystem.h"
 

@@ -1,5 +1,6 @@
 #include "VendraskApp.h"
 #include "VendraskResources.h"
+#include "fake/KelvoCommonFakePlatform.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,6 +3,7 @@
 #include "KelvoCommonFont.h"
 #include "TestSupport.h"
 #include "fake/KelvoCommonFakeMessageBox.h"
+#include "fake/KelvoCommonFakePlatform.h"
 #include "fake/KelvoCommonFakeSound.h"
 
 #include <QFontInfo>

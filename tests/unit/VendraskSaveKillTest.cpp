@@ -4,6 +4,7 @@
 #include "KelvoCommonProfile.h"
 #include "TestSupport.h"
 #include "VendraskApp.h"
+#include "fake/KelvoCommonFakePlatform.h"
 
 #include <csignal>
 #include <gtest/gtest.h>

@@ -8,8 +8,7 @@
 
 // A clock that moves only when the test says so; the hook's delayed
 // workers run while it moves, on the test's thread.
-class KELVOCOMMON_EXPORT CKelvoCommonFakeHookMouseClock final
-    : public CKelvoCommonHookMouseScheduler {
+class CKelvoCommonFakeHookMouseClock final : public CKelvoCommonHookMouseScheduler {
 public:
     CKelvoCommonFakeHookMouseClock() = default;
 

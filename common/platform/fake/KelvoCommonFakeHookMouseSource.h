@@ -7,8 +7,7 @@ class CKelvoCommonFakeHookMouseClock;
 // Mouse events a test makes up. Presses are stamped with the fake clock's
 // time, so double clicks follow the clock. Events reach the hook only
 // while it is started, on the test's thread.
-class KELVOCOMMON_EXPORT CKelvoCommonFakeHookMouseSource final
-    : public CKelvoCommonHookMouseSource {
+class CKelvoCommonFakeHookMouseSource final : public CKelvoCommonHookMouseSource {
 public:
     explicit CKelvoCommonFakeHookMouseSource(const CKelvoCommonFakeHookMouseClock* clock = nullptr);
 

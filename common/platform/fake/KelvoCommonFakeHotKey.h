@@ -6,7 +6,7 @@
 #include <QSet>
 
 // Records registrations and lets a test refuse some and press keys.
-class KELVOCOMMON_EXPORT CKelvoCommonFakeHotKey final : public CKelvoCommonHotKey {
+class CKelvoCommonFakeHotKey final : public CKelvoCommonHotKey {
     Q_OBJECT
 
 public:

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 // Tests decide whether another launcher "runs".
-class KELVOCOMMON_EXPORT CKelvoCommonFakeInstance final : public CKelvoCommonInstance {
+class CKelvoCommonFakeInstance final : public CKelvoCommonInstance {
 public:
     bool Acquire(const QString& name) override;
 

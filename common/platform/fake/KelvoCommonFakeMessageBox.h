@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-class KELVOCOMMON_EXPORT CKelvoCommonFakeMessageBox final : public CKelvoCommonMessageBox {
+class CKelvoCommonFakeMessageBox final : public CKelvoCommonMessageBox {
 public:
     void ShowError(const QString& text) override;
     const QStringList& Shown() const { return m_shown; }

@@ -6,7 +6,7 @@
 #include <QMap>
 
 // Records every call; special folders come from a table the test fills.
-class KELVOCOMMON_EXPORT CKelvoCommonFakeShell final : public CKelvoCommonShell {
+class CKelvoCommonFakeShell final : public CKelvoCommonShell {
 public:
     struct Call {
         enum Kind { OpenCall, ShellObjectCall } kind;

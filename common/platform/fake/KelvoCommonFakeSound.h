@@ -4,7 +4,7 @@
 
 #include <QList>
 
-class KELVOCOMMON_EXPORT CKelvoCommonFakeSound final : public CKelvoCommonSound {
+class CKelvoCommonFakeSound final : public CKelvoCommonSound {
 public:
     struct Call {
         enum Kind { PlayCall, StopCall } kind;

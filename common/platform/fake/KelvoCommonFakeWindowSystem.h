@@ -9,7 +9,7 @@
 // Records every opacity asked for, in order; also sets Qt's own value so
 // widgets read back what they were given. The full-screen answer is set by
 // the test; the other window calls are recorded in order.
-class KELVOCOMMON_EXPORT CKelvoCommonFakeWindowSystem final : public CKelvoCommonWindowSystem {
+class CKelvoCommonFakeWindowSystem final : public CKelvoCommonWindowSystem {
 public:
     struct OpacityCall {
         QPointer<QWidget> window;

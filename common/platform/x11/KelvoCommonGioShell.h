@@ -11,7 +11,7 @@
 // directly (never through /bin/sh); every started program runs in a
 // session of its own, so it lives on when the launcher ends, and without
 // the variables that belong to the launcher itself.
-class KELVOCOMMON_EXPORT CKelvoCommonGioShell final : public CKelvoCommonShell {
+class CKelvoCommonGioShell final : public CKelvoCommonShell {
 public:
     // What Open decides for a file before anything starts.
     struct Plan {

@@ -14,7 +14,7 @@ class QTimer;
 // again after a quiet spell, so an idle launcher keeps no audio stream open.
 // Without a usable audio device every sound is silent, and that is logged
 // once.
-class KELVOCOMMON_EXPORT CKelvoCommonSdlSound final : public CKelvoCommonSound {
+class CKelvoCommonSdlSound final : public CKelvoCommonSound {
 public:
     // Waves beyond these are refused rather than decoded into memory.
     static constexpr std::int64_t kMaxWaveBytes = 64 * 1024 * 1024;

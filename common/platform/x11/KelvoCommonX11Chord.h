@@ -1,7 +1,5 @@
 #pragma once
 
-#include "KelvoCommonExport.h"
-
 #include <array>
 
 // Recognises a hot key made of modifier keys alone from the raw key and
@@ -10,7 +8,7 @@
 // other key and no mouse button was pressed since the first of them went
 // down. So Ctrl+Alt+T never completes Ctrl+Alt, and Ctrl+Alt+Shift
 // completes only Ctrl+Alt+Shift.
-class KELVOCOMMON_EXPORT CKelvoCommonX11Chord final {
+class CKelvoCommonX11Chord final {
 public:
     CKelvoCommonX11Chord() { Reset(); }
 

@@ -19,7 +19,7 @@ struct CKelvoCommonX11RawEvent;
 // double click counts as the desktop when it is the root window or a
 // window of type _NET_WM_WINDOW_TYPE_DESKTOP (a file manager's desktop).
 // Off X11, Start fails and says so once.
-class KELVOCOMMON_EXPORT CKelvoCommonX11HookSource final : public CKelvoCommonHookMouseSource {
+class CKelvoCommonX11HookSource final : public CKelvoCommonHookMouseSource {
 public:
     CKelvoCommonX11HookSource();
     ~CKelvoCommonX11HookSource() override;

@@ -24,7 +24,7 @@ struct CKelvoCommonX11RawEvent;
 // While another client holds the keyboard (a screen locker, an open menu),
 // nothing fires: passive grabs do not activate then, and a completed chord
 // is dropped when a momentary keyboard grab of our own is refused.
-class KELVOCOMMON_EXPORT CKelvoCommonX11HotKey final : public CKelvoCommonHotKey {
+class CKelvoCommonX11HotKey final : public CKelvoCommonHotKey {
     Q_OBJECT
 
 public:

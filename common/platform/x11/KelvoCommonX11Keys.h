@@ -1,12 +1,10 @@
 #pragma once
 
-#include "KelvoCommonExport.h"
-
 #include <cstdint>
 
 // Windows virtual-key codes, as the settings file stores a hot key, and
 // what they are on X11.
-class KELVOCOMMON_EXPORT CKelvoCommonX11Keys final {
+class CKelvoCommonX11Keys final {
 public:
     // The X keysym of the key a virtual-key code names, or 0 when X11 has
     // no such key (mouse buttons, unassigned codes, anything beyond 255).

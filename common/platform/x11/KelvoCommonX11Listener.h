@@ -1,7 +1,5 @@
 #pragma once
 
-#include "KelvoCommonExport.h"
-
 #include <QByteArray>
 #include <atomic>
 #include <condition_variable>
@@ -36,7 +34,7 @@ struct CKelvoCommonX11RawEvent {
 // touched only on the listener thread: other threads go through RunAndWait
 // or Post. A handler must never wait for the UI thread, because removing a
 // handler from the UI thread waits until no handler runs.
-class KELVOCOMMON_EXPORT CKelvoCommonX11Listener final {
+class CKelvoCommonX11Listener final {
 public:
     using RawHandler = std::function<void(const CKelvoCommonX11RawEvent&)>;
     using CoreHandler = std::function<void(const xcb_generic_event_t&)>;

@@ -4,7 +4,7 @@
 
 // The hot key where no X11 display serves one (offscreen, pure Wayland):
 // every registration is refused; the first one says so on stderr.
-class KELVOCOMMON_EXPORT CKelvoCommonX11UnavailableHotKey final : public CKelvoCommonHotKey {
+class CKelvoCommonX11UnavailableHotKey final : public CKelvoCommonHotKey {
     Q_OBJECT
 
 public:

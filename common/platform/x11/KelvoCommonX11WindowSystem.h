@@ -9,7 +9,7 @@ class CKelvoCommonX11Timestamps;
 // The window system on Qt's own X connection. Off X11 (offscreen, Wayland)
 // only what Qt does by itself happens; the first call that needed X11 says
 // so once on stderr.
-class KELVOCOMMON_EXPORT CKelvoCommonX11WindowSystem final : public CKelvoCommonWindowSystem {
+class CKelvoCommonX11WindowSystem final : public CKelvoCommonWindowSystem {
 public:
     CKelvoCommonX11WindowSystem();
     ~CKelvoCommonX11WindowSystem() override;

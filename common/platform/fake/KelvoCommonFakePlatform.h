@@ -1,0 +1,6 @@
+#pragma once
+
+#include "KelvoCommonPlatform.h"
+
+// In-memory fakes; the caller may downcast to the fake types to inspect them.
+CKelvoCommonPlatformServices KelvoCreateFakePlatformServices();
