@@ -880,6 +880,16 @@ bool CKelvoCommonProfile::CreateNew() {
 bool CKelvoCommonProfile::Write(std::span<const KelvoProfileEntry> entries) {
     m_lastError.clear();
     const std::string failure = "cannot write " + m_path.string() + ": ";
+    // A name the format cannot hold would be dropped: refuse the whole
+    // write rather than report a success.
+    for (const KelvoProfileEntry& entry : entries) {
+        if (!CKelvoCommonProfileDocument::CanStore(entry.section, entry.key)) {
+            m_lastError = failure + "a settings file cannot hold the key \"" +
+                          KelvoUtf16ToUtf8(entry.key) + "\" in section [" +
+                          KelvoUtf16ToUtf8(entry.section) + "]";
+            return false;
+        }
+    }
     const std::filesystem::path target = ResolveLinks(m_path);
 
     // Start from the file as it is now, so edits made meanwhile survive.
