@@ -222,6 +222,10 @@ void CVendraskApp::LoadCaptionBitmaps() {
         m_captionBitmap[i] = VendraskLoadBitmap(kFirstCaptionBitmapId + i, ratio);
 }
 
+void CVendraskApp::SetCommandLineIni(const QString& file) {
+    m_commandLineIni = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
+}
+
 void CVendraskApp::SetProgramFolder(const QString& folder) {
     m_programFolder = folder;
 }

@@ -73,8 +73,10 @@ public:
     // modal loop. Set by the program before InitInstance.
     using MenuRunner = std::function<void(CVendraskApp&)>;
     void SetMenuRunner(MenuRunner runner) { m_menuRunner = std::move(runner); }
-    // --ini FILE, empty for the usual place.
-    void SetCommandLineIni(const QString& file) { m_commandLineIni = file; }
+    // --ini FILE, empty for the usual place. A relative name means the
+    // folder the launcher was started in: resolved here, before start-up
+    // makes the program folder the current one.
+    void SetCommandLineIni(const QString& file);
 
     // Paints the title strip (stretched over rect) and the logo at (1, 1)
     // of every window; lighter pictures when disabled, negative colours

@@ -4,6 +4,8 @@
 #include "fake/KelvoCommonFakeMessageBox.h"
 #include "fake/KelvoCommonFakeSound.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -294,6 +296,22 @@ TEST_F(VendraskAppTest, FailedWriteIsReportedAndKeepsTheOldFile) {
     EXPECT_FALSE(app->SaveToIniFile(1));
     EXPECT_FALSE(app->LastSaveError().isEmpty());
     EXPECT_EQ(ReadBytes(ini), before);
+}
+
+TEST_F(VendraskAppTest, RelativeIniNamesAFileInTheFolderTheLauncherWasStartedIn) {
+    // `cd profiles && vendrask --ini work.ini`, as start-up runs it.
+    const QString before = QDir::currentPath();
+    const std::filesystem::path profiles = dir.File("profiles");
+    std::filesystem::create_directories(profiles);
+    QDir::setCurrent(QString::fromStdString(profiles.string()));
+    CVendraskApp app(KelvoCreateFakePlatformServices());
+    app.SetCommandLineIni(QStringLiteral("work.ini"));
+    app.InitInstance();
+    const QString programFolder = QDir::currentPath();
+    QDir::setCurrent(before);
+    EXPECT_EQ(app.IniFilePath().toStdString(), (profiles / "work.ini").string());
+    EXPECT_TRUE(std::filesystem::exists(profiles / "work.ini"));
+    EXPECT_FALSE(QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral("work.ini"))));
 }
 
 TEST_F(VendraskAppTest, ApplyColorSetFillsTheRecordsFromTheActiveSet) {
