@@ -6,8 +6,15 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using vendrask::test::ReadBytes;
 using vendrask::test::TempDir;
@@ -42,6 +49,48 @@ protected:
     static CKelvoCommonFakeSound& Sound(CVendraskApp& app) {
         return static_cast<CKelvoCommonFakeSound&>(*app.Services().sound);
     }
+};
+
+// Makes a folder read-only for whoever runs the tests, root too: its mode,
+// and for root the immutable flag where the file system has one.
+class ReadOnlyFolder final {
+public:
+    explicit ReadOnlyFolder(const std::filesystem::path& folder) : m_folder(folder) {
+        ::chmod(folder.c_str(), 0555);
+        if (::geteuid() == 0)
+            SetImmutable(true);
+        const std::filesystem::path probe = folder / ".probe";
+        const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        m_holds = fd < 0;
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(probe.c_str());
+        }
+    }
+    ~ReadOnlyFolder() {
+        if (m_immutable)
+            SetImmutable(false);
+        ::chmod(m_folder.c_str(), 0755);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+    bool Holds() const { return m_holds; }
+
+private:
+    void SetImmutable(bool on) {
+        const int fd = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY);
+        int flags = 0;
+        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+            m_immutable = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0 && on;
+        }
+        if (fd >= 0)
+            ::close(fd);
+    }
+
+    std::filesystem::path m_folder;
+    bool m_holds = false;
+    bool m_immutable = false;
 };
 
 QString Qs(const char16_t* text) {
@@ -296,6 +345,60 @@ TEST_F(VendraskAppTest, FailedWriteIsReportedAndKeepsTheOldFile) {
     EXPECT_FALSE(app->SaveToIniFile(1));
     EXPECT_FALSE(app->LastSaveError().isEmpty());
     EXPECT_EQ(ReadBytes(ini), before);
+}
+
+TEST_F(VendraskAppTest, FailedSavesAreToldOncePerKindAndWrittenWithTheNextGoodOne) {
+    // The settings live on a folder that goes away (a stick pulled out)
+    // and comes back.
+    const std::filesystem::path folder = dir.File("stick");
+    const std::filesystem::path away = dir.File("away");
+    std::filesystem::create_directories(folder);
+    ini = folder / "Vendrask.ini";
+    auto app = LoadedApp();
+    const QString file = QString::fromStdString(ini.string());
+    const auto told = [&](int error) {
+        return QStringLiteral("File: %1\nReason: %2\n")
+            .arg(file, QString::fromLocal8Bit(std::strerror(error)));
+    };
+
+    std::filesystem::rename(folder, away);
+    WriteBytes(folder, "a file where the folder was");
+    app->m_item[4].Name.Assign(QStringLiteral("Editor"));
+    EXPECT_FALSE(app->SaveToIniFile(5));
+    app->m_groupTitle[3].Assign(QStringLiteral("Tools"));
+    EXPECT_FALSE(app->SaveToIniFile(264)); // the same kind again: not told
+    std::filesystem::remove(folder);
+    app->m_item[6].Name.Assign(QStringLiteral("Mail"));
+    EXPECT_FALSE(app->SaveToIniFile(7));
+    ASSERT_EQ(Box(*app).Shown().size(), 2);
+    EXPECT_TRUE(Box(*app).Shown()[0].contains(told(ENOTDIR))) << Box(*app).Shown()[0].toStdString();
+    EXPECT_TRUE(Box(*app).Shown()[1].contains(told(ENOENT))) << Box(*app).Shown()[1].toStdString();
+
+    std::filesystem::rename(away, folder);
+    app->m_item[7].Name.Assign(QStringLiteral("Notes"));
+    EXPECT_TRUE(app->SaveToIniFile(8));
+    const auto reloaded = LoadedApp();
+    EXPECT_EQ(reloaded->m_item[4].Name.ToQString(), QStringLiteral("Editor"));
+    EXPECT_EQ(reloaded->m_groupTitle[3].ToQString(), QStringLiteral("Tools"));
+    EXPECT_EQ(reloaded->m_item[6].Name.ToQString(), QStringLiteral("Mail"));
+    EXPECT_EQ(reloaded->m_item[7].Name.ToQString(), QStringLiteral("Notes"));
+}
+
+TEST_F(VendraskAppTest, ASaveIntoAReadOnlyFolderIsToldAndTheFileKept) {
+    auto app = LoadedApp();
+    const std::string before = ReadBytes(ini);
+    {
+        const ReadOnlyFolder locked(dir.Path());
+        if (!locked.Holds())
+            GTEST_SKIP() << "this user can write into any folder on this file system";
+        app->m_item[0].Name.Assign(QStringLiteral("Changed"));
+        EXPECT_FALSE(app->SaveToIniFile(1));
+        ASSERT_EQ(Box(*app).Shown().size(), 1);
+        EXPECT_TRUE(Box(*app).Shown()[0].contains(QString::fromStdString(ini.string())));
+        EXPECT_EQ(ReadBytes(ini), before);
+    }
+    EXPECT_TRUE(app->SaveToIniFile(2));
+    EXPECT_EQ(LoadedApp()->m_item[0].Name.ToQString(), QStringLiteral("Changed"));
 }
 
 TEST_F(VendraskAppTest, RelativeIniNamesAFileInTheFolderTheLauncherWasStartedIn) {
