@@ -3,7 +3,7 @@
 #include "KelvoCommonMessageBox.h"
 
 // A modal QMessageBox titled with the application's name.
-class CKelvoCommonQtMessageBox final : public CKelvoCommonMessageBox {
+class KELVOCOMMON_EXPORT CKelvoCommonQtMessageBox final : public CKelvoCommonMessageBox {
 public:
     void ShowError(const QString& text) override;
 };
