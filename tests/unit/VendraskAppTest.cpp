@@ -51,46 +51,36 @@ protected:
     }
 };
 
-// Makes a folder read-only for whoever runs the tests, root too: its mode,
-// and for root the immutable flag where the file system has one.
+// A folder nobody may write into, root neither: mode 0555, and for root the
+// immutable flag where the file system has one.
 class ReadOnlyFolder final {
 public:
-    explicit ReadOnlyFolder(const std::filesystem::path& folder) : m_folder(folder) {
-        ::chmod(folder.c_str(), 0555);
+    explicit ReadOnlyFolder(std::filesystem::path folder) : m_folder(std::move(folder)) {
+        ::chmod(m_folder.c_str(), 0555);
         if (::geteuid() == 0)
             SetImmutable(true);
-        const std::filesystem::path probe = folder / ".probe";
-        const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
-        m_holds = fd < 0;
-        if (fd >= 0) {
-            ::close(fd);
-            ::unlink(probe.c_str());
-        }
     }
     ~ReadOnlyFolder() {
-        if (m_immutable)
-            SetImmutable(false);
+        SetImmutable(false);
         ::chmod(m_folder.c_str(), 0755);
     }
     ReadOnlyFolder(const ReadOnlyFolder&) = delete;
     ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
-    bool Holds() const { return m_holds; }
+    bool Holds() const { return ::access(m_folder.c_str(), W_OK) != 0; }
 
 private:
-    void SetImmutable(bool on) {
+    void SetImmutable(bool on) const {
         const int fd = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY);
         int flags = 0;
         if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
             flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-            m_immutable = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0 && on;
+            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
         }
         if (fd >= 0)
             ::close(fd);
     }
 
     std::filesystem::path m_folder;
-    bool m_holds = false;
-    bool m_immutable = false;
 };
 
 QString Qs(const char16_t* text) {
