@@ -393,8 +393,8 @@ void CVendraskApp::SaveFailed(bool tellUser) {
     m_toldSaveFailures.insert(reason);
     m_services.messageBox->ShowError(
         QStringLiteral("Vendrask could not save its settings.\n\nFile: %1\nReason: %2\n\n"
-                       "Your changes stay in effect while Vendrask runs; it tries to save them "
-                       "again with every further change.")
+                       "Settings you change stay in effect while Vendrask runs; it tries again "
+                       "to save them with every further change.")
             .arg(QDir::toNativeSeparators(IniFilePath()), reason));
 }
 
