@@ -191,6 +191,9 @@ bool CVendraskApp::InitInstance() {
 }
 
 int CVendraskApp::ExitInstance() {
+    // A last try for changes a failed save kept; nobody is left to tell.
+    if (!m_unsavedParts.empty())
+        WriteUnsavedParts(false);
     if (m_soundFlag != 1 && m_soundDataLoaded == 1)
         ReleaseSoundData();
     return 0;
@@ -221,6 +224,10 @@ void CVendraskApp::LoadCaptionBitmaps() {
     const qreal ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
     for (int i = 0; i < kCaptionBitmapCount; ++i)
         m_captionBitmap[i] = VendraskLoadBitmap(kFirstCaptionBitmapId + i, ratio);
+}
+
+void CVendraskApp::SetCommandLineIni(const QString& file) {
+    m_commandLineIni = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
 }
 
 void CVendraskApp::SetProgramFolder(const QString& folder) {
@@ -276,10 +283,8 @@ void CVendraskApp::LoadFromIniFile() {
         std::vector<KelvoProfileEntry> entries;
         for (const auto& [section, key, value] : kFirstRunKeys)
             entries.push_back({section, key, value});
-        if (!m_profile->Write(entries)) {
-            m_lastSaveError = QString::fromStdString(m_profile->LastError());
-            qCWarning(lcVendrask).noquote() << m_lastSaveError;
-        }
+        if (!m_profile->Write(entries))
+            SaveFailed(true);
     }
     if (!m_profile->Load() && m_profile->Exists())
         qCWarning(lcVendrask).noquote() << QString::fromStdString(m_profile->LastError());
@@ -351,6 +356,50 @@ void CVendraskApp::NormalizeLoadedValues() {
 }
 
 bool CVendraskApp::SaveToIniFile(int part) {
+    if (part < kPartGeneral || part > kPartLastGroupTitle) {
+        m_services.messageBox->ShowError(
+            QStringLiteral("Error occurs at CVendraskApp::SaveToIniFile, the parameter is %1.")
+                .arg(part));
+        return false;
+    }
+    // What failed before goes along: the model still holds it.
+    m_unsavedParts.insert(part);
+    return WriteUnsavedParts(true);
+}
+
+bool CVendraskApp::WriteUnsavedParts(bool tellUser) {
+    std::vector<KelvoProfileEntry> entries;
+    for (int part : m_unsavedParts)
+        AddPartEntries(part, entries);
+    if (!m_profile)
+        SetIniFilePath(IniFilePath());
+    if (!m_profile->Write(entries)) {
+        SaveFailed(tellUser);
+        return false;
+    }
+    m_unsavedParts.clear();
+    m_lastSaveError.clear();
+    // Told again should it fail anew.
+    m_toldSaveFailures.clear();
+    return true;
+}
+
+void CVendraskApp::SaveFailed(bool tellUser) {
+    m_lastSaveError = QString::fromLocal8Bit(m_profile->LastError());
+    qCWarning(lcVendrask).noquote() << "settings not saved:" << m_lastSaveError;
+    // Once per kind: a read-only folder is said once, not at every change.
+    const QString reason = QString::fromLocal8Bit(m_profile->LastErrorReason());
+    if (!tellUser || m_toldSaveFailures.contains(reason))
+        return;
+    m_toldSaveFailures.insert(reason);
+    m_services.messageBox->ShowError(
+        QStringLiteral("Vendrask could not save its settings.\n\nFile: %1\nReason: %2\n\n"
+                       "Settings you change stay in effect while Vendrask runs; it tries again "
+                       "to save them with every further change.")
+            .arg(QDir::toNativeSeparators(IniFilePath()), reason));
+}
+
+void CVendraskApp::AddPartEntries(int part, std::vector<KelvoProfileEntry>& entries) const {
     EntryList out;
     if (part == kPartGeneral) {
         for (int i = 0; i < kColorsPerSet; ++i) {
@@ -396,22 +445,8 @@ bool CVendraskApp::SaveToIniFile(int part) {
     } else if (part >= kPartFirstGroupTitle && part <= kPartLastGroupTitle) {
         const int group = part - kPartFirstGroupTitle;
         out.Add(GroupSectionName(group), u"Title", m_groupTitle[group].ToQString());
-    } else {
-        m_services.messageBox->ShowError(
-            QStringLiteral("Error occurs at CVendraskApp::SaveToIniFile, the parameter is %1.")
-                .arg(part));
-        return false;
     }
-
-    if (!m_profile)
-        SetIniFilePath(IniFilePath());
-    if (!m_profile->Write(out.Entries())) {
-        m_lastSaveError = QString::fromStdString(m_profile->LastError());
-        qCWarning(lcVendrask).noquote() << "settings not saved:" << m_lastSaveError;
-        return false;
-    }
-    m_lastSaveError.clear();
-    return true;
+    entries.insert(entries.end(), out.Entries().cbegin(), out.Entries().cend());
 }
 
 void CVendraskApp::SubstituteMissingFaces() {

@@ -10,10 +10,13 @@
 #include <QByteArray>
 #include <QFont>
 #include <QPixmap>
+#include <QSet>
 #include <QString>
 #include <array>
 #include <functional>
 #include <memory>
+#include <set>
+#include <vector>
 
 // The application object: owns the whole settings model, the drawing objects
 // derived from it and the settings file.
@@ -73,8 +76,10 @@ public:
     // modal loop. Set by the program before InitInstance.
     using MenuRunner = std::function<void(CVendraskApp&)>;
     void SetMenuRunner(MenuRunner runner) { m_menuRunner = std::move(runner); }
-    // --ini FILE, empty for the usual place.
-    void SetCommandLineIni(const QString& file) { m_commandLineIni = file; }
+    // --ini FILE, empty for the usual place. A relative name means the
+    // folder the launcher was started in: resolved here, before start-up
+    // makes the program folder the current one.
+    void SetCommandLineIni(const QString& file);
 
     // Paints the title strip (stretched over rect) and the logo at (1, 1)
     // of every window; lighter pictures when disabled, negative colours
@@ -87,9 +92,11 @@ public:
     void LoadCaptionBitmaps();
 
     void LoadFromIniFile();
-    // Writes one part (0 general, 1-260 an item, 261-270 a group title).
-    // False when nothing was written: a bad part (after the error box) or a
-    // failed write, which leaves the previous file whole and is reported.
+    // Writes one part (0 general, 1-260 an item, 261-270 a group title),
+    // with every part an earlier failed write left unsaved. False when
+    // nothing was written: a bad part (after the error box) or a failed
+    // write, which leaves the previous file whole, keeps the parts for the
+    // next save and tells the user once per kind of failure (its reason).
     bool SaveToIniFile(int part);
     void ApplyColorSet();
     // The colour set in use (set 0 when the index is out of range).
@@ -177,6 +184,9 @@ public:
 
 private:
     void ReadSettings(const CKelvoCommonProfileDocument& document);
+    void AddPartEntries(int part, std::vector<KelvoProfileEntry>& entries) const;
+    bool WriteUnsavedParts(bool tellUser);
+    void SaveFailed(bool tellUser);
     void NormalizeLoadedValues();
     void ReleaseSoundData();
     // Height as the font records give it: positive, the whole line.
@@ -190,4 +200,6 @@ private:
     QString m_programFolder;
     std::unique_ptr<CKelvoCommonProfile> m_profile;
     QString m_lastSaveError;
+    std::set<int> m_unsavedParts;
+    QSet<QString> m_toldSaveFailures; // reasons the user was shown
 };

@@ -1,5 +1,6 @@
 #include "VendraskItemFile.h"
 
+#include "KelvoCommonShell.h"
 #include "KelvoCommonShortcutFile.h"
 
 #include <QFile>
@@ -86,7 +87,7 @@ std::optional<ItemRecord> FromDesktopEntry(const QString& path) {
             program = found;
     }
     item.Path.Assign(program);
-    item.Option.Assign(JoinArguments(line->arguments));
+    item.Option.Assign(CKelvoCommonShell::JoinArguments(line->arguments));
     item.WorkingFolder.Assign(FromGText(folder));
     return item;
 }
@@ -126,25 +127,6 @@ std::optional<ExecLine> ParseExec(const QString& exec) {
     line.program = words.takeFirst();
     line.arguments = words;
     return line;
-}
-
-QString JoinArguments(const QStringList& arguments) {
-    QStringList quoted;
-    for (const QString& argument : arguments) {
-        const bool plain =
-            !argument.isEmpty() && std::none_of(argument.cbegin(), argument.cend(), [](QChar ch) {
-                return ch.isSpace() || ch == QLatin1Char('"') || ch == QLatin1Char('\\');
-            });
-        if (plain) {
-            quoted.append(argument);
-            continue;
-        }
-        QString text = argument;
-        text.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-        text.replace(QLatin1Char('"'), QStringLiteral("\\\""));
-        quoted.append(QLatin1Char('"') + text + QLatin1Char('"'));
-    }
-    return quoted.join(QLatin1Char(' '));
 }
 
 ItemRecord FromFile(const QString& path) {

@@ -19,22 +19,21 @@ QString NameOf(const QString& path);
 // The lower-case extension with its dot, as NameOf splits it; empty for none.
 QString ExtensionOf(const QString& path);
 
-// A desktop entry's command line: the program and its arguments with the
-// field codes (%f, %U, %i ...) taken out and "%%" read as "%".
+// A desktop entry's command line: the program and its arguments, quoting
+// undone (double quotes, in which a backslash escapes ", `, $ and itself),
+// then the field codes (%f, %U, %i ...) taken out and "%%" read as "%".
 struct ExecLine {
     QString program;
     QStringList arguments;
 };
 std::optional<ExecLine> ParseExec(const QString& exec);
 
-// Arguments as one option text: each quoted when it holds blanks or quotes.
-QString JoinArguments(const QStringList& arguments);
-
 // The item a file gives:
 //   ".lnk" (any case): name from the file, target, arguments and working
 //     folder from the link (all three empty when it cannot be read);
 //   ".desktop" of an application: name, program, arguments and working
-//     folder from its entry;
+//     folder from its entry (the option starts exactly the entry's
+//     arguments);
 //   anything else: name from the file, the path itself, nothing more.
 // Every field is cut to its capacity.
 ItemRecord FromFile(const QString& path);

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 #include <algorithm>
 #include <array>
 #include <climits>
@@ -41,6 +40,10 @@ int ReadFolderNumber(QStringView text) {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
+bool IsAsciiLetter(QChar ch) {
+    return (ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z');
+}
+
 // The folder part of a path as splitting it gives it: up to and with the
 // last "/" ("/data/photos" gives "/data/").
 QString DirectoryOf(const QString& path) {
@@ -54,11 +57,19 @@ QString LowerExtensionOf(const QString& path) {
     return dot < 0 ? QString() : name.mid(dot).toLower();
 }
 
-// What an Internet shortcut may open: an address with a scheme. A bare
-// path in "URL=" is not started as a program.
+// What an Internet shortcut may open: an address with a scheme (a letter,
+// then letters, digits, "+", "-" or ".", then ":"; two characters at least,
+// so a drive letter is none). A bare path in "URL=" is never started as a
+// program. The rest of the address is the browser's to read: the ones
+// people save hold blanks, "|", "{", "^" or a lone "%".
 bool IsWebAddress(const QString& text) {
-    const QUrl url(text, QUrl::StrictMode);
-    return url.isValid() && url.scheme().size() >= 2;
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    if (colon < 2 || !IsAsciiLetter(text[0]))
+        return false;
+    return std::all_of(text.cbegin() + 1, text.cbegin() + colon, [](QChar ch) {
+        return IsAsciiLetter(ch) || (ch >= u'0' && ch <= u'9') || ch == u'+' || ch == u'-' ||
+               ch == u'.';
+    });
 }
 
 } // namespace

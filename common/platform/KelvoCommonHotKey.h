@@ -15,11 +15,14 @@ public:
     static constexpr int kModAlt = 1;
     static constexpr int kModControl = 2;
     static constexpr int kModShift = 4;
+    static constexpr int kModWin = 8; // the Windows (Super) key
+    static constexpr int kModAll = kModAlt | kModControl | kModShift | kModWin;
 
-    // modifier: MOD_ALT 1 | MOD_CONTROL 2 | MOD_SHIFT 4 (other bits ignored); code: a Windows
-    // virtual-key code, 0 for a modifier-only chord. identifier = (modifier & 255) * 256 + (code &
-    // 255). Returns false when the combination cannot be registered (owned by another program,
-    // cannot be expressed on this display, no display); the reason is logged once.
+    // modifier: MOD_ALT 1 | MOD_CONTROL 2 | MOD_SHIFT 4 | MOD_WIN 8; a modifier with any
+    // other bit is refused, never narrowed to the bits known. code: a Windows virtual-key code,
+    // 0 for a modifier-only chord. identifier = (modifier & 255) * 256 + (code & 255). Returns
+    // false when the combination cannot be registered (owned by another program, cannot be
+    // expressed on this display, no display); the reason is logged once.
     virtual bool Register(int modifier, int code) = 0;
     virtual void Unregister(int modifier, int code) = 0;
     static constexpr int Identifier(int modifier, int code) {

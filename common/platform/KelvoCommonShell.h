@@ -1,6 +1,9 @@
 #pragma once
 
+#include "KelvoCommonExport.h"
+
 #include <QString>
+#include <QStringList>
 
 // Starts and opens things the way the desktop shell does: programs,
 // documents, folders, shortcut files, application entries, web addresses,
@@ -24,6 +27,16 @@ public:
     // Opens a well-known shell object named "::{CLSID}"; false for an
     // object that is not known here.
     virtual bool OpenShellObject(const QString& object) = 0;
+
+    // How Open reads parameters as a program's arguments: split at blanks;
+    // double quotes group words; in a run of double quotes every third one
+    // is a literal quote and one left over opens or closes a group; a
+    // quoted empty word ("") is an empty argument. Nothing else is
+    // interpreted: no backslash escapes, variables, globs or operators.
+    static QStringList SplitArguments(const QString& parameters);
+    // The parameters text SplitArguments turns back into exactly these
+    // arguments.
+    KELVOCOMMON_EXPORT static QString JoinArguments(const QStringList& arguments);
 
 protected:
     CKelvoCommonShell() = default;

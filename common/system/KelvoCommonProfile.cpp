@@ -827,6 +827,11 @@ std::string CKelvoCommonProfileDocument::Serialize() const {
 
 CKelvoCommonProfile::CKelvoCommonProfile(std::filesystem::path file) : m_path(std::move(file)) {}
 
+void CKelvoCommonProfile::Fail(const char* what, const std::string& reason) {
+    m_lastError = std::string(what) + " " + m_path.string() + ": " + reason;
+    m_lastReason = reason;
+}
+
 bool CKelvoCommonProfile::Exists() const {
     struct stat info {};
     return ::stat(m_path.c_str(), &info) == 0;
@@ -834,12 +839,13 @@ bool CKelvoCommonProfile::Exists() const {
 
 bool CKelvoCommonProfile::Load() {
     m_lastError.clear();
+    m_lastReason.clear();
     std::string bytes;
     struct stat info {};
     std::string why;
     if (ReadWholeFile(m_path, bytes, info, why) != ReadOutcome::Read) {
         m_document = CKelvoCommonProfileDocument();
-        m_lastError = "cannot read " + m_path.string() + ": " + why;
+        Fail("cannot read", why);
         return false;
     }
     m_document = CKelvoCommonProfileDocument::Parse(bytes);
@@ -848,9 +854,10 @@ bool CKelvoCommonProfile::Load() {
 
 bool CKelvoCommonProfile::CreateNew() {
     m_lastError.clear();
+    m_lastReason.clear();
     const int fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
-        m_lastError = "cannot create " + m_path.string() + ": " + ErrorText(errno);
+        Fail("cannot create", ErrorText(errno));
         return false;
     }
     int error = 0;
@@ -866,12 +873,12 @@ bool CKelvoCommonProfile::CreateNew() {
     if (!ok) {
         // Half a mark is worse than no file: a retry starts afresh.
         ::unlink(m_path.c_str());
-        m_lastError = "cannot create " + m_path.string() + ": " + ErrorText(error);
+        Fail("cannot create", ErrorText(error));
         return false;
     }
     m_document = CKelvoCommonProfileDocument();
     if (!SyncFolder(FolderOf(m_path), error)) {
-        m_lastError = "cannot sync the folder of " + m_path.string() + ": " + ErrorText(error);
+        Fail("cannot sync the folder of", ErrorText(error));
         return false;
     }
     return true;
@@ -879,7 +886,17 @@ bool CKelvoCommonProfile::CreateNew() {
 
 bool CKelvoCommonProfile::Write(std::span<const KelvoProfileEntry> entries) {
     m_lastError.clear();
-    const std::string failure = "cannot write " + m_path.string() + ": ";
+    m_lastReason.clear();
+    // A name the format cannot hold would be dropped: refuse the whole
+    // write rather than report a success.
+    for (const KelvoProfileEntry& entry : entries) {
+        if (!CKelvoCommonProfileDocument::CanStore(entry.section, entry.key)) {
+            Fail("cannot write", "a settings file cannot hold the key \"" +
+                                     KelvoUtf16ToUtf8(entry.key) + "\" in section [" +
+                                     KelvoUtf16ToUtf8(entry.section) + "]");
+            return false;
+        }
+    }
     const std::filesystem::path target = ResolveLinks(m_path);
 
     // Start from the file as it is now, so edits made meanwhile survive.
@@ -889,7 +906,7 @@ bool CKelvoCommonProfile::Write(std::span<const KelvoProfileEntry> entries) {
     const ReadOutcome outcome = ReadWholeFile(target, bytes, info, why);
     if (outcome == ReadOutcome::Failed) {
         // What we cannot read we must not replace.
-        m_lastError = failure + why;
+        Fail("cannot write", why);
         return false;
     }
     const bool existed = outcome == ReadOutcome::Read;
@@ -899,8 +916,8 @@ bool CKelvoCommonProfile::Write(std::span<const KelvoProfileEntry> entries) {
         document.SetString(entry.section, entry.key, entry.value);
     const std::string text = document.Serialize();
     if (text.size() > kMaxFileBytes) {
-        m_lastError =
-            failure + "the new text would exceed " + std::to_string(kMaxFileBytes) + " bytes";
+        Fail("cannot write",
+             "the new text would exceed " + std::to_string(kMaxFileBytes) + " bytes");
         return false;
     }
 
@@ -908,14 +925,14 @@ bool CKelvoCommonProfile::Write(std::span<const KelvoProfileEntry> entries) {
     std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
-        m_lastError = failure + ErrorText(errno);
+        Fail("cannot write", ErrorText(errno));
         return false;
     }
     int error = 0;
     const auto abandon = [&](int code) {
         ::close(fd);
         ::unlink(temporary.c_str());
-        m_lastError = failure + ErrorText(code);
+        Fail("cannot write", ErrorText(code));
         return false;
     };
     if (existed && (info.st_uid != ::geteuid() || info.st_gid != ::getegid())) {
@@ -931,19 +948,19 @@ bool CKelvoCommonProfile::Write(std::span<const KelvoProfileEntry> entries) {
     if (::close(fd) != 0) {
         error = errno;
         ::unlink(temporary.c_str());
-        m_lastError = failure + ErrorText(error);
+        Fail("cannot write", ErrorText(error));
         return false;
     }
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
         error = errno;
         ::unlink(temporary.c_str());
-        m_lastError = failure + ErrorText(error);
+        Fail("cannot write", ErrorText(error));
         return false;
     }
     m_document = std::move(document);
     if (!SyncFolder(folder, error)) {
         // The new text is in place but may not survive a crash: say so.
-        m_lastError = "cannot sync the folder of " + m_path.string() + ": " + ErrorText(error);
+        Fail("cannot sync the folder of", ErrorText(error));
         return false;
     }
     return true;

@@ -168,15 +168,21 @@ public:
                      std::u16string_view value);
 
     const std::string& LastError() const { return m_lastError; }
+    // Why, without what and where ("Read-only file system"): the same for
+    // every failure of one kind.
+    const std::string& LastErrorReason() const { return m_lastReason; }
 
     // Files larger than this are not read (defaults apply) and never
     // rewritten, so we never truncate what we could not read.
     static constexpr std::uintmax_t kMaxFileBytes = 64u * 1024u * 1024u;
 
 private:
+    void Fail(const char* what, const std::string& reason);
+
     std::filesystem::path m_path;
     CKelvoCommonProfileDocument m_document;
     std::string m_lastError;
+    std::string m_lastReason;
 };
 
 // UTF-8 <-> UTF-16 for callers outside Qt (tools, tests). Invalid input

@@ -50,6 +50,9 @@ private:
     QByteArray m_old;
 };
 
+// What people save from a browser's address bar, not all of it strict URL syntax.
+constexpr const char* kOddAddress = "https://example.org/a b|c{d}^e?q=50%";
+
 class VendraskLaunch : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -75,6 +78,8 @@ protected:
                    "\xff\xfe" + Utf16LeBytes("[InternetShortcut]\nurl=https://example.org/w\n"));
         WriteBytes(files.File("empty.url"), "[InternetShortcut]\n");
         WriteBytes(files.File("path.url"), "[InternetShortcut]\nURL=/bin/sh\n");
+        WriteBytes(files.File("odd.url"), std::string("[InternetShortcut]\nURL=") + kOddAddress);
+        WriteBytes(files.File("drive.url"), "[InternetShortcut]\nURL=C:\\Windows\\notepad.exe\n");
     }
     CKelvoCommonFakeShell& Shell() {
         return static_cast<CKelvoCommonFakeShell&>(*app->Services().shell);
@@ -287,6 +292,20 @@ TEST_F(VendraskLaunch, PathForms) {
          {},
          {}},
         {"Internet shortcut naming a program starts nothing", File("path.url"), {}, {}, 1, {}, {}},
+        {"Internet shortcut with a drive path starts nothing",
+         File("drive.url"),
+         {},
+         {},
+         1,
+         {},
+         {}},
+        {"Internet shortcut with ordinary characters opens as written",
+         File("odd.url"),
+         {},
+         {},
+         1,
+         {Opened(QString::fromLatin1(kOddAddress), {}, File(""))},
+         {}},
     };
     const QString before = QDir::currentPath();
     for (const Row& row : rows) {

@@ -421,7 +421,4 @@ TEST(VendraskItemFileTest, ExecLines) {
         EXPECT_EQ(line->program, row.program);
         EXPECT_EQ(line->arguments, row.arguments);
     }
-    EXPECT_EQ(VendraskItemFile::JoinArguments(
-                  {QStringLiteral("-a"), QStringLiteral("b c"), QStringLiteral("say \"hi\"")}),
-              QStringLiteral("-a \"b c\" \"say \\\"hi\\\"\""));
 }

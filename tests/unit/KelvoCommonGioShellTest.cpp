@@ -90,6 +90,8 @@ TEST(KelvoCommonGioShell, SplitsOptionsWithoutInterpretingThem) {
         {"variables and globs", QStringLiteral("$HOME ~ *.txt %PATH%"),
          L({"$HOME", "~", "*.txt", "%PATH%"})},
         {"single quotes are plain characters", QStringLiteral("'a b'"), L({"'a", "b'"})},
+        {"backslashes are plain characters", QStringLiteral("\\\"a b\\\""), L({"\\a b\\"})},
+        {"a quoted empty word is an argument", QStringLiteral("a \"\" b"), L({"a", "", "b"})},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

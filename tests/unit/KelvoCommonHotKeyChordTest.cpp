@@ -34,6 +34,8 @@ int ModifierBitOf(int keycode) {
         return CKelvoCommonHotKey::kModAlt;
     case kShiftL:
         return CKelvoCommonHotKey::kModShift;
+    case kSuperL:
+        return CKelvoCommonHotKey::kModWin;
     default:
         return 0;
     }
@@ -102,9 +104,10 @@ TEST(KelvoCommonX11Chord, CompletesExactlyTheModifiersHeldTogether) {
         {"Shift after Alt went up: no set was held whole",
          {Down(kCtrlL), Down(kAltL), Up(kAltL), Down(kShiftL), Up(kShiftL), Up(kCtrlL)},
          {}},
-        {"a Windows key in between spoils it",
+        {"a Windows key in between makes it Ctrl+Alt+Windows",
          {Down(kCtrlL), Down(kSuperL), Down(kAltL), Up(kAltL), Up(kSuperL), Up(kCtrlL)},
-         {}},
+         {11}},
+        {"Ctrl + Windows fires 10", {Down(kCtrlL), Down(kSuperL), Up(kCtrlL), Up(kSuperL)}, {10}},
         {"a mouse button in between spoils it",
          {Down(kCtrlL), Down(kAltL), kClick, Up(kAltL), Up(kCtrlL)},
          {}},
@@ -213,7 +216,7 @@ TEST(KelvoCommonX11Keys, VirtualKeysBecomeTheKeysymsOfTheSameKeys) {
     }
 }
 
-TEST(KelvoCommonX11Keys, OnlyCtrlAltAndShiftKeysAreChordModifiers) {
+TEST(KelvoCommonX11Keys, CtrlAltShiftAndWindowsKeysAreChordModifiers) {
     struct Row {
         const char* name;
         std::uint32_t keysym;
@@ -228,7 +231,8 @@ TEST(KelvoCommonX11Keys, OnlyCtrlAltAndShiftKeysAreChordModifiers) {
         {"left Shift", XK_Shift_L, CKelvoCommonHotKey::kModShift},
         {"right Shift", XK_Shift_R, CKelvoCommonHotKey::kModShift},
         {"AltGr", XK_ISO_Level3_Shift, 0},
-        {"Windows key", XK_Super_L, 0},
+        {"left Windows key", XK_Super_L, CKelvoCommonHotKey::kModWin},
+        {"right Windows key", XK_Super_R, CKelvoCommonHotKey::kModWin},
         {"Caps Lock", XK_Caps_Lock, 0},
         {"a letter", XK_t, 0},
     };

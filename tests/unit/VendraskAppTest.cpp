@@ -6,10 +6,19 @@
 #include "fake/KelvoCommonFakePlatform.h"
 #include "fake/KelvoCommonFakeSound.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using vendrask::test::ReadBytes;
 using vendrask::test::TempDir;
@@ -44,6 +53,38 @@ protected:
     static CKelvoCommonFakeSound& Sound(CVendraskApp& app) {
         return static_cast<CKelvoCommonFakeSound&>(*app.Services().sound);
     }
+};
+
+// A folder nobody may write into, root neither: mode 0555, and for root the
+// immutable flag where the file system has one.
+class ReadOnlyFolder final {
+public:
+    explicit ReadOnlyFolder(std::filesystem::path folder) : m_folder(std::move(folder)) {
+        ::chmod(m_folder.c_str(), 0555);
+        if (::geteuid() == 0)
+            SetImmutable(true);
+    }
+    ~ReadOnlyFolder() {
+        SetImmutable(false);
+        ::chmod(m_folder.c_str(), 0755);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+    bool Holds() const { return ::access(m_folder.c_str(), W_OK) != 0; }
+
+private:
+    void SetImmutable(bool on) const {
+        const int fd = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY);
+        int flags = 0;
+        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        }
+        if (fd >= 0)
+            ::close(fd);
+    }
+
+    std::filesystem::path m_folder;
 };
 
 QString Qs(const char16_t* text) {
@@ -297,6 +338,76 @@ TEST_F(VendraskAppTest, FailedWriteIsReportedAndKeepsTheOldFile) {
     EXPECT_FALSE(app->SaveToIniFile(1));
     EXPECT_FALSE(app->LastSaveError().isEmpty());
     EXPECT_EQ(ReadBytes(ini), before);
+}
+
+TEST_F(VendraskAppTest, FailedSavesAreToldOncePerKindAndWrittenWithTheNextGoodOne) {
+    // The settings live on a folder that goes away (a stick pulled out)
+    // and comes back.
+    const std::filesystem::path folder = dir.File("stick");
+    const std::filesystem::path away = dir.File("away");
+    std::filesystem::create_directories(folder);
+    ini = folder / "Vendrask.ini";
+    auto app = LoadedApp();
+    const QString file = QString::fromStdString(ini.string());
+    const auto told = [&](int error) {
+        return QStringLiteral("File: %1\nReason: %2\n")
+            .arg(file, QString::fromLocal8Bit(std::strerror(error)));
+    };
+
+    std::filesystem::rename(folder, away);
+    WriteBytes(folder, "a file where the folder was");
+    app->m_item[4].Name.Assign(QStringLiteral("Editor"));
+    EXPECT_FALSE(app->SaveToIniFile(5));
+    app->m_groupTitle[3].Assign(QStringLiteral("Tools"));
+    EXPECT_FALSE(app->SaveToIniFile(264)); // the same kind again: not told
+    std::filesystem::remove(folder);
+    app->m_item[6].Name.Assign(QStringLiteral("Mail"));
+    EXPECT_FALSE(app->SaveToIniFile(7));
+    ASSERT_EQ(Box(*app).Shown().size(), 2);
+    EXPECT_TRUE(Box(*app).Shown()[0].contains(told(ENOTDIR))) << Box(*app).Shown()[0].toStdString();
+    EXPECT_TRUE(Box(*app).Shown()[1].contains(told(ENOENT))) << Box(*app).Shown()[1].toStdString();
+
+    std::filesystem::rename(away, folder);
+    app->m_item[7].Name.Assign(QStringLiteral("Notes"));
+    EXPECT_TRUE(app->SaveToIniFile(8));
+    const auto reloaded = LoadedApp();
+    EXPECT_EQ(reloaded->m_item[4].Name.ToQString(), QStringLiteral("Editor"));
+    EXPECT_EQ(reloaded->m_groupTitle[3].ToQString(), QStringLiteral("Tools"));
+    EXPECT_EQ(reloaded->m_item[6].Name.ToQString(), QStringLiteral("Mail"));
+    EXPECT_EQ(reloaded->m_item[7].Name.ToQString(), QStringLiteral("Notes"));
+}
+
+TEST_F(VendraskAppTest, ASaveIntoAReadOnlyFolderIsToldAndTheFileKept) {
+    auto app = LoadedApp();
+    const std::string before = ReadBytes(ini);
+    {
+        const ReadOnlyFolder locked(dir.Path());
+        if (!locked.Holds())
+            GTEST_SKIP() << "this user can write into any folder on this file system";
+        app->m_item[0].Name.Assign(QStringLiteral("Changed"));
+        EXPECT_FALSE(app->SaveToIniFile(1));
+        ASSERT_EQ(Box(*app).Shown().size(), 1);
+        EXPECT_TRUE(Box(*app).Shown()[0].contains(QString::fromStdString(ini.string())));
+        EXPECT_EQ(ReadBytes(ini), before);
+    }
+    EXPECT_TRUE(app->SaveToIniFile(2));
+    EXPECT_EQ(LoadedApp()->m_item[0].Name.ToQString(), QStringLiteral("Changed"));
+}
+
+TEST_F(VendraskAppTest, RelativeIniNamesAFileInTheFolderTheLauncherWasStartedIn) {
+    // `cd profiles && vendrask --ini work.ini`, as start-up runs it.
+    const QString before = QDir::currentPath();
+    const std::filesystem::path profiles = dir.File("profiles");
+    std::filesystem::create_directories(profiles);
+    QDir::setCurrent(QString::fromStdString(profiles.string()));
+    CVendraskApp app(KelvoCreateFakePlatformServices());
+    app.SetCommandLineIni(QStringLiteral("work.ini"));
+    app.InitInstance();
+    const QString programFolder = QDir::currentPath();
+    QDir::setCurrent(before);
+    EXPECT_EQ(app.IniFilePath().toStdString(), (profiles / "work.ini").string());
+    EXPECT_TRUE(std::filesystem::exists(profiles / "work.ini"));
+    EXPECT_FALSE(QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral("work.ini"))));
 }
 
 TEST_F(VendraskAppTest, ApplyColorSetFillsTheRecordsFromTheActiveSet) {

@@ -35,7 +35,7 @@ protected:
     void TearDown() override {
         spy.reset();
         hotKey.reset();
-        Xdotool(Words("keyup ctrl keyup alt keyup shift keyup q"));
+        Xdotool(Words("keyup ctrl keyup alt keyup shift keyup super keyup q"));
     }
 
     // Waits until `count` hot keys have arrived in all.
@@ -215,9 +215,13 @@ TEST_F(X11HotKey, CombinationsX11CannotExpressAreRefused) {
         int code;
     };
     const Row rows[] = {
-        {"no key and no modifier", 0, 0}, {"only bits X11 ignores", 8, 0},
-        {"a mouse button", 1, 0x01},      {"an unassigned code", 1, 0x88},
+        {"no key and no modifier", 0, 0},
+        {"a mouse button", 1, 0x01},
+        {"an unassigned code", 1, 0x88},
         {"beyond a byte", 1, 81 + 256},
+        {"an unknown modifier bit", 16, 0},
+        {"Ctrl with an unknown bit", 2 | 32, 0},
+        {"Alt + Q with a bit beyond the low byte", 0x101, 81},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -238,6 +242,8 @@ TEST_F(X11HotKey, HandEditedCombinationsX11CanExpressWork) {
         {"Ctrl+Shift+Home", 6, 0x24, "key ctrl+shift+Home"},
         {"Shift+Alt+numpad 5", 5, 0x65, "key shift+alt+KP_5"},
         {"Ctrl alone", 2, 0, "key ctrl"},
+        {"Ctrl+Windows (Modifier 10)", 10, 0, "keydown ctrl keydown super keyup super keyup ctrl"},
+        {"Windows+Q", 8, 81, "key super+q"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -248,6 +254,17 @@ TEST_F(X11HotKey, HandEditedCombinationsX11CanExpressWork) {
         EXPECT_EQ(Presses(), QList<int>{CKelvoCommonHotKey::Identifier(row.modifier, row.code)});
         hotKey->Unregister(row.modifier, row.code);
     }
+}
+
+TEST_F(X11HotKey, CtrlWindowsIsNotFiredByCtrlAlone) {
+    ASSERT_TRUE(hotKey->Register(10, 0));
+    ASSERT_TRUE(hotKey->Register(3, 0));
+    ASSERT_TRUE(Xdotool(Words("key ctrl key super")));
+    ASSERT_TRUE(Xdotool(Words("keydown ctrl keydown super keyup super keyup ctrl")));
+    ASSERT_TRUE(Xdotool(Words("keydown super keydown ctrl keyup ctrl keyup super")));
+    PressMarkerChord();
+    ASSERT_TRUE(WaitForPresses(3));
+    EXPECT_EQ(Presses(), (QList<int>{0x0A00, 0x0A00, kCtrlAlt}));
 }
 
 TEST(X11Listener, OneThreadForTheProcessStoppedWithItsLastUser) {

@@ -82,14 +82,20 @@ int RunProfileTool(const std::vector<std::string>& args, std::ostream& out, std:
     if (command == "set") {
         if (operands != 4)
             return UsageError(err, "set takes FILE SECTION KEY VALUE");
+        const std::u16string section = KelvoUtf8ToUtf16(args[3]);
+        const std::u16string key = KelvoUtf8ToUtf16(args[4]);
+        if (!CKelvoCommonProfileDocument::CanStore(section, key)) {
+            err << "vendrask-profile: a settings file cannot hold the key \"" << args[4]
+                << "\" in section [" << args[3] << "]\n";
+            return kExitFile;
+        }
         CKelvoCommonProfile profile(args[2]);
         // A new file starts the way the launcher starts one: FF FE.
         if (!profile.Exists() && !profile.CreateNew()) {
             err << "vendrask-profile: " << profile.LastError() << '\n';
             return kExitFile;
         }
-        if (!profile.WriteString(KelvoUtf8ToUtf16(args[3]), KelvoUtf8ToUtf16(args[4]),
-                                 KelvoUtf8ToUtf16(args[5]))) {
+        if (!profile.WriteString(section, key, KelvoUtf8ToUtf16(args[5]))) {
             err << "vendrask-profile: " << profile.LastError() << '\n';
             return kExitFile;
         }

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QScopeGuard>
 #include <QSocketNotifier>
 #include <QStandardPaths>
@@ -245,10 +244,6 @@ CKelvoCommonGioShell::Plan CKelvoCommonGioShell::PlanOpen(const QString& file,
                                                           const QString& parameters,
                                                           const QString& workingFolder) {
     return PlanAt(file, parameters, workingFolder, 0);
-}
-
-QStringList CKelvoCommonGioShell::SplitArguments(const QString& parameters) {
-    return QProcess::splitCommand(parameters);
 }
 
 bool CKelvoCommonGioShell::IsExecutableFile(const QString& path) {

@@ -37,10 +37,6 @@ public:
 
     static Plan PlanOpen(const QString& file, const QString& parameters,
                          const QString& workingFolder);
-    // Parameters as the started program's arguments: split at blanks,
-    // double quotes group words ("""" is a literal quote); nothing else
-    // is interpreted.
-    static QStringList SplitArguments(const QString& parameters);
     // A regular file with the owner's execute bit that starts like an ELF
     // program or a "#!" script.
     static bool IsExecutableFile(const QString& path);

@@ -12,8 +12,8 @@ class CKelvoCommonX11Chord final {
 public:
     CKelvoCommonX11Chord() { Reset(); }
 
-    // modifierBit: CKelvoCommonHotKey::kModAlt, kModControl or kModShift for
-    // a modifier key, 0 for any other key. A press of a key already down (auto-repeat)
+    // modifierBit: CKelvoCommonHotKey::kModAlt, kModControl, kModShift or
+    // kModWin for a modifier key, 0 for any other key. A press of a key already down (auto-repeat)
     // changes nothing.
     void KeyPressed(int keycode, int modifierBit);
     // The modifier bits of the chord this release completes, or 0.

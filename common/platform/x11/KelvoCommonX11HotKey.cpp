@@ -56,7 +56,15 @@ CKelvoCommonX11HotKey::~CKelvoCommonX11HotKey() {
 
 bool CKelvoCommonX11HotKey::Register(int modifier, int code) {
     const int identifier = Identifier(modifier, code);
-    const int bits = modifier & (kModAlt | kModControl | kModShift);
+    // Dropping a bit would register a wider combination (Ctrl + Windows as
+    // Ctrl alone, fired by every tap of Ctrl).
+    if ((modifier & ~kModAll) != 0) {
+        Report(identifier, QStringLiteral("modifier %1 holds bits other than Alt (1), Ctrl (2), "
+                                          "Shift (4) and Windows (8)")
+                               .arg(modifier));
+        return false;
+    }
+    const int bits = modifier;
     if (code < 0 || code > 255) {
         Report(identifier, QStringLiteral("%1 is not a virtual-key code").arg(code));
         return false;
@@ -175,6 +183,7 @@ void CKelvoCommonX11HotKey::ReadKeyboardMap() {
     const xcb_keycode_t* keycodes = xcb_get_modifier_mapping_keycodes(modifiers.get());
     const int perModifier = modifiers->keycodes_per_modifier;
     std::uint16_t metaMask = 0;
+    m_map.superMask = 0;
     for (int modifier = 3; modifier < 8; ++modifier) {
         for (int i = 0; i < perModifier; ++i) {
             const int keycode = keycodes[modifier * perModifier + i];
@@ -186,12 +195,16 @@ void CKelvoCommonX11HotKey::ReadKeyboardMap() {
                 m_map.altMask = m_map.altMask != 0 ? m_map.altMask : mask;
             else if (keysym == XK_Meta_L || keysym == XK_Meta_R)
                 metaMask = metaMask != 0 ? metaMask : mask;
+            else if (keysym == XK_Super_L || keysym == XK_Super_R)
+                m_map.superMask = m_map.superMask != 0 ? m_map.superMask : mask;
             else if (keysym == XK_Num_Lock)
                 m_map.numLockMask = mask;
         }
     }
     if (m_map.altMask == 0)
         m_map.altMask = metaMask != 0 ? metaMask : std::uint16_t{XCB_MOD_MASK_1};
+    if (m_map.superMask == 0)
+        m_map.superMask = XCB_MOD_MASK_4;
 }
 
 std::uint8_t CKelvoCommonX11HotKey::KeycodeFor(std::uint32_t keysym) const {
@@ -218,6 +231,8 @@ std::uint16_t CKelvoCommonX11HotKey::MaskFor(int hotKeyModifiers) const {
         mask |= XCB_MOD_MASK_CONTROL;
     if ((hotKeyModifiers & kModAlt) != 0)
         mask |= m_map.altMask;
+    if ((hotKeyModifiers & kModWin) != 0)
+        mask |= m_map.superMask;
     return mask;
 }
 

@@ -54,6 +54,7 @@ private:
     // What the keyboard mapping says, read on the grab connection.
     struct KeyboardMap {
         std::uint16_t altMask = 0;
+        std::uint16_t superMask = 0; // the Windows key's
         std::uint16_t numLockMask = 0;
         std::vector<std::uint32_t> keysyms; // per keycode, keysymsPerKeycode each
         int minKeycode = 0;

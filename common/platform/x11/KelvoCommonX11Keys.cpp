@@ -92,6 +92,9 @@ int CKelvoCommonX11Keys::ModifierBitForKeysym(std::uint32_t keysym) {
     case XK_Meta_L:
     case XK_Meta_R:
         return CKelvoCommonHotKey::kModAlt;
+    case XK_Super_L:
+    case XK_Super_R:
+        return CKelvoCommonHotKey::kModWin;
     default:
         return 0;
     }

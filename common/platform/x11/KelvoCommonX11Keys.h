@@ -10,8 +10,8 @@ public:
     // no such key (mouse buttons, unassigned codes, anything beyond 255).
     static std::uint32_t KeysymForVirtualKey(int virtualKey);
     // The hot key modifier bit (CKelvoCommonHotKey::kModAlt, kModControl,
-    // kModShift) a key stands for when its first keysym is this one;
-    // 0 for every other key, AltGr and the Windows keys included.
+    // kModShift, kModWin) a key stands for when its first keysym is this
+    // one; 0 for every other key, AltGr included.
     static int ModifierBitForKeysym(std::uint32_t keysym);
 
     CKelvoCommonX11Keys() = delete;
