@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QWindow>
+#include <cstdlib>
 
 namespace {
 
@@ -512,10 +513,18 @@ void CVendraskMain::wheelEvent(QWheelEvent* event) {
         return;
     event->accept();
     // Only the vertical wheel changes the group; a horizontal wheel or a
-    // sideways swipe has no vertical distance.
+    // sideways swipe has no vertical distance. A touchpad sends a notch in
+    // many small parts: they add up to one group a notch, not one each.
     const int distance = event->angleDelta().y();
-    if (distance != 0)
-        StepGroup(distance < 0 ? 1 : -1);
+    if (distance == 0)
+        return;
+    if ((distance < 0) != (m_wheelDistance < 0))
+        m_wheelDistance = 0;
+    m_wheelDistance += distance;
+    if (std::abs(m_wheelDistance) < kWheelNotch)
+        return;
+    m_wheelDistance = 0;
+    StepGroup(distance < 0 ? 1 : -1);
 }
 
 void CVendraskMain::mousePressEvent(QMouseEvent* event) {

@@ -245,6 +245,10 @@ private:
     QPixmap m_background;
     int m_backgroundPaintCount = 0;
     bool m_windowBlocked = false;
+    // Vertical wheel distance not yet worth a group (touchpads send parts
+    // of a notch).
+    int m_wheelDistance = 0;
+    static constexpr int kWheelNotch = 120;
     // From a show to its first paint, for the timing log.
     QElapsedTimer m_callUpClock;
     CVendraskConfig* m_configWindow = nullptr;

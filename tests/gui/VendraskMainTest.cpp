@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <vector>
 
 using vendrask::test::TempDir;
 
@@ -223,25 +224,34 @@ TEST_F(VendraskMainTest, OnlyTheVerticalWheelChangesGroups) {
     struct Row {
         const char* name;
         int startGroup;
-        QPoint angleDelta;
+        std::vector<QPoint> angleDeltas;
         int group;
     };
     const Row rows[] = {
-        {"towards the user on 9 wraps to 0", 9, {0, -120}, 0},
-        {"away from the user on 0 wraps to 9", 0, {0, 120}, 9},
-        {"a horizontal wheel does nothing", 4, {120, 0}, 4},
-        {"a sideways swipe does nothing", 4, {-15, 0}, 4},
-        {"a diagonal swipe follows its vertical part", 4, {-40, -8}, 5},
+        {"towards the user on 9 wraps to 0", 9, {{0, -120}}, 0},
+        {"away from the user on 0 wraps to 9", 0, {{0, 120}}, 9},
+        {"a horizontal wheel does nothing", 4, {{120, 0}}, 4},
+        {"a sideways swipe does nothing", 4, {{-15, 0}, {-15, 0}}, 4},
+        {"a diagonal swipe follows its vertical part", 4, {{-40, -8}, {-40, -60}, {-9, -60}}, 5},
+        {"a touchpad's parts of a notch are one group", 4, {{0, 40}, {0, 40}, {0, 40}}, 3},
+        {"less than a notch does nothing", 4, {{0, -60}, {0, -50}}, 4},
+        {"a turn back starts counting afresh", 4, {{0, -100}, {0, 100}}, 4},
     };
     const QPoint centre(400, 300);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         app->m_currentGroup = row.startGroup;
         menu->ShowCurrentGroup();
-        QWheelEvent wheel(centre, menu->mapToGlobal(centre), QPoint(), row.angleDelta, Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(menu.get(), &wheel);
+        for (const QPoint& delta : row.angleDeltas) {
+            QWheelEvent wheel(centre, menu->mapToGlobal(centre), QPoint(), delta, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(menu.get(), &wheel);
+        }
         EXPECT_EQ(app->m_currentGroup, row.group);
+        // What is left of a row does not carry into the next.
+        QWheelEvent reset(centre, menu->mapToGlobal(centre), QPoint(), {0, 1000}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(menu.get(), &reset);
     }
 }
 
