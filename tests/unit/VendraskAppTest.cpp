@@ -108,14 +108,8 @@ TEST_F(VendraskAppTest, ConstructionValuesDifferFromFileDefaults) {
     EXPECT_EQ(app->m_brushButtonBackground.color(), QColor(78, 78, 78));
 }
 
-TEST_F(VendraskAppTest, FreshStartCreatesUtf16FileWithTheSixKeys) {
+TEST_F(VendraskAppTest, FreshStartFillsTheModelWithFileDefaults) {
     auto app = LoadedApp();
-    const std::string bytes = ReadBytes(ini);
-    ASSERT_GE(bytes.size(), 2u);
-    EXPECT_EQ(bytes.substr(0, 2), std::string("\xFF\xFE", 2));
-    EXPECT_NE(bytes.find(Utf16LeBytes("[Item01]\r\nName=Internet Explorer\r\nPath=CLSID::")),
-              std::string::npos);
-
     EXPECT_EQ(app->m_item[0].Name.ToQString(), QStringLiteral("Internet Explorer"));
     EXPECT_EQ(app->m_item[13].Name.ToQString(), QStringLiteral("Computer"));
     EXPECT_EQ(app->m_item[13].Path.ToQString(),
@@ -135,6 +129,51 @@ TEST_F(VendraskAppTest, FreshStartCreatesUtf16FileWithTheSixKeys) {
     EXPECT_EQ(app->m_soundPath[1].ToQString(), QStringLiteral("sound\\MenuClose.wav"));
     EXPECT_EQ(app->m_behaviorDefaultGroupID, 0);
     EXPECT_EQ(app->m_soundFlag, 1);
+}
+
+// The whole file, byte for byte: key names, order and defaults are what
+// older files and other readers rely on.
+TEST_F(VendraskAppTest, FreshStartAndGeneralSaveWriteTheseBytes) {
+    const std::string freshStart = "[Item01]\r\nName=Internet Explorer\r\n"
+                                   "Path=CLSID::{871C5380-42A0-1069-A2EA-08002B30309D}\r\n"
+                                   "[Item14]\r\nName=Computer\r\n"
+                                   "Path=CLSID::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\r\n"
+                                   "[Item15]\r\nName=User\r\nPath=CSIDL::5\r\n";
+    std::string general;
+    const char* colors[][4] = {
+        {"ColorDialogText", "224", "224", "224"},
+        {"ColorDialogBackgroundTop", "88", "88", "88"},
+        {"ColorDialogBackgroundBottom", "32", "32", "32"},
+        {"ColorDialogFrame", "128", "128", "128"},
+        {"ColorButtonText", "224", "224", "224"},
+        {"ColorButtonBackgroundDefault", "78", "78", "78"},
+        {"ColorButtonBackgroundHovered", "98", "98", "78"},
+        {"ColorButtonBackgroundClicked", "118", "118", "78"},
+        {"ColorButtonFrameFocused", "188", "188", "128"},
+        {"ColorButtonFrameNotFocused", "128", "128", "128"},
+    };
+    for (const auto& [section, red, green, blue] : colors)
+        general += std::string("[") + section + "]\r\nRed=" + red + "\r\nGreen=" + green +
+                   "\r\nBlue=" + blue + "\r\n";
+    general += "[ColorSet]\r\nIndex=0\r\nTransparency=210\r\nFadeLevel=3\r\nInvertTitlebar=0\r\n"
+               "[FontDialog]\r\nFaceName=Lucida Sans Unicode\r\n"
+               "[FontButton]\r\nFaceName=Lucida Sans Unicode\r\n"
+               "[HotKey]\r\nModifier=3\r\nCode=0\r\n"
+               "[MouseHook]\r\nMilliSecond=300000\r\nTop=1\r\nBottom=1\r\nLeft=1\r\nRight=1\r\n"
+               "ClickOnDesktop=1\r\n"
+               "[Behavior]\r\nConfirmationDialog=1\r\nItemLock=0\r\nShowTopMost=1\r\n"
+               "DefaultGroupID=0\r\nUnableHotKey=0\r\n"
+               "[Sound]\r\nFlag=1\r\n"
+               "[SoundPath]\r\nMenuOpen=sound\\MenuOpen.wav\r\nMenuClose=sound\\MenuClose.wav\r\n"
+               "ButtonClick=sound\\ButtonClick.wav\r\nButtonHover=sound\\ButtonHover.wav\r\n";
+    const std::string bom("\xFF\xFE", 2);
+
+    auto app = LoadedApp();
+    EXPECT_EQ(ReadBytes(ini), bom + Utf16LeBytes(freshStart)) << "fresh start";
+    ASSERT_TRUE(app->SaveToIniFile(CVendraskApp::kPartGeneral));
+    EXPECT_EQ(ReadBytes(ini), bom + Utf16LeBytes(freshStart + general)) << "general save";
+    ASSERT_TRUE(LoadedApp()->SaveToIniFile(CVendraskApp::kPartGeneral));
+    EXPECT_EQ(ReadBytes(ini), bom + Utf16LeBytes(freshStart + general)) << "read back, saved again";
 }
 
 TEST_F(VendraskAppTest, ExistingFileIsNotGivenTheDefaultItems) {
