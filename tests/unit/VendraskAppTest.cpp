@@ -297,10 +297,11 @@ TEST_F(VendraskAppTest, OptionWrittenByTheOriginalDoublingRuleReadsBack) {
 TEST_F(VendraskAppTest, ItemSaveWritesFourKeysInOrderAndEmptyValues) {
     WriteIni("");
     auto app = LoadedApp();
-    ItemRecord& item = app->m_item[2 * 26 + 3];
+    // Group 2, letter D: item 56.
+    ItemRecord& item = app->Item(2, 3);
     item.Name.Assign(QStringLiteral("Editor"));
     item.Path.Assign(QStringLiteral("/usr/bin/editor"));
-    ASSERT_TRUE(app->SaveToIniFile(2 * 26 + 3 + 1));
+    ASSERT_TRUE(app->SaveItem(2, 3));
     EXPECT_NE(
         ReadBytes(ini).find(Utf16LeBytes(
             "[Item56]\r\nName=Editor\r\nPath=/usr/bin/editor\r\nOption=\r\nWorkingFolder=\r\n")),
@@ -346,7 +347,7 @@ TEST_F(VendraskAppTest, GeneralSettingsRoundTrip) {
 TEST_F(VendraskAppTest, GroupTitleSavedEmptyReadsBackEmpty) {
     auto app = LoadedApp();
     app->m_groupTitle[4].Clear();
-    ASSERT_TRUE(app->SaveToIniFile(265));
+    ASSERT_TRUE(app->SaveGroupTitle(4));
     EXPECT_TRUE(LoadedApp()->m_groupTitle[4].IsEmpty());
     EXPECT_EQ(LoadedApp()->m_groupTitle[5].ToQString(), QStringLiteral("Group5"));
 }
@@ -364,6 +365,12 @@ TEST_F(VendraskAppTest, BadPartShowsTheErrorAndWritesNothing) {
                 .arg(part));
     }
     EXPECT_EQ(Box(*app).Shown().size(), 3);
+    // A place outside the groups must not save a neighbour or a title.
+    EXPECT_FALSE(app->SaveItem(10, 0));
+    EXPECT_FALSE(app->SaveItem(0, 26));
+    EXPECT_FALSE(app->SaveItem(9, -1));
+    EXPECT_FALSE(app->SaveGroupTitle(10));
+    EXPECT_FALSE(app->SaveGroupTitle(-1));
     EXPECT_EQ(ReadBytes(ini), before);
 }
 
