@@ -133,12 +133,12 @@ public:
     CKelvoCommonPlatformServices& Services() { return m_services; }
 
     // --- The model ------------------------------------------------------
-    // The values a model holds before LoadFromIniFile, as the original
-    // program builds them. Some differ from the file's defaults on purpose
-    // (edge dwell 500 ms, not click mode; no desktop double click; colour
-    // set 0 a copy of set 1): loading replaces every one before any window
-    // exists, so only a model that is never loaded (tests, benchmarks)
-    // runs on them.
+    // Construction values. Some differ from the file's defaults in
+    // VendraskSettingsTable (edge dwell 500 ms, not click mode; no desktop
+    // double click; colour set 0 a copy of set 1), and that is intended:
+    // LoadFromIniFile replaces every one before any window exists, so only
+    // a model that is never loaded (tests, benchmarks) runs on them, and
+    // those rely on them as they are.
     std::array<ItemRecord, kItemCount> m_item{};
     std::array<CVendraskFixedText<65>, kGroupCount> m_groupTitle{};
     int m_currentGroup = 0;

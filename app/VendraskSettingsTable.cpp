@@ -74,8 +74,8 @@ const Key kOtherGeneralKeys[] = {
     {u"SoundPath", u"ButtonHover", SoundPath{App::SoundButtonHover}, 0, kSoundPathDefaults[3]},
 };
 
-// Part 0, in the order it is read and written: each colour's "Red",
-// "Green" and "Blue", then the other keys.
+// The general settings, in the order they are read and written: each
+// colour's "Red", "Green" and "Blue", then the other keys.
 const std::vector<Key>& GeneralKeys() {
     static const std::vector<Key> keys = [] {
         std::vector<Key> all;
