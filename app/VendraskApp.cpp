@@ -5,6 +5,7 @@
 #include "VendraskLog.h"
 #include "VendraskResources.h"
 #include "VendraskSettingsLocation.h"
+#include "VendraskSettingsTable.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,31 +50,6 @@ constexpr std::array<CVendraskApp::ColorSet, CVendraskApp::kColorSetCount> kBuil
      KelvoRgb(128, 128, 128)},
 }};
 
-// The file's colour sections and their defaults, in set position order.
-struct ColorKey {
-    const char16_t* section;
-    int red, green, blue;
-};
-constexpr std::array<ColorKey, CVendraskApp::kColorsPerSet> kColorKeys = {{
-    {u"ColorDialogText", 224, 224, 224},
-    {u"ColorDialogBackgroundTop", 88, 88, 88},
-    {u"ColorDialogBackgroundBottom", 32, 32, 32},
-    {u"ColorDialogFrame", 128, 128, 128},
-    {u"ColorButtonText", 224, 224, 224},
-    {u"ColorButtonBackgroundDefault", 78, 78, 78},
-    {u"ColorButtonBackgroundHovered", 98, 98, 78},
-    {u"ColorButtonBackgroundClicked", 118, 118, 78},
-    {u"ColorButtonFrameFocused", 188, 188, 128},
-    {u"ColorButtonFrameNotFocused", 128, 128, 128},
-}};
-
-constexpr std::array<const char16_t*, CVendraskApp::kSoundCount> kSoundKeys = {
-    u"MenuOpen", u"MenuClose", u"ButtonClick", u"ButtonHover"};
-constexpr std::array<const char16_t*, CVendraskApp::kSoundCount> kSoundDefaults = {
-    u"sound\\MenuOpen.wav", u"sound\\MenuClose.wav", u"sound\\ButtonClick.wav",
-    u"sound\\ButtonHover.wav"};
-
-constexpr const char16_t* kDefaultFaceName = u"Lucida Sans Unicode";
 constexpr const char16_t* kSmallFaceName = u"MS UI Gothic";
 constexpr const char16_t* kIniFileName = u"Vendrask.ini";
 
@@ -89,49 +65,22 @@ constexpr std::array<SpecialItem, CVendraskApp::kSpecialItemCount> kSpecialItems
     {u"お気に入り", u"CSIDL::6"},
 }};
 
-// Written, in this order, when the settings file does not exist.
-constexpr std::array<std::array<const char16_t*, 3>, 6> kFirstRunKeys = {{
-    {u"Item01", u"Name", u"Internet Explorer"},
-    {u"Item01", u"Path", u"CLSID::{871C5380-42A0-1069-A2EA-08002B30309D}"},
-    {u"Item14", u"Name", u"Computer"},
-    {u"Item14", u"Path", u"CLSID::{20D04FE0-3AEA-1069-A2D8-08002B30309D}"},
-    {u"Item15", u"Name", u"User"},
-    {u"Item15", u"Path", u"CSIDL::5"},
-}};
-
-std::u16string U16(const QString& text) {
-    return text.toStdU16String();
-}
 QString Q(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Collects the entries of one part so they reach the file in one write.
-class EntryList final {
-public:
-    void Add(const QString& section, const char16_t* key, const QString& value) {
-        m_entries.push_back({U16(section), key, U16(value)});
-    }
-    void Add(const QString& section, const char16_t* key, int value) {
-        Add(section, key, QString::number(value));
-    }
-    const std::vector<KelvoProfileEntry>& Entries() const { return m_entries; }
-
-private:
-    std::vector<KelvoProfileEntry> m_entries;
-};
-
 } // namespace
 
 CVendraskApp::CVendraskApp(CKelvoCommonPlatformServices services)
-    : m_colorSet(kBuiltInSets), m_fontDialogFaceName(Q(kDefaultFaceName)),
-      m_fontButtonFaceName(Q(kDefaultFaceName)), m_services(std::move(services)) {
+    : m_colorSet(kBuiltInSets), m_fontDialogFaceName(Q(VendraskSettingsTable::kDefaultFaceName)),
+      m_fontButtonFaceName(Q(VendraskSettingsTable::kDefaultFaceName)),
+      m_services(std::move(services)) {
     for (std::size_t i = 0; i < kSpecialItems.size(); ++i) {
         m_specialItem[i].Name.Assign(kSpecialItems[i].name);
         m_specialItem[i].Path.Assign(kSpecialItems[i].path);
     }
     for (int i = 0; i < kSoundCount; ++i)
-        m_soundPath[i].Assign(kSoundDefaults[i]);
+        m_soundPath[i].Assign(VendraskSettingsTable::kSoundPathDefaults[i]);
     m_brushButtonBackground = QBrush(CKelvoCommonGdiplus::ToQColor(m_colorSet[0][5]));
     m_brushDialogFrame = QBrush(CKelvoCommonGdiplus::ToQColor(m_colorSet[0][3]));
     m_fontDialog = MakeFont(m_fontDialogFaceName, kFontHeight);
@@ -164,8 +113,8 @@ bool CVendraskApp::InitInstance() {
     LoadCaptionBitmaps();
     m_brushButtonBackground = QBrush(CKelvoCommonGdiplus::ToQColor(m_colorSet[0][5]));
     m_brushDialogFrame = QBrush(CKelvoCommonGdiplus::ToQColor(m_colorSet[0][3]));
-    m_fontDialog = MakeFont(Q(kDefaultFaceName), kFontHeight);
-    m_fontButton = MakeFont(Q(kDefaultFaceName), kFontHeight);
+    m_fontDialog = MakeFont(Q(VendraskSettingsTable::kDefaultFaceName), kFontHeight);
+    m_fontButton = MakeFont(Q(VendraskSettingsTable::kDefaultFaceName), kFontHeight);
     m_fontSmall = MakeFont(Q(kSmallFaceName), kFontSmallHeight);
 
     // 6. The program folder becomes the current folder for good: relative
@@ -280,67 +229,13 @@ void CVendraskApp::LoadFromIniFile() {
         // creates the file in the same encoding.
         if (!m_profile->CreateNew())
             qCWarning(lcVendrask).noquote() << QString::fromStdString(m_profile->LastError());
-        std::vector<KelvoProfileEntry> entries;
-        for (const auto& [section, key, value] : kFirstRunKeys)
-            entries.push_back({section, key, value});
-        if (!m_profile->Write(entries))
+        if (!m_profile->Write(VendraskSettingsTable::FirstRunEntries()))
             SaveFailed(true);
     }
     if (!m_profile->Load() && m_profile->Exists())
         qCWarning(lcVendrask).noquote() << QString::fromStdString(m_profile->LastError());
-    ReadSettings(m_profile->Document());
+    VendraskSettingsTable::Read(m_profile->Document(), *this);
     NormalizeLoadedValues();
-}
-
-void CVendraskApp::ReadSettings(const CKelvoCommonProfileDocument& doc) {
-    const auto text = [&doc](const QString& section, const char16_t* key,
-                             std::u16string_view fallback) {
-        return doc.GetString(U16(section), key, fallback);
-    };
-    const auto integer = [&doc](const char16_t* section, const char16_t* key, int fallback) {
-        return doc.GetInt(section, key, fallback);
-    };
-
-    for (int g = 0; g < kGroupCount; ++g) {
-        const QString section = GroupSectionName(g);
-        m_groupTitle[g].Assign(text(section, u"Title", U16(section)));
-    }
-    for (int n = 1; n <= kItemCount; ++n) {
-        const QString section = ItemSectionName(n);
-        ItemRecord& item = m_item[n - 1];
-        item.Name.Assign(text(section, u"Name", {}));
-        item.Path.Assign(text(section, u"Path", {}));
-        item.Option.Assign(DecodeOptionFromFile(Q(text(section, u"Option", {}))));
-        item.WorkingFolder.Assign(text(section, u"WorkingFolder", {}));
-    }
-    for (int i = 0; i < kColorsPerSet; ++i) {
-        const ColorKey& key = kColorKeys[i];
-        m_colorSet[0][i] = KelvoRgb(integer(key.section, u"Red", key.red),
-                                    integer(key.section, u"Green", key.green),
-                                    integer(key.section, u"Blue", key.blue));
-    }
-    m_colorSetIndex = integer(u"ColorSet", u"Index", 0);
-    m_colorSetTransparency = integer(u"ColorSet", u"Transparency", 210);
-    m_colorSetFadeLevel = integer(u"ColorSet", u"FadeLevel", 3);
-    m_colorSetInvertTitlebar = integer(u"ColorSet", u"InvertTitlebar", 0);
-    m_fontDialogFaceName = Q(text(QStringLiteral("FontDialog"), u"FaceName", kDefaultFaceName));
-    m_fontButtonFaceName = Q(text(QStringLiteral("FontButton"), u"FaceName", kDefaultFaceName));
-    m_hotKeyModifier = integer(u"HotKey", u"Modifier", 3);
-    m_hotKeyCode = integer(u"HotKey", u"Code", 0);
-    m_mouseHookMilliSecond = integer(u"MouseHook", u"MilliSecond", 300000);
-    m_mouseHookTop = integer(u"MouseHook", u"Top", 1);
-    m_mouseHookBottom = integer(u"MouseHook", u"Bottom", 1);
-    m_mouseHookLeft = integer(u"MouseHook", u"Left", 1);
-    m_mouseHookRight = integer(u"MouseHook", u"Right", 1);
-    m_mouseHookClickOnDesktop = integer(u"MouseHook", u"ClickOnDesktop", 1);
-    m_behaviorConfirmationDialog = integer(u"Behavior", u"ConfirmationDialog", 1);
-    m_behaviorItemLock = integer(u"Behavior", u"ItemLock", 0);
-    m_behaviorShowTopMost = integer(u"Behavior", u"ShowTopMost", 1);
-    m_behaviorDefaultGroupID = integer(u"Behavior", u"DefaultGroupID", 0);
-    m_behaviorUnableHotKey = integer(u"Behavior", u"UnableHotKey", 0);
-    m_soundFlag = integer(u"Sound", u"Flag", 1);
-    for (int i = 0; i < kSoundCount; ++i)
-        m_soundPath[i].Assign(text(QStringLiteral("SoundPath"), kSoundKeys[i], kSoundDefaults[i]));
 }
 
 void CVendraskApp::NormalizeLoadedValues() {
@@ -367,10 +262,27 @@ bool CVendraskApp::SaveToIniFile(int part) {
     return WriteUnsavedParts(true);
 }
 
+bool CVendraskApp::SaveItem(int group, int slot) {
+    // Out of range would save another item or a group title.
+    if (group < 0 || group >= kGroupCount || slot < 0 || slot >= kSlotCount) {
+        qCWarning(lcVendrask) << "no item at group" << group << "slot" << slot;
+        return false;
+    }
+    return SaveToIniFile(kPartFirstItem + static_cast<int>(ItemIndex(group, slot)));
+}
+
+bool CVendraskApp::SaveGroupTitle(int group) {
+    if (group < 0 || group >= kGroupCount) {
+        qCWarning(lcVendrask) << "no group" << group;
+        return false;
+    }
+    return SaveToIniFile(kPartFirstGroupTitle + group);
+}
+
 bool CVendraskApp::WriteUnsavedParts(bool tellUser) {
     std::vector<KelvoProfileEntry> entries;
     for (int part : m_unsavedParts)
-        AddPartEntries(part, entries);
+        VendraskSettingsTable::AddPart(*this, part, entries);
     if (!m_profile)
         SetIniFilePath(IniFilePath());
     if (!m_profile->Write(entries)) {
@@ -399,56 +311,6 @@ void CVendraskApp::SaveFailed(bool tellUser) {
             .arg(QDir::toNativeSeparators(IniFilePath()), reason));
 }
 
-void CVendraskApp::AddPartEntries(int part, std::vector<KelvoProfileEntry>& entries) const {
-    EntryList out;
-    if (part == kPartGeneral) {
-        for (int i = 0; i < kColorsPerSet; ++i) {
-            const QString section = Q(kColorKeys[i].section);
-            const COLORREF color = m_colorSet[0][i];
-            out.Add(section, u"Red", KelvoRed(color));
-            out.Add(section, u"Green", KelvoGreen(color));
-            out.Add(section, u"Blue", KelvoBlue(color));
-        }
-        const QString colorSet = QStringLiteral("ColorSet");
-        out.Add(colorSet, u"Index", m_colorSetIndex);
-        out.Add(colorSet, u"Transparency", m_colorSetTransparency);
-        out.Add(colorSet, u"FadeLevel", m_colorSetFadeLevel);
-        out.Add(colorSet, u"InvertTitlebar", m_colorSetInvertTitlebar);
-        out.Add(QStringLiteral("FontDialog"), u"FaceName", m_fontDialogFaceName);
-        out.Add(QStringLiteral("FontButton"), u"FaceName", m_fontButtonFaceName);
-        const QString hotKey = QStringLiteral("HotKey");
-        out.Add(hotKey, u"Modifier", m_hotKeyModifier);
-        out.Add(hotKey, u"Code", m_hotKeyCode);
-        const QString hook = QStringLiteral("MouseHook");
-        out.Add(hook, u"MilliSecond", m_mouseHookMilliSecond);
-        out.Add(hook, u"Top", m_mouseHookTop);
-        out.Add(hook, u"Bottom", m_mouseHookBottom);
-        out.Add(hook, u"Left", m_mouseHookLeft);
-        out.Add(hook, u"Right", m_mouseHookRight);
-        out.Add(hook, u"ClickOnDesktop", m_mouseHookClickOnDesktop);
-        const QString behavior = QStringLiteral("Behavior");
-        out.Add(behavior, u"ConfirmationDialog", m_behaviorConfirmationDialog);
-        out.Add(behavior, u"ItemLock", m_behaviorItemLock);
-        out.Add(behavior, u"ShowTopMost", m_behaviorShowTopMost);
-        out.Add(behavior, u"DefaultGroupID", m_behaviorDefaultGroupID);
-        out.Add(behavior, u"UnableHotKey", m_behaviorUnableHotKey);
-        out.Add(QStringLiteral("Sound"), u"Flag", m_soundFlag);
-        for (int i = 0; i < kSoundCount; ++i)
-            out.Add(QStringLiteral("SoundPath"), kSoundKeys[i], m_soundPath[i].ToQString());
-    } else if (part >= kPartFirstItem && part <= kPartLastItem) {
-        const ItemRecord& item = m_item[part - 1];
-        const QString section = ItemSectionName(part);
-        out.Add(section, u"Name", item.Name.ToQString());
-        out.Add(section, u"Path", item.Path.ToQString());
-        out.Add(section, u"Option", EncodeOptionForFile(item.Option.ToQString()));
-        out.Add(section, u"WorkingFolder", item.WorkingFolder.ToQString());
-    } else if (part >= kPartFirstGroupTitle && part <= kPartLastGroupTitle) {
-        const int group = part - kPartFirstGroupTitle;
-        out.Add(GroupSectionName(group), u"Title", m_groupTitle[group].ToQString());
-    }
-    entries.insert(entries.end(), out.Entries().cbegin(), out.Entries().cend());
-}
-
 void CVendraskApp::SubstituteMissingFaces() {
     // The faces the settings and windows name are Windows faces. Where one
     // is missing, a face of close widths takes its place, so the texts fill
@@ -460,7 +322,8 @@ void CVendraskApp::SubstituteMissingFaces() {
     // faces lack: Japanese names and full-width signs.
     static const bool done = [] {
         const QString japanese = QStringLiteral("IPAPGothic");
-        QFont::insertSubstitutions(Q(kDefaultFaceName), {QStringLiteral("DejaVu Sans"), japanese});
+        QFont::insertSubstitutions(Q(VendraskSettingsTable::kDefaultFaceName),
+                                   {QStringLiteral("DejaVu Sans"), japanese});
         QFont::insertSubstitutions(Q(kSmallFaceName),
                                    {QStringLiteral("Liberation Sans"), japanese});
         QFont::insertSubstitutions(QStringLiteral("Arial"),

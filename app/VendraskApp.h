@@ -98,6 +98,12 @@ public:
     // write, which leaves the previous file whole, keeps the parts for the
     // next save and tells the user once per kind of failure (its reason).
     bool SaveToIniFile(int part);
+    // The item of group 0-9 and slot 0-25 (the letter A-Z), and the saves
+    // of that item and of a group's title.
+    ItemRecord& Item(int group, int slot) { return m_item[ItemIndex(group, slot)]; }
+    const ItemRecord& Item(int group, int slot) const { return m_item[ItemIndex(group, slot)]; }
+    bool SaveItem(int group, int slot);
+    bool SaveGroupTitle(int group);
     void ApplyColorSet();
     // The colour set in use (set 0 when the index is out of range).
     const ColorSet& ActiveColorSet() const;
@@ -127,6 +133,12 @@ public:
     CKelvoCommonPlatformServices& Services() { return m_services; }
 
     // --- The model ------------------------------------------------------
+    // Construction values. Some differ from the file's defaults in
+    // VendraskSettingsTable (edge dwell 500 ms, not click mode; no desktop
+    // double click; colour set 0 a copy of set 1), and that is intended:
+    // LoadFromIniFile replaces every one before any window exists, so only
+    // a model that is never loaded (tests, benchmarks) runs on them, and
+    // those rely on them as they are.
     std::array<ItemRecord, kItemCount> m_item{};
     std::array<CVendraskFixedText<65>, kGroupCount> m_groupTitle{};
     int m_currentGroup = 0;
@@ -183,8 +195,10 @@ public:
     CKelvoCommonGdiplus m_gdiplus;
 
 private:
-    void ReadSettings(const CKelvoCommonProfileDocument& document);
-    void AddPartEntries(int part, std::vector<KelvoProfileEntry>& entries) const;
+    static std::size_t ItemIndex(int group, int slot) {
+        Q_ASSERT(group >= 0 && group < kGroupCount && slot >= 0 && slot < kSlotCount);
+        return static_cast<std::size_t>(group * kSlotCount + slot);
+    }
     bool WriteUnsavedParts(bool tellUser);
     void SaveFailed(bool tellUser);
     void NormalizeLoadedValues();

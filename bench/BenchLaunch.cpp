@@ -41,7 +41,7 @@ void BM_LetterKeyToChild(benchmark::State& state) {
     app.LoadFromIniFile();
     app.m_colorSetFadeLevel = 0;
     app.m_soundFlag = 0;
-    ItemRecord& item = app.m_item[app.m_currentGroup * CVendraskApp::kSlotCount];
+    ItemRecord& item = app.Item(app.m_currentGroup, 0);
     item.Name.Assign(QStringLiteral("true"));
     item.Path.Assign(kProgram);
     item.Option.Assign(QStringLiteral("--one \"two words\""));

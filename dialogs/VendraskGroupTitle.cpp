@@ -46,5 +46,5 @@ void CVendraskGroupTitle::OnCloseCommand() {
 void CVendraskGroupTitle::OnEndDialog() {
     const int group = std::clamp(m_groupIndex, 0, CVendraskApp::kGroupCount - 1);
     m_app.m_groupTitle[group].Assign(m_edit->text().left(kTitleLimit));
-    m_app.SaveToIniFile(CVendraskApp::kPartFirstGroupTitle + group);
+    m_app.SaveGroupTitle(group);
 }

@@ -99,7 +99,7 @@ void CVendraskItemSetting::OnInitDialog() {
         QStringLiteral("Item Setting for \"%1\"").arg(QLatin1Char(static_cast<char>('A' + slot))));
 
     const int group = std::clamp(m_itemGroup, 0, CVendraskApp::kGroupCount - 1);
-    const ItemRecord& item = m_app.m_item[group * kSlotCount + slot];
+    const ItemRecord& item = m_app.Item(group, slot);
     m_edit[FieldName]->setText(item.Name.ToQString());
     m_edit[FieldPath]->setText(item.Path.ToQString());
     m_edit[FieldOption]->setText(item.Option.ToQString());
@@ -130,12 +130,12 @@ void CVendraskItemSetting::OnCloseCommand() {
 void CVendraskItemSetting::OnEndDialog() {
     const int slot = std::clamp(m_itemIndex, 0, kSlotCount - 1);
     const int group = std::clamp(m_itemGroup, 0, CVendraskApp::kGroupCount - 1);
-    ItemRecord& item = m_app.m_item[group * kSlotCount + slot];
+    ItemRecord& item = m_app.Item(group, slot);
     item.Name.Assign(m_edit[FieldName]->text());
     item.Path.Assign(m_edit[FieldPath]->text());
     item.Option.Assign(m_edit[FieldOption]->text());
     item.WorkingFolder.Assign(m_edit[FieldWorkingFolder]->text());
-    m_app.SaveToIniFile(group * kSlotCount + slot + 1);
+    m_app.SaveItem(group, slot);
 }
 
 void CVendraskItemSetting::OnBrowseFile() {

@@ -256,7 +256,7 @@ void CVendraskMain::ShowItemNames() {
     if (group < 0 || group >= kGroupCount)
         return;
     for (int s = 0; s < kSlotCount; ++s)
-        m_itemButton[s]->setText(m_app.m_item[group * kSlotCount + s].Name.ToQString());
+        m_itemButton[s]->setText(m_app.Item(group, s).Name.ToQString());
 }
 
 void CVendraskMain::ApplyAppearance() {

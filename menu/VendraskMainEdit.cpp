@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int kSlotCount = CVendraskApp::kSlotCount;
-
 bool IsEmptyItem(const ItemRecord& item) {
     return item.Name.IsEmpty() && item.Path.IsEmpty() && item.WorkingFolder.IsEmpty() &&
            item.Option.IsEmpty();
@@ -79,13 +77,12 @@ bool CVendraskMain::Confirm(const QString& question) {
 }
 
 void CVendraskMain::SaveItem(ItemPlace place) {
-    m_app.SaveToIniFile(place.group * kSlotCount + place.slot + 1);
+    m_app.SaveItem(place.group, place.slot);
 }
 
 void CVendraskMain::ShowItemName(ItemPlace place) {
     if (place.group == m_app.m_currentGroup)
-        ItemButton(place.slot)
-            ->setText(m_app.m_item[place.group * kSlotCount + place.slot].Name.ToQString());
+        ItemButton(place.slot)->setText(m_app.Item(place.group, place.slot).Name.ToQString());
 }
 
 void CVendraskMain::OnItemCommand(int command) {
@@ -119,7 +116,7 @@ void CVendraskMain::OnItemCommand(int command, ItemPlace place) {
     }
     if (!place.IsItem())
         return;
-    ItemRecord& item = m_app.m_item[place.group * kSlotCount + place.slot];
+    ItemRecord& item = m_app.Item(place.group, place.slot);
 
     switch (command) {
     case kCmdEdit: {
@@ -199,7 +196,7 @@ qintptr CVendraskMain::OnDropFiles(CKelvoCommonMessageEvent& message) {
     qCDebug(lcVendrask) << "file dropped onto slot" << place.slot << "of group" << place.group;
     if (!place.IsItem())
         return 0;
-    m_app.m_item[place.group * kSlotCount + place.slot] = VendraskItemFile::FromFile(drop->File(0));
+    m_app.Item(place.group, place.slot) = VendraskItemFile::FromFile(drop->File(0));
     ShowItemName(place);
     SaveItem(place);
     return 0;
@@ -224,8 +221,8 @@ qintptr CVendraskMain::OnButtonDropped(const CKelvoCommonMessageEvent& message) 
         message.WParamObject() != ItemButton(target.slot) ||
         message.LParamObject() != ItemButton(source.slot))
         return 0;
-    ItemRecord& to = m_app.m_item[group * kSlotCount + target.slot];
-    ItemRecord& from = m_app.m_item[group * kSlotCount + source.slot];
+    ItemRecord& to = m_app.Item(group, target.slot);
+    ItemRecord& from = m_app.Item(group, source.slot);
     to = from;
     from = ItemRecord();
     ShowItemName(target);

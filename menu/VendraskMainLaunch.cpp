@@ -79,7 +79,7 @@ void CVendraskMain::ExecuteItem() {
     if (!place.IsItem())
         return;
     // A copy: the hide below may switch to the default group.
-    const ItemRecord item = m_app.m_item[place.group * CVendraskApp::kSlotCount + place.slot];
+    const ItemRecord item = m_app.Item(place.group, place.slot);
     if (item.Path.IsEmpty()) {
         OnItemCommand(kCmdEdit, place);
         return;

@@ -108,14 +108,8 @@ TEST_F(VendraskAppTest, ConstructionValuesDifferFromFileDefaults) {
     EXPECT_EQ(app->m_brushButtonBackground.color(), QColor(78, 78, 78));
 }
 
-TEST_F(VendraskAppTest, FreshStartCreatesUtf16FileWithTheSixKeys) {
+TEST_F(VendraskAppTest, FreshStartFillsTheModelWithFileDefaults) {
     auto app = LoadedApp();
-    const std::string bytes = ReadBytes(ini);
-    ASSERT_GE(bytes.size(), 2u);
-    EXPECT_EQ(bytes.substr(0, 2), std::string("\xFF\xFE", 2));
-    EXPECT_NE(bytes.find(Utf16LeBytes("[Item01]\r\nName=Internet Explorer\r\nPath=CLSID::")),
-              std::string::npos);
-
     EXPECT_EQ(app->m_item[0].Name.ToQString(), QStringLiteral("Internet Explorer"));
     EXPECT_EQ(app->m_item[13].Name.ToQString(), QStringLiteral("Computer"));
     EXPECT_EQ(app->m_item[13].Path.ToQString(),
@@ -135,6 +129,51 @@ TEST_F(VendraskAppTest, FreshStartCreatesUtf16FileWithTheSixKeys) {
     EXPECT_EQ(app->m_soundPath[1].ToQString(), QStringLiteral("sound\\MenuClose.wav"));
     EXPECT_EQ(app->m_behaviorDefaultGroupID, 0);
     EXPECT_EQ(app->m_soundFlag, 1);
+}
+
+// The whole file, byte for byte: key names, order and defaults are what
+// older files and other readers rely on.
+TEST_F(VendraskAppTest, FreshStartAndGeneralSaveWriteTheseBytes) {
+    const std::string freshStart = "[Item01]\r\nName=Internet Explorer\r\n"
+                                   "Path=CLSID::{871C5380-42A0-1069-A2EA-08002B30309D}\r\n"
+                                   "[Item14]\r\nName=Computer\r\n"
+                                   "Path=CLSID::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\r\n"
+                                   "[Item15]\r\nName=User\r\nPath=CSIDL::5\r\n";
+    std::string general;
+    const char* colors[][4] = {
+        {"ColorDialogText", "224", "224", "224"},
+        {"ColorDialogBackgroundTop", "88", "88", "88"},
+        {"ColorDialogBackgroundBottom", "32", "32", "32"},
+        {"ColorDialogFrame", "128", "128", "128"},
+        {"ColorButtonText", "224", "224", "224"},
+        {"ColorButtonBackgroundDefault", "78", "78", "78"},
+        {"ColorButtonBackgroundHovered", "98", "98", "78"},
+        {"ColorButtonBackgroundClicked", "118", "118", "78"},
+        {"ColorButtonFrameFocused", "188", "188", "128"},
+        {"ColorButtonFrameNotFocused", "128", "128", "128"},
+    };
+    for (const auto& [section, red, green, blue] : colors)
+        general += std::string("[") + section + "]\r\nRed=" + red + "\r\nGreen=" + green +
+                   "\r\nBlue=" + blue + "\r\n";
+    general += "[ColorSet]\r\nIndex=0\r\nTransparency=210\r\nFadeLevel=3\r\nInvertTitlebar=0\r\n"
+               "[FontDialog]\r\nFaceName=Lucida Sans Unicode\r\n"
+               "[FontButton]\r\nFaceName=Lucida Sans Unicode\r\n"
+               "[HotKey]\r\nModifier=3\r\nCode=0\r\n"
+               "[MouseHook]\r\nMilliSecond=300000\r\nTop=1\r\nBottom=1\r\nLeft=1\r\nRight=1\r\n"
+               "ClickOnDesktop=1\r\n"
+               "[Behavior]\r\nConfirmationDialog=1\r\nItemLock=0\r\nShowTopMost=1\r\n"
+               "DefaultGroupID=0\r\nUnableHotKey=0\r\n"
+               "[Sound]\r\nFlag=1\r\n"
+               "[SoundPath]\r\nMenuOpen=sound\\MenuOpen.wav\r\nMenuClose=sound\\MenuClose.wav\r\n"
+               "ButtonClick=sound\\ButtonClick.wav\r\nButtonHover=sound\\ButtonHover.wav\r\n";
+    const std::string bom("\xFF\xFE", 2);
+
+    auto app = LoadedApp();
+    EXPECT_EQ(ReadBytes(ini), bom + Utf16LeBytes(freshStart)) << "fresh start";
+    ASSERT_TRUE(app->SaveToIniFile(CVendraskApp::kPartGeneral));
+    EXPECT_EQ(ReadBytes(ini), bom + Utf16LeBytes(freshStart + general)) << "general save";
+    ASSERT_TRUE(LoadedApp()->SaveToIniFile(CVendraskApp::kPartGeneral));
+    EXPECT_EQ(ReadBytes(ini), bom + Utf16LeBytes(freshStart + general)) << "read back, saved again";
 }
 
 TEST_F(VendraskAppTest, ExistingFileIsNotGivenTheDefaultItems) {
@@ -258,10 +297,11 @@ TEST_F(VendraskAppTest, OptionWrittenByTheOriginalDoublingRuleReadsBack) {
 TEST_F(VendraskAppTest, ItemSaveWritesFourKeysInOrderAndEmptyValues) {
     WriteIni("");
     auto app = LoadedApp();
-    ItemRecord& item = app->m_item[2 * 26 + 3];
+    // Group 2, letter D: item 56.
+    ItemRecord& item = app->Item(2, 3);
     item.Name.Assign(QStringLiteral("Editor"));
     item.Path.Assign(QStringLiteral("/usr/bin/editor"));
-    ASSERT_TRUE(app->SaveToIniFile(2 * 26 + 3 + 1));
+    ASSERT_TRUE(app->SaveItem(2, 3));
     EXPECT_NE(
         ReadBytes(ini).find(Utf16LeBytes(
             "[Item56]\r\nName=Editor\r\nPath=/usr/bin/editor\r\nOption=\r\nWorkingFolder=\r\n")),
@@ -307,7 +347,7 @@ TEST_F(VendraskAppTest, GeneralSettingsRoundTrip) {
 TEST_F(VendraskAppTest, GroupTitleSavedEmptyReadsBackEmpty) {
     auto app = LoadedApp();
     app->m_groupTitle[4].Clear();
-    ASSERT_TRUE(app->SaveToIniFile(265));
+    ASSERT_TRUE(app->SaveGroupTitle(4));
     EXPECT_TRUE(LoadedApp()->m_groupTitle[4].IsEmpty());
     EXPECT_EQ(LoadedApp()->m_groupTitle[5].ToQString(), QStringLiteral("Group5"));
 }
@@ -325,6 +365,12 @@ TEST_F(VendraskAppTest, BadPartShowsTheErrorAndWritesNothing) {
                 .arg(part));
     }
     EXPECT_EQ(Box(*app).Shown().size(), 3);
+    // A place outside the groups must not save a neighbour or a title.
+    EXPECT_FALSE(app->SaveItem(10, 0));
+    EXPECT_FALSE(app->SaveItem(0, 26));
+    EXPECT_FALSE(app->SaveItem(9, -1));
+    EXPECT_FALSE(app->SaveGroupTitle(10));
+    EXPECT_FALSE(app->SaveGroupTitle(-1));
     EXPECT_EQ(ReadBytes(ini), before);
 }
 
