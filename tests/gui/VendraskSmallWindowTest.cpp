@@ -9,6 +9,7 @@
 #include "VendraskGroupTitle.h"
 #include "VendraskItemFile.h"
 #include "VendraskItemSetting.h"
+#include "VendraskWindowFrame.h"
 #include "fake/KelvoCommonFakeWindowSystem.h"
 
 #include <QDir>
@@ -89,7 +90,7 @@ TEST_F(VendraskSmallWindowTest, FrameOfEachWindow) {
                       App().m_captionBitmap[4].cacheKey());
         }
     }
-    EXPECT_EQ(CVendraskSmallWindow::TitleRect(500), QRect(1, 1, 498, 21));
+    EXPECT_EQ(CVendraskWindowFrame::TitleRect(500), QRect(1, 1, 498, 21));
 }
 
 TEST_F(VendraskSmallWindowTest, ConfirmationResults) {
