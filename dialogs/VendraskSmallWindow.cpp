@@ -28,6 +28,7 @@ CVendraskSmallWindow::~CVendraskSmallWindow() = default;
 CKelvoCommonButton* CVendraskSmallWindow::CreateCloseButton(int id) {
     m_closeButton = new CKelvoCommonButton(this);
     KelvoCommonSetDlgCtrlID(m_closeButton, id);
+    m_closeButton->setGeometry(CloseRect());
     m_closeButton->SetFlagTabStop(1);
     m_frame->AddCaptionButton(m_closeButton);
     m_closeButton->SetBitmap(m_app.m_captionBitmap[4], m_app.m_captionBitmap[5]);
@@ -41,8 +42,7 @@ void CVendraskSmallWindow::PrepareRun() {
     m_frame->MoveToPrimaryScreen();
     setWindowTitle(m_windowText);
     if (m_closeButton != nullptr) {
-        m_closeButton->setGeometry(
-            CVendraskWindowFrame::CaptionButtonRect(width(), CVendraskWindowFrame::kCloseInset));
+        m_closeButton->setGeometry(CloseRect());
         m_closeButton->SetBitmap(m_app.m_captionBitmap[4], m_app.m_captionBitmap[5]);
     }
     OnInitDialog();
@@ -89,6 +89,10 @@ void CVendraskSmallWindow::reject() {
 void CVendraskSmallWindow::ApplyTransparency() {
     // 255 leaves the window opaque, that is not layered at all.
     m_app.Services().windowSystem->SetWindowOpacity(this, m_app.m_colorSetTransparency & 0xFF);
+}
+
+QRect CVendraskSmallWindow::CloseRect() const {
+    return CVendraskWindowFrame::CaptionButtonRect(width(), CVendraskWindowFrame::kCloseInset);
 }
 
 bool CVendraskSmallWindow::IsDrawnEnabled() const {

@@ -83,6 +83,7 @@ protected:
     CVendraskWindowFrame* m_frame;
 
 private:
+    QRect CloseRect() const;
     // True when the key is one the frame handles (and it has handled it).
     bool TranslateKey(const QKeyEvent* event);
 

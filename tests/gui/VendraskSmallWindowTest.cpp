@@ -1,6 +1,7 @@
 // The small windows on their own: frame, results, storing on close, and
 // the choosers of the item setting window.
 #include "KelvoCommonButton.h"
+#include "KelvoCommonCapture.h"
 #include "KelvoCommonEdit.h"
 #include "KelvoCommonShortcutFile.h"
 #include "KelvoCommonStatic.h"
@@ -9,10 +10,12 @@
 #include "VendraskGroupTitle.h"
 #include "VendraskItemFile.h"
 #include "VendraskItemSetting.h"
+#include "VendraskMain.h"
 #include "VendraskWindowFrame.h"
 #include "fake/KelvoCommonFakeWindowSystem.h"
 
 #include <QDir>
+#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -181,6 +184,41 @@ TEST_F(VendraskSmallWindowTest, BlockedWindowDrawsTheLighterStripAndDimsClose) {
     App().m_colorSetInvertTitlebar = 1;
     title.grab();
     EXPECT_EQ(title.CloseButton()->m_flagInvert, 1);
+    title.done(1);
+}
+
+TEST_F(VendraskSmallWindowTest, TitleDragTakesTheLeftButtonAloneAndLetsGoOfTheCapture) {
+    // The menu window and a small window move by the same rule.
+    CVendraskMain menu(App(), &owner);
+    CVendraskGroupTitle title(App(), &owner);
+    title.PrepareRun();
+    struct Row {
+        const char* name;
+        QPoint at;
+        Qt::KeyboardModifiers modifiers;
+        bool drags;
+    };
+    const Row rows[] = {
+        {"left button on the strip", {300, 10}, Qt::NoModifier, true},
+        {"with Shift", {300, 10}, Qt::ShiftModifier, false},
+        {"with Ctrl", {300, 10}, Qt::ControlModifier, false},
+        {"below the strip", {300, 40}, Qt::NoModifier, false},
+    };
+    for (QWidget* window : {static_cast<QWidget*>(&menu), static_cast<QWidget*>(&title)}) {
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        auto* holder = window->findChild<CKelvoCommonButton*>();
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(window->windowTitle().toStdString()) + ": " + row.name);
+            CKelvoCommonCapture::SetCapture(holder);
+            QMouseEvent move(QEvent::MouseMove, row.at, window->mapToGlobal(row.at), Qt::NoButton,
+                             Qt::LeftButton, row.modifiers);
+            QApplication::sendEvent(window, &move);
+            EXPECT_EQ(CKelvoCommonCapture::GetCapture() == nullptr, row.drags);
+            CKelvoCommonCapture::ReleaseCapture(holder);
+        }
+        window->hide();
+    }
     title.done(1);
 }
 
