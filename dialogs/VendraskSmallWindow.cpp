@@ -95,10 +95,6 @@ QRect CVendraskSmallWindow::CloseRect() const {
     return CVendraskWindowFrame::CaptionButtonRect(width(), CVendraskWindowFrame::kCloseInset);
 }
 
-bool CVendraskSmallWindow::IsDrawnEnabled() const {
-    return m_frame->IsDrawnEnabled();
-}
-
 // --- Painting -------------------------------------------------------------
 
 void CVendraskSmallWindow::PaintBackground(QPainter& painter) {

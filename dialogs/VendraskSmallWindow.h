@@ -40,7 +40,6 @@ public:
     // look at a window without running it call this).
     void PrepareRun();
 
-    bool IsDrawnEnabled() const;
     CKelvoCommonButton* CloseButton() const { return m_closeButton; }
     Placement WindowPlacement() const { return m_placement; }
 

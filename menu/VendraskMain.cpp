@@ -298,10 +298,6 @@ void CVendraskMain::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-bool CVendraskMain::IsDrawnEnabled() const {
-    return m_frame->IsDrawnEnabled();
-}
-
 // --- Events ---------------------------------------------------------------
 
 bool CVendraskMain::event(QEvent* event) {

@@ -149,7 +149,6 @@ public:
     // How often the background gradient was painted (it is painted only
     // after construction and after a colour change).
     int BackgroundPaintCount() const { return m_backgroundPaintCount; }
-    bool IsDrawnEnabled() const;
 
     // Flags of the show and hide logic, and the open flags of sub-windows.
     int m_flagHotKeyActive = 1;

@@ -166,24 +166,51 @@ TEST_F(VendraskSmallWindowTest, OpacityFromTransparencyAndTopMostOnlyWherePlaced
     EXPECT_TRUE(Windows().TopMostCalls().isEmpty()) << "the group title window stays put";
 }
 
-TEST_F(VendraskSmallWindowTest, BlockedWindowDrawsTheLighterStripAndDimsClose) {
+TEST_F(VendraskSmallWindowTest, ModalWindowOverItGivesTheLighterStripAndDimmedCaptionButtons) {
+    CVendraskMain menu(App(), &owner);
     CVendraskGroupTitle title(App(), &owner);
     title.PrepareRun();
-    title.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&title));
-    const QImage enabled = title.grab().toImage();
-    QEvent blocked(QEvent::WindowBlocked);
-    QApplication::sendEvent(&title, &blocked);
-    const QImage disabled = title.grab().toImage();
+    struct Row {
+        const char* name;
+        QWidget* window;
+        std::vector<CKelvoCommonButton*> captionButtons;
+    };
+    const Row rows[] = {
+        {"menu window",
+         &menu,
+         {static_cast<CKelvoCommonButton*>(menu.Control(CVendraskMain::kIdHide)),
+          static_cast<CKelvoCommonButton*>(menu.Control(CVendraskMain::kIdInformation))}},
+        {"group title window", &title, {title.CloseButton()}},
+    };
+    const auto flags = [](const Row& row, int CKelvoCommonButton::*flag) {
+        std::vector<int> values;
+        for (const CKelvoCommonButton* button : row.captionButtons)
+            values.push_back(button->*flag);
+        return values;
+    };
     const QPoint strip(500, 10);
-    EXPECT_GT(qGray(disabled.pixel(strip)), qGray(enabled.pixel(strip)));
-    EXPECT_EQ(title.CloseButton()->m_flagEnable, 0);
-    QEvent unblocked(QEvent::WindowUnblocked);
-    QApplication::sendEvent(&title, &unblocked);
-    EXPECT_EQ(title.CloseButton()->m_flagEnable, 1);
-    App().m_colorSetInvertTitlebar = 1;
-    title.grab();
-    EXPECT_EQ(title.CloseButton()->m_flagInvert, 1);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        App().m_colorSetInvertTitlebar = 0;
+        row.window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(row.window));
+        const QImage enabled = row.window->grab().toImage();
+        QEvent blocked(QEvent::WindowBlocked);
+        QApplication::sendEvent(row.window, &blocked);
+        const QImage disabled = row.window->grab().toImage();
+        EXPECT_GT(qGray(disabled.pixel(strip)), qGray(enabled.pixel(strip)));
+        EXPECT_EQ(flags(row, &CKelvoCommonButton::m_flagEnable),
+                  std::vector<int>(row.captionButtons.size(), 0));
+        QEvent unblocked(QEvent::WindowUnblocked);
+        QApplication::sendEvent(row.window, &unblocked);
+        EXPECT_EQ(flags(row, &CKelvoCommonButton::m_flagEnable),
+                  std::vector<int>(row.captionButtons.size(), 1));
+        App().m_colorSetInvertTitlebar = 1;
+        row.window->grab();
+        EXPECT_EQ(flags(row, &CKelvoCommonButton::m_flagInvert),
+                  std::vector<int>(row.captionButtons.size(), 1));
+        row.window->hide();
+    }
     title.done(1);
 }
 
