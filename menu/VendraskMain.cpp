@@ -56,9 +56,6 @@ QRect LabelRect(int slot) {
     return Rect(column == 0 ? kLabelLeftX : kLabelRightX, kItemTopY + 1 + kRowStep * (slot % 13),
                 12, 12);
 }
-QRect DuToRect(QRect du) {
-    return Rect(du.x(), du.y(), du.width(), du.height());
-}
 
 } // namespace
 
@@ -97,7 +94,7 @@ CKelvoCommonButton* CVendraskMain::AddButton(int id, const QString& text, QRect 
 void CVendraskMain::CreateControls() {
     // Creation order is the tab order of the template.
     m_groupTitleButton =
-        AddButton(kIdGroupTitle, QStringLiteral("Group Title"), DuToRect(kGroupTitleDu));
+        AddButton(kIdGroupTitle, QStringLiteral("Group Title"), Rect(kGroupTitleDu));
     for (int k = 1; k <= 9; ++k)
         m_groupButton[k] = AddButton(kIdGroupFirst + k, QString::number(k), GroupButtonRect(k));
     m_groupButton[0] = AddButton(kIdGroupFirst, QStringLiteral("0"), GroupButtonRect(0));
@@ -108,7 +105,7 @@ void CVendraskMain::CreateControls() {
         m_itemButton[s]->setAcceptDrops(true);
     }
     m_configurationButton =
-        AddButton(kIdConfiguration, QStringLiteral("Configuration"), DuToRect(kConfigurationDu));
+        AddButton(kIdConfiguration, QStringLiteral("Configuration"), Rect(kConfigurationDu));
     m_hideButton = AddButton(kIdHide, QString(), Rect(434, 5, 14, 12));
     m_informationButton = AddButton(kIdInformation, QString(), Rect(418, 5, 14, 12));
     for (int s = 0; s < kSlotCount; ++s) {
