@@ -52,18 +52,16 @@ const std::array<CheckEntry, 9> kChecks{{
      &CVendraskApp::m_behaviorUnableHotKey},
 }};
 
-QRect DuRect(const QRect& du) {
-    return Rect(du.x(), du.y(), du.width(), du.height());
-}
-
 } // namespace
 
 int CVendraskConfigBehavior::HotKeyIndex(int modifier, int code) {
-    if (code == 81)
-        return 4;
+    // The keyed combination is the last row; the chords come before it.
+    constexpr int kKeyed = static_cast<int>(kHotKeys.size()) - 1;
+    if (code == kHotKeys[kKeyed].code)
+        return kKeyed;
     if (code != 0)
         return -1;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kKeyed; ++i) {
         if (kHotKeys[i].modifier == modifier)
             return i;
     }
@@ -104,7 +102,7 @@ CVendraskConfigBehavior::CVendraskConfigBehavior(CVendraskApp& app, QWidget* par
         }
         // The edge boxes have no text; the others carry theirs on the left.
         const QString text = QLatin1String(entry.text);
-        m_check[i] = AddCheck(entry.id, text, DuRect(entry.du), !text.isEmpty());
+        m_check[i] = AddCheck(entry.id, text, Rect(entry.du), !text.isEmpty());
         connect(m_check[i], &QAbstractButton::clicked, this,
                 [this, id = entry.id] { OnCheck(id); });
     }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "KelvoCommonHookMouse.h"
+#include "KelvoCommonHotKey.h"
+#include "VendraskApp.h"
 #include "VendraskConfigPage.h"
 
 #include <array>
@@ -39,30 +42,35 @@ public:
         const char* text;
         int value;
     };
-    static constexpr std::array<HotKeyEntry, 5> kHotKeys{{{"Ctrl + Alt", 3, 0},
-                                                          {"Ctrl + Shift", 6, 0},
-                                                          {"Shift + Alt", 5, 0},
-                                                          {"Ctrl + Alt + Shift", 7, 0},
-                                                          {"Alt + Q", 1, 81}}};
-    static constexpr std::array<ValueEntry, 8> kHookWaits{{{"0ms", 0},
-                                                           {"100ms", 100},
-                                                           {"200ms", 200},
-                                                           {"500ms", 500},
-                                                           {"1000ms", 1000},
-                                                           {"2000ms", 2000},
-                                                           {"3000ms", 3000},
-                                                           {"Click", 300000}}};
-    static constexpr std::array<ValueEntry, 11> kDefaultGroups{{{"None", 99},
-                                                                {"1", 1},
-                                                                {"2", 2},
-                                                                {"3", 3},
-                                                                {"4", 4},
-                                                                {"5", 5},
-                                                                {"6", 6},
-                                                                {"7", 7},
-                                                                {"8", 8},
-                                                                {"9", 9},
-                                                                {"0", 0}}};
+    using HotKey = CKelvoCommonHotKey;
+    static constexpr std::array<HotKeyEntry, 5> kHotKeys{{
+        {"Ctrl + Alt", HotKey::kModControl | HotKey::kModAlt, 0},
+        {"Ctrl + Shift", HotKey::kModControl | HotKey::kModShift, 0},
+        {"Shift + Alt", HotKey::kModShift | HotKey::kModAlt, 0},
+        {"Ctrl + Alt + Shift", HotKey::kModControl | HotKey::kModAlt | HotKey::kModShift, 0},
+        {"Alt + Q", HotKey::kModAlt, 'Q'},
+    }};
+    static constexpr std::array<ValueEntry, 8> kHookWaits{
+        {{"0ms", 0},
+         {"100ms", 100},
+         {"200ms", 200},
+         {"500ms", 500},
+         {"1000ms", 1000},
+         {"2000ms", 2000},
+         {"3000ms", 3000},
+         {"Click", CKelvoCommonHookMouse::kClickMode}}};
+    static constexpr std::array<ValueEntry, 11> kDefaultGroups{
+        {{"None", CVendraskApp::kDefaultGroupNone},
+         {"1", 1},
+         {"2", 2},
+         {"3", 3},
+         {"4", 4},
+         {"5", 5},
+         {"6", 6},
+         {"7", 7},
+         {"8", 8},
+         {"9", 9},
+         {"0", 0}}};
 
     // Item of the hot key list a stored combination shows, or -1: a
     // modifier-only chord by its modifiers, anything with Q as "Alt + Q".

@@ -1,25 +1,19 @@
 #include "VendraskSmallWindow.h"
 
 #include "KelvoCommonButton.h"
-#include "KelvoCommonCapture.h"
-#include "KelvoCommonGdiplus.h"
-#include "KelvoCommonMessages.h"
 #include "KelvoCommonWindow.h"
 #include "VendraskApp.h"
+#include "VendraskWindowFrame.h"
 
 #include <QCloseEvent>
-#include <QCursor>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
-#include <QWindow>
-#include <algorithm>
 
 CVendraskSmallWindow::CVendraskSmallWindow(CVendraskApp& app, QWidget* parent, QSize size,
                                            const QString& windowText, Placement placement)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_app(app), m_placement(placement),
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_app(app),
+      m_frame(new CVendraskWindowFrame(app, this)), m_placement(placement),
       m_windowText(windowText) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(size);
@@ -27,41 +21,16 @@ CVendraskSmallWindow::CVendraskSmallWindow(CVendraskApp& app, QWidget* parent, Q
     // reach the launcher while a small window runs.
     setWindowModality(Qt::WindowModal);
     setWindowTitle(windowText);
-    if (m_app.m_captionBitmap[0].isNull())
-        m_app.LoadCaptionBitmaps();
 }
 
 CVendraskSmallWindow::~CVendraskSmallWindow() = default;
 
-QPoint CVendraskSmallWindow::CentredOn(const QRect& monitor, QSize window) {
-    const auto half = [](int free) { return free >= 0 ? free / 2 : 0; };
-    return {monitor.left() + half(monitor.width() - window.width()),
-            monitor.top() + half(monitor.height() - window.height())};
-}
-
-QScreen* CVendraskSmallWindow::ScreenUnderPointer() {
-    const QPoint pointer = QCursor::pos();
-    if (QScreen* screen = QGuiApplication::screenAt(pointer))
-        return screen;
-    QScreen* nearest = QGuiApplication::primaryScreen();
-    qint64 best = -1;
-    for (QScreen* screen : QGuiApplication::screens()) {
-        const QRect g = screen->geometry();
-        const qint64 dx = std::max({g.left() - pointer.x(), 0, pointer.x() - g.right()});
-        const qint64 dy = std::max({g.top() - pointer.y(), 0, pointer.y() - g.bottom()});
-        if (best < 0 || dx * dx + dy * dy < best) {
-            best = dx * dx + dy * dy;
-            nearest = screen;
-        }
-    }
-    return nearest;
-}
-
 CKelvoCommonButton* CVendraskSmallWindow::CreateCloseButton(int id) {
     m_closeButton = new CKelvoCommonButton(this);
     KelvoCommonSetDlgCtrlID(m_closeButton, id);
-    m_closeButton->setGeometry(CloseRect(width()));
+    m_closeButton->setGeometry(CloseRect());
     m_closeButton->SetFlagTabStop(1);
+    m_frame->AddCaptionButton(m_closeButton);
     m_closeButton->SetBitmap(m_app.m_captionBitmap[4], m_app.m_captionBitmap[5]);
     connect(m_closeButton, &QAbstractButton::clicked, this, [this] { OnCloseCommand(); });
     return m_closeButton;
@@ -70,11 +39,10 @@ CKelvoCommonButton* CVendraskSmallWindow::CreateCloseButton(int id) {
 void CVendraskSmallWindow::PrepareRun() {
     // Centred on the primary screen first; the pointer's monitor may move it
     // when it is shown.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(CentredOn(screen->availableGeometry(), size()));
+    m_frame->MoveToPrimaryScreen();
     setWindowTitle(m_windowText);
     if (m_closeButton != nullptr) {
-        m_closeButton->setGeometry(CloseRect(width()));
+        m_closeButton->setGeometry(CloseRect());
         m_closeButton->SetBitmap(m_app.m_captionBitmap[4], m_app.m_captionBitmap[5]);
     }
     OnInitDialog();
@@ -82,7 +50,7 @@ void CVendraskSmallWindow::PrepareRun() {
     const auto children = findChildren<QWidget*>();
     for (QWidget* child : children)
         child->installEventFilter(this);
-    UpdateCloseButton();
+    m_frame->UpdateCaptionButtons();
     m_running = true;
 }
 
@@ -123,89 +91,39 @@ void CVendraskSmallWindow::ApplyTransparency() {
     m_app.Services().windowSystem->SetWindowOpacity(this, m_app.m_colorSetTransparency & 0xFF);
 }
 
-void CVendraskSmallWindow::ClickFocusedControl() {
-    QWidget* focused = focusWidget();
-    if (focused == nullptr)
-        return;
-    const QRect global(focused->mapToGlobal(QPoint(0, 0)), focused->size());
-    const QPoint centre((2 * global.left() + global.width()) / 2,
-                        (2 * global.top() + global.height()) / 2);
-    m_app.Services().input->ClickAt(centre);
-}
-
-void CVendraskSmallWindow::UpdateCloseButton() {
-    if (m_closeButton == nullptr)
-        return;
-    const int invert = m_app.m_colorSetInvertTitlebar;
-    const int enable = IsDrawnEnabled() ? 1 : 0;
-    if (m_closeButton->m_flagInvert != invert)
-        m_closeButton->SetFlagInvert(invert);
-    if (m_closeButton->m_flagEnable != enable)
-        m_closeButton->SetFlagEnable(enable);
+QRect CVendraskSmallWindow::CloseRect() const {
+    return CVendraskWindowFrame::CaptionButtonRect(width(), CVendraskWindowFrame::kCloseInset);
 }
 
 // --- Painting -------------------------------------------------------------
 
-void CVendraskSmallWindow::PaintFrame(QPainter& painter, const QRect& rect,
-                                      const CVendraskApp& app) {
-    const CVendraskApp::ColorSet& set = app.ActiveColorSet();
-    // Colours 1 and 2 of a set: dialog background top and bottom.
-    CKelvoCommonGdiplus::DrawRectGradationVertical(painter, rect, set[1], 255, set[2], 255);
-    painter.save();
-    painter.setPen(app.m_brushDialogFrame.color());
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    painter.restore();
+void CVendraskSmallWindow::PaintBackground(QPainter& painter) {
+    CVendraskWindowFrame::PaintBackground(painter, rect(), m_app);
 }
 
 void CVendraskSmallWindow::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     PaintBackground(painter);
-    m_app.DrawTitleBar(painter, TitleRect(width()), IsDrawnEnabled());
-    UpdateCloseButton();
+    m_frame->PaintTitle(painter);
 }
 
 // --- Events ---------------------------------------------------------------
-
-bool CVendraskSmallWindow::event(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::WindowBlocked:
-    case QEvent::WindowUnblocked:
-        // A chooser over this window: the lighter title strip.
-        m_windowBlocked = event->type() == QEvent::WindowBlocked;
-        update(TitleRect(width()));
-        UpdateCloseButton();
-        break;
-    case QEvent::EnabledChange:
-        update(TitleRect(width()));
-        UpdateCloseButton();
-        break;
-    default:
-        break;
-    }
-    return QDialog::event(event);
-}
 
 void CVendraskSmallWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (m_placement != Placement::PointerMonitorTopMost)
         return;
-    if (const QScreen* screen = ScreenUnderPointer())
-        move(CentredOn(screen->geometry(), size()));
+    m_frame->MoveToPointerMonitor();
     m_app.Services().windowSystem->SetTopMost(this, true);
 }
 
 bool CVendraskSmallWindow::TranslateKey(const QKeyEvent* event) {
-    const Qt::KeyboardModifiers modifiers =
-        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    const int key = event->key();
-    if ((key == Qt::Key_Escape && modifiers == Qt::NoModifier) ||
-        (key == Qt::Key_F4 && modifiers == Qt::AltModifier)) {
+    if (CVendraskWindowFrame::IsCloseKey(*event)) {
         OnCloseCommand();
         return true;
     }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        ClickFocusedControl();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        m_frame->ClickFocusedControl();
         return true;
     }
     return false;
@@ -224,19 +142,6 @@ void CVendraskSmallWindow::keyPressEvent(QKeyEvent* event) {
     if (TranslateKey(event))
         return;
     QDialog::keyPressEvent(event);
-}
-
-void CVendraskSmallWindow::mouseMoveEvent(QMouseEvent* event) {
-    // Moved by the title strip with the left button alone, no Shift or Ctrl.
-    const quintptr keyState = KelvoKeyState(event->buttons(), event->modifiers());
-    if (keyState == MK_LBUTTON && TitleRect(width()).contains(event->position().toPoint()) &&
-        windowHandle() != nullptr) {
-        if (QWidget* holder = CKelvoCommonCapture::GetCapture())
-            CKelvoCommonCapture::ReleaseCapture(holder);
-        windowHandle()->startSystemMove();
-        return;
-    }
-    QDialog::mouseMoveEvent(event);
 }
 
 void CVendraskSmallWindow::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -6,14 +6,13 @@
 
 class CKelvoCommonButton;
 class CVendraskApp;
-class QScreen;
+class CVendraskWindowFrame;
 
-// The frame every small window of the launcher shares: a borderless,
-// colour-themed pop-up of a fixed size in logical pixels, with the title
-// strip at the top (also the handle that moves it), an optional close
+// What every small window of the launcher shares: a borderless,
+// colour-themed pop-up of a fixed size in logical pixels on the window
+// frame (title strip, drag, placement, close keys, Enter), an optional close
 // button on the strip, Escape and Alt+F4 mapped to the window's close (or
-// Cancel) command, Enter clicking the focused control at its centre, and
-// the window's opacity from the transparency setting.
+// Cancel) command, and the window's opacity from the transparency setting.
 //
 // A window runs with DoModal(): its opening steps (OnInitDialog) run first,
 // then the modal loop. Every way of ending a run goes through done(), where
@@ -30,21 +29,6 @@ public:
         PointerMonitorTopMost,
     };
 
-    static constexpr int kTitleHeight = 21;
-    static constexpr QSize kCloseSize{16, 15};
-
-    // The title rectangle (1, 1, width - 1, 22) and the close button
-    // (width - 22, 3, width - 6, 18), right and bottom exclusive.
-    static constexpr QRect TitleRect(int width) { return {1, 1, width - 2, kTitleHeight}; }
-    static constexpr QRect CloseRect(int width) {
-        return {width - 22, 3, kCloseSize.width(), kCloseSize.height()};
-    }
-    // Where a window of that size goes on a monitor: centred, halves
-    // rounded down, or at the monitor's left or top edge when it does not fit.
-    static QPoint CentredOn(const QRect& monitor, QSize window);
-    // The monitor under the pointer, else the nearest one.
-    static QScreen* ScreenUnderPointer();
-
     ~CVendraskSmallWindow() override;
     CVendraskSmallWindow(const CVendraskSmallWindow&) = delete;
     CVendraskSmallWindow& operator=(const CVendraskSmallWindow&) = delete;
@@ -56,7 +40,6 @@ public:
     // look at a window without running it call this).
     void PrepareRun();
 
-    bool IsDrawnEnabled() const { return isEnabled() && !m_windowBlocked; }
     CKelvoCommonButton* CloseButton() const { return m_closeButton; }
     Placement WindowPlacement() const { return m_placement; }
 
@@ -84,32 +67,27 @@ protected:
     CKelvoCommonButton* CreateCloseButton(int id);
     // Sets the opacity from the transparency setting (255: opaque).
     void ApplyTransparency();
-    // Clicks the focused control at its centre with a real click.
-    void ClickFocusedControl();
 
-    static void PaintFrame(QPainter& painter, const QRect& rect, const CVendraskApp& app);
     // The window's background under the title strip: the framed gradient.
-    virtual void PaintBackground(QPainter& painter) { PaintFrame(painter, rect(), m_app); }
+    virtual void PaintBackground(QPainter& painter);
 
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
     CVendraskApp& m_app;
+    CVendraskWindowFrame* m_frame;
 
 private:
+    QRect CloseRect() const;
     // True when the key is one the frame handles (and it has handled it).
     bool TranslateKey(const QKeyEvent* event);
-    void UpdateCloseButton();
 
     Placement m_placement;
     QString m_windowText;
     CKelvoCommonButton* m_closeButton = nullptr;
-    bool m_windowBlocked = false;
     bool m_running = false;
 };

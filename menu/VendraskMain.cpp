@@ -2,35 +2,32 @@
 
 #include "KelvoCommonButton.h"
 #include "KelvoCommonCapture.h"
-#include "KelvoCommonGdiplus.h"
 #include "KelvoCommonMessages.h"
 #include "KelvoCommonStatic.h"
+#include "KelvoCommonWindow.h"
 #include "VendraskApp.h"
 #include "VendraskConfig.h"
 #include "VendraskDialogUnits.h"
 #include "VendraskInformation.h"
 #include "VendraskLog.h"
 #include "VendraskResources.h"
+#include "VendraskWindowFrame.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
-#include <QScreen>
 #include <QSystemTrayIcon>
-#include <QWindow>
 #include <cstdlib>
 
 namespace {
 
 using VendraskDialogUnits::Rect;
 
-constexpr const char* kIdProperty = "vendraskControlId";
 constexpr int kGroupCount = CVendraskApp::kGroupCount;
 constexpr int kSlotCount = CVendraskApp::kSlotCount;
 
@@ -60,14 +57,17 @@ QRect LabelRect(int slot) {
     return Rect(column == 0 ? kLabelLeftX : kLabelRightX, kItemTopY + 1 + kRowStep * (slot % 13),
                 12, 12);
 }
-QRect DuToRect(QRect du) {
-    return Rect(du.x(), du.y(), du.width(), du.height());
-}
 
 } // namespace
 
+const QRect CVendraskMain::kHideRect =
+    CVendraskWindowFrame::CaptionButtonRect(kWidth, CVendraskWindowFrame::kCloseInset);
+const QRect CVendraskMain::kInformationRect =
+    CVendraskWindowFrame::CaptionButtonRect(kWidth, CVendraskWindowFrame::kSecondInset);
+
 CVendraskMain::CVendraskMain(CVendraskApp& app, QWidget* owner)
-    : QDialog(owner, Qt::Tool | Qt::FramelessWindowHint), m_app(app) {
+    : QDialog(owner, Qt::Tool | Qt::FramelessWindowHint), m_app(app),
+      m_frame(new CVendraskWindowFrame(app, this)), m_trayIconId(VendraskResource::kIconNormal) {
     setObjectName(QStringLiteral("VendraskMain"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(kWidth, kHeight);
@@ -84,7 +84,7 @@ CVendraskMain::~CVendraskMain() {
 
 CKelvoCommonButton* CVendraskMain::AddButton(int id, const QString& text, QRect rect) {
     auto* button = new CKelvoCommonButton(text, this);
-    button->setProperty(kIdProperty, id);
+    KelvoCommonSetDlgCtrlID(button, id);
     button->setGeometry(rect);
     button->SetFlagTabStop(1);
     button->installEventFilter(this);
@@ -95,7 +95,7 @@ CKelvoCommonButton* CVendraskMain::AddButton(int id, const QString& text, QRect 
 void CVendraskMain::CreateControls() {
     // Creation order is the tab order of the template.
     m_groupTitleButton =
-        AddButton(kIdGroupTitle, QStringLiteral("Group Title"), DuToRect(kGroupTitleDu));
+        AddButton(kIdGroupTitle, QStringLiteral("Group Title"), Rect(kGroupTitleDu));
     for (int k = 1; k <= 9; ++k)
         m_groupButton[k] = AddButton(kIdGroupFirst + k, QString::number(k), GroupButtonRect(k));
     m_groupButton[0] = AddButton(kIdGroupFirst, QStringLiteral("0"), GroupButtonRect(0));
@@ -106,13 +106,13 @@ void CVendraskMain::CreateControls() {
         m_itemButton[s]->setAcceptDrops(true);
     }
     m_configurationButton =
-        AddButton(kIdConfiguration, QStringLiteral("Configuration"), DuToRect(kConfigurationDu));
+        AddButton(kIdConfiguration, QStringLiteral("Configuration"), Rect(kConfigurationDu));
     m_hideButton = AddButton(kIdHide, QString(), Rect(434, 5, 14, 12));
     m_informationButton = AddButton(kIdInformation, QString(), Rect(418, 5, 14, 12));
     for (int s = 0; s < kSlotCount; ++s) {
         auto* label =
             new CKelvoCommonStatic(QStringLiteral("%1").arg(s + 1, 2, 10, QLatin1Char('0')), this);
-        label->setProperty(kIdProperty, kIdLabelFirst + s);
+        KelvoCommonSetDlgCtrlID(label, kIdLabelFirst + s);
         label->setGeometry(LabelRect(s));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         m_label[s] = label;
@@ -142,21 +142,15 @@ void CVendraskMain::CreateControls() {
 void CVendraskMain::OnInitDialog() {
     setWindowIcon(VendraskLoadIcon(VendraskResource::kIconNormal));
 
-    // Centred on the primary screen's work area, at 0 where it does not fit.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        const int x = area.width() > kWidth ? (area.width() - kWidth) / 2 : 0;
-        const int y = area.height() > kHeight ? (area.height() - kHeight) / 2 : 0;
-        move(area.topLeft() + QPoint(x, y));
-    }
+    m_frame->MoveToPrimaryScreen();
     setWindowTitle(QStringLiteral("Vendrask"));
 
-    if (m_app.m_captionBitmap[0].isNull())
-        m_app.LoadCaptionBitmaps();
     m_hideButton->setGeometry(kHideRect);
     m_hideButton->SetBitmap(m_app.m_captionBitmap[6], m_app.m_captionBitmap[7]);
     m_informationButton->setGeometry(kInformationRect);
     m_informationButton->SetBitmap(m_app.m_captionBitmap[8], m_app.m_captionBitmap[9]);
+    m_frame->AddCaptionButton(m_hideButton);
+    m_frame->AddCaptionButton(m_informationButton);
 
     for (int s = 0; s < kSlotCount; ++s)
         m_label[s]->setText(QString(QLatin1Char(static_cast<char>('A' + s))));
@@ -209,7 +203,7 @@ QWidget* CVendraskMain::Control(int id) const {
 }
 
 int CVendraskMain::ControlId(const QWidget* control) {
-    return control != nullptr ? control->property(kIdProperty).toInt() : 0;
+    return control != nullptr ? KelvoCommonGetDlgCtrlID(control) : 0;
 }
 
 QAction* CVendraskMain::ItemMenuAction(int command) const {
@@ -283,14 +277,10 @@ void CVendraskMain::PaintBackground(QPainter& painter) {
     if (m_flagRedrawBackground == 1 || m_background.size() != device) {
         m_flagRedrawBackground = 0;
         ++m_backgroundPaintCount;
-        const CVendraskApp::ColorSet& set = m_app.ActiveColorSet();
         m_background = QPixmap(device);
         m_background.setDevicePixelRatio(ratio);
         QPainter back(&m_background);
-        CKelvoCommonGdiplus::DrawRectGradationVertical(back, rect(), set[1], 255, set[2], 255);
-        back.setPen(m_app.m_brushDialogFrame.color());
-        back.setBrush(Qt::NoBrush);
-        back.drawRect(rect().adjusted(0, 0, -1, -1));
+        CVendraskWindowFrame::PaintBackground(back, rect(), m_app);
     }
     painter.drawPixmap(0, 0, m_background);
 }
@@ -298,8 +288,7 @@ void CVendraskMain::PaintBackground(QPainter& painter) {
 void CVendraskMain::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     PaintBackground(painter);
-    m_app.DrawTitleBar(painter, kTitleRect, IsDrawnEnabled());
-    UpdateTitleButtons();
+    m_frame->PaintTitle(painter);
     if (m_callUpClock.isValid()) {
         qCInfo(lcVendraskTiming, "menu painted %.2f ms after the call-up",
                static_cast<double>(m_callUpClock.nsecsElapsed()) / 1e6);
@@ -307,34 +296,12 @@ void CVendraskMain::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-void CVendraskMain::UpdateTitleButtons() {
-    const int invert = m_app.m_colorSetInvertTitlebar;
-    const int enable = IsDrawnEnabled() ? 1 : 0;
-    for (CKelvoCommonButton* button : {m_hideButton, m_informationButton}) {
-        if (button->m_flagInvert != invert)
-            button->SetFlagInvert(invert);
-        if (button->m_flagEnable != enable)
-            button->SetFlagEnable(enable);
-    }
-}
-
 // --- Events ---------------------------------------------------------------
 
 bool CVendraskMain::event(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::WindowBlocked:
-    case QEvent::WindowUnblocked:
-        // A modal window over this one: the lighter title strip and logo.
-        m_windowBlocked = event->type() == QEvent::WindowBlocked;
-        update(kTitleRect);
-        UpdateTitleButtons();
-        break;
-    default:
-        if (auto* message = dynamic_cast<CKelvoCommonMessageEvent*>(event)) {
-            message->SetResult(OnMessage(*message));
-            return true;
-        }
-        break;
+    if (auto* message = dynamic_cast<CKelvoCommonMessageEvent*>(event)) {
+        message->SetResult(OnMessage(*message));
+        return true;
     }
     return QDialog::event(event);
 }
@@ -354,10 +321,6 @@ qintptr CVendraskMain::OnMessage(CKelvoCommonMessageEvent& message) {
     if (type == WM_KC_BUTTON_HOVERED) {
         RequestSound(CVendraskApp::SoundButtonHover, CKelvoCommonSound::NoStop);
         return 1;
-    }
-    if (type == WM_APP_NOTIFYICON) {
-        OnNotifyIcon(message.LParam());
-        return message.LParam() == 0x0201 || message.LParam() == 0x0204 ? 1 : 0;
     }
     if (type == WM_KC_HOOK_SHOW) {
         m_flagKeepHidden = 0;
@@ -400,14 +363,12 @@ int CVendraskMain::VirtualKey(const QKeyEvent& event) const {
 }
 
 bool CVendraskMain::TranslateAccelerator(const QKeyEvent* event, int virtualKey) {
-    const Qt::KeyboardModifiers modifiers =
-        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    const int key = event->key();
-    if ((key == Qt::Key_F4 && modifiers == Qt::AltModifier) ||
-        (key == Qt::Key_Escape && modifiers == Qt::NoModifier)) {
+    if (CVendraskWindowFrame::IsCloseKey(*event)) {
         OnCommand(kIdHide);
         return true;
     }
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (modifiers != Qt::ControlModifier)
         return false;
     // By the key's letter in the user's Latin layout, so Ctrl+E edits on a
@@ -477,7 +438,7 @@ bool CVendraskMain::PreTranslateKey(QKeyEvent* event) {
     if (key == Qt::Key_Space)
         return true;
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        ClickFocusedControl();
+        m_frame->ClickFocusedControl();
         return true;
     }
     return false;
@@ -495,17 +456,6 @@ void CVendraskMain::ChangeGroup(int group) {
 
 void CVendraskMain::StepGroup(int step) {
     ChangeGroup((m_app.m_currentGroup + step + kGroupCount) % kGroupCount);
-}
-
-void CVendraskMain::ClickFocusedControl() {
-    QWidget* focused = focusWidget();
-    if (focused == nullptr)
-        return;
-    // The centre of the control on the screen, as a real click would hit it.
-    const QRect global(focused->mapToGlobal(QPoint(0, 0)), focused->size());
-    const QPoint centre((2 * global.left() + global.width()) / 2,
-                        (2 * global.top() + global.height()) / 2);
-    m_app.Services().input->ClickAt(centre);
 }
 
 void CVendraskMain::wheelEvent(QWheelEvent* event) {
@@ -533,16 +483,6 @@ void CVendraskMain::mousePressEvent(QMouseEvent* event) {
         return;
     }
     QDialog::mousePressEvent(event);
-}
-
-void CVendraskMain::mouseMoveEvent(QMouseEvent* event) {
-    // Dragged by the title strip with the left button alone.
-    if (event->buttons() == Qt::LeftButton && kTitleRect.contains(event->position().toPoint()) &&
-        windowHandle() != nullptr) {
-        windowHandle()->startSystemMove();
-        return;
-    }
-    QDialog::mouseMoveEvent(event);
 }
 
 void CVendraskMain::mouseDoubleClickEvent(QMouseEvent* event) {

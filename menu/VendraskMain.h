@@ -19,6 +19,7 @@ class CVendraskConfirmation;
 class CVendraskGroupTitle;
 class CVendraskInformation;
 class CVendraskItemSetting;
+class CVendraskWindowFrame;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
@@ -54,9 +55,8 @@ public:
     // Logical pixels at 96 dpi; Qt scales them to the screen.
     static constexpr int kWidth = 790;
     static constexpr int kHeight = 550;
-    static constexpr QRect kTitleRect{1, 1, kWidth - 2, 21};
-    static constexpr QRect kHideRect{kWidth - 22, 3, 16, 15};
-    static constexpr QRect kInformationRect{kWidth - 52, 3, 16, 15};
+    static const QRect kHideRect;
+    static const QRect kInformationRect;
 
     // owner: the never-shown window that owns the menu window.
     CVendraskMain(CVendraskApp& app, QWidget* owner);
@@ -90,10 +90,7 @@ public:
     static std::vector<int> FadeSequence(int fadeLevel, int transparency, int fadeAlpha,
                                          bool fadeIn);
     static constexpr int kFadeStepMs = 30;
-    // Where the window goes on a monitor: centred, or at its left/top edge
-    // when it does not fit.
-    static QPoint CentredOn(const QRect& monitor, QSize window);
-    // The icon the tray shows: 135, or 136 while paused.
+    // The icon the tray shows: normal, or crossed out while paused.
     int TrayIconId() const { return m_trayIconId; }
     // Starts the item of the focused item button.
     void ExecuteItem();
@@ -152,7 +149,6 @@ public:
     // How often the background gradient was painted (it is painted only
     // after construction and after a colour change).
     int BackgroundPaintCount() const { return m_backgroundPaintCount; }
-    bool IsDrawnEnabled() const { return !m_windowBlocked; }
 
     // Flags of the show and hide logic, and the open flags of sub-windows.
     int m_flagHotKeyActive = 1;
@@ -180,7 +176,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -207,10 +202,8 @@ private:
     void ChangeGroup(int group);
     void StepGroup(int step);
     void FocusItem(int slot);
-    void ClickFocusedControl();
     void RequestSound(int sound, int flags);
     qintptr OnMessage(CKelvoCommonMessageEvent& message);
-    void UpdateTitleButtons();
     void PaintBackground(QPainter& painter);
     void SetUpShowHide();
     void SetUpHook();
@@ -221,9 +214,9 @@ private:
     void SetOpacity(int alpha);
     void PlaySound(int sound);
     void UpdateTrayIcon();
-    void OnNotifyIcon(qintptr mouseMessage);
 
     CVendraskApp& m_app;
+    CVendraskWindowFrame* m_frame;
     std::array<CKelvoCommonButton*, 10> m_groupButton{};
     std::array<CKelvoCommonButton*, 26> m_itemButton{};
     std::array<CKelvoCommonStatic*, 26> m_label{};
@@ -235,7 +228,7 @@ private:
     QMenu* m_iconMenu = nullptr;
     QAction* m_pauseAction = nullptr;
     QSystemTrayIcon* m_trayIcon = nullptr;
-    int m_trayIconId = 135;
+    int m_trayIconId;
     bool m_fading = false;
     // What was asked for during the fade, carried out at its end.
     std::optional<bool> m_requestAfterFade;
@@ -244,7 +237,6 @@ private:
     ItemPlace m_itemMenuPlace;
     QPixmap m_background;
     int m_backgroundPaintCount = 0;
-    bool m_windowBlocked = false;
     // Vertical wheel distance not yet worth a group (touchpads send parts
     // of a notch).
     int m_wheelDistance = 0;

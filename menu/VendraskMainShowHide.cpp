@@ -11,6 +11,7 @@
 #include "VendraskLog.h"
 #include "VendraskMain.h"
 #include "VendraskResources.h"
+#include "VendraskWindowFrame.h"
 
 #include <QAction>
 #include <QCursor>
@@ -27,25 +28,6 @@ namespace {
 // Opacity change per fade step by fade level; 0 means no fade.
 constexpr std::array<int, 8> kFadeStep = {0, 120, 80, 50, 30, 20, 15, 12};
 constexpr int kInvalidLevelStep = 50;
-
-// The monitor under the pointer, or the nearest one.
-const QScreen* ScreenUnderPointer() {
-    const QPoint pointer = QCursor::pos();
-    if (const QScreen* screen = QGuiApplication::screenAt(pointer))
-        return screen;
-    const QScreen* nearest = QGuiApplication::primaryScreen();
-    qint64 best = -1;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect g = screen->geometry();
-        const qint64 dx = std::max({g.left() - pointer.x(), 0, pointer.x() - g.right()});
-        const qint64 dy = std::max({g.top() - pointer.y(), 0, pointer.y() - g.bottom()});
-        if (best < 0 || dx * dx + dy * dy < best) {
-            best = dx * dx + dy * dy;
-            nearest = screen;
-        }
-    }
-    return nearest;
-}
 
 } // namespace
 
@@ -67,13 +49,6 @@ std::vector<int> CVendraskMain::FadeSequence(int fadeLevel, int transparency, in
     return sequence;
 }
 
-QPoint CVendraskMain::CentredOn(const QRect& monitor, QSize window) {
-    // Halves round down, as integer division of non-negative values does.
-    const auto half = [](int free) { return free >= 0 ? free / 2 : 0; };
-    return {monitor.left() + half(monitor.width() - window.width()),
-            monitor.top() + half(monitor.height() - window.height())};
-}
-
 void CVendraskMain::SetUpShowHide() {
     m_iconMenu = new QMenu(QStringLiteral("System"), this);
     m_pauseAction = m_iconMenu->addAction(QStringLiteral("Pause (Hot Key) (&P)"));
@@ -89,11 +64,15 @@ void CVendraskMain::SetUpShowHide() {
     m_trayIcon->setToolTip(QStringLiteral("Vendrask"));
     UpdateTrayIcon();
     m_trayIcon->setContextMenu(m_iconMenu);
-    connect(m_trayIcon, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::Trigger)
-                    KelvoCommonPostMessage(this, WM_APP_NOTIFYICON, 1, 0x0201);
-            });
+    // A left click toggles once the tray's own event is over (a fade runs
+    // a loop of its own); the right click opens the icon menu by itself.
+    connect(
+        m_trayIcon, &QSystemTrayIcon::activated, this,
+        [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger)
+                ToggleMenu();
+        },
+        Qt::QueuedConnection);
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         m_trayIcon->show();
     } else {
@@ -117,18 +96,6 @@ void CVendraskMain::SetUpShowHide() {
 
 void CVendraskMain::UpdateTrayIcon() {
     m_trayIcon->setIcon(VendraskLoadIcon(m_trayIconId));
-}
-
-void CVendraskMain::OnNotifyIcon(qintptr mouseMessage) {
-    if (mouseMessage == 0x0201) { // left button down
-        ToggleMenu();
-    } else if (mouseMessage == 0x0204) { // right button down
-        const QPoint at = QCursor::pos();
-        if (m_popupRunner)
-            m_popupRunner(*m_iconMenu, at);
-        else
-            m_iconMenu->exec(at);
-    }
 }
 
 void CVendraskMain::OnHotKey(int identifier) {
@@ -222,9 +189,8 @@ void CVendraskMain::ShowMenu() {
     if (m_flagKeepHidden == 1 || isVisible())
         return;
     m_callUpClock.start();
-    // 1.-3. Centred on the whole monitor under the pointer, at opacity 0.
-    if (const QScreen* screen = ScreenUnderPointer())
-        move(CentredOn(screen->geometry(), frameGeometry().size()));
+    // Centred on the whole monitor under the pointer, at opacity 0.
+    m_frame->MoveToPointerMonitor();
     m_app.Services().windowSystem->SetTopMost(this, m_app.m_behaviorShowTopMost != 0);
     SetOpacity(0);
     show();

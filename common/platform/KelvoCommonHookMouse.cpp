@@ -24,12 +24,14 @@ namespace {
 std::atomic<bool> g_receiveWindowVisible{false};
 std::atomic<std::uint32_t> g_lastWorkerId{0};
 
-// Sits on the receive window: mirrors its visibility and lets the hook
-// forget the window when it dies.
+// Sits on the receive window: mirrors its visibility, keeps how it is
+// shown, and lets the hook forget the window when it dies.
 class CKelvoCommonHookWindowWatch final : public QObject {
 public:
-    CKelvoCommonHookWindowWatch(QWidget* window, std::atomic<QWidget*>& receiveWindow)
-        : QObject(window), m_window(window), m_receiveWindow(receiveWindow) {
+    CKelvoCommonHookWindowWatch(QWidget* window, std::atomic<QWidget*>& receiveWindow,
+                                CKelvoCommonHookMouse::ShowWindowFunction showWindow)
+        : QObject(window), m_window(window), m_receiveWindow(receiveWindow),
+          m_showWindow(std::move(showWindow)) {
         g_receiveWindowVisible.store(window->isVisible());
         window->installEventFilter(this);
     }
@@ -41,6 +43,13 @@ public:
     CKelvoCommonHookWindowWatch(const CKelvoCommonHookWindowWatch&) = delete;
     CKelvoCommonHookWindowWatch& operator=(const CKelvoCommonHookWindowWatch&) = delete;
 
+    void ShowWindow(bool show) {
+        if (m_showWindow)
+            m_showWindow(show);
+        else
+            m_window->setVisible(show);
+    }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == m_window && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
@@ -51,14 +60,16 @@ protected:
 private:
     QWidget* m_window;
     std::atomic<QWidget*>& m_receiveWindow;
+    CKelvoCommonHookMouse::ShowWindowFunction m_showWindow;
 };
 
 // UI thread only.
 QPointer<CKelvoCommonHookWindowWatch> g_watch;
 
 void ShowWindow(QWidget* window, bool show) {
-    if (KelvoCommonSendMessage(window, CKelvoCommonHookMouse::kMessageShowWindow, show ? 1 : 0) ==
-        0)
+    if (g_watch != nullptr && g_watch->parent() == window)
+        g_watch->ShowWindow(show);
+    else
         window->setVisible(show);
 }
 
@@ -77,13 +88,13 @@ CKelvoCommonHookMouse::~CKelvoCommonHookMouse() {
     m_threadId.store(0);
 }
 
-void CKelvoCommonHookMouse::SetReceiveWindow(QWidget* window) {
+void CKelvoCommonHookMouse::SetReceiveWindow(QWidget* window, ShowWindowFunction showWindow) {
     delete g_watch.data();
     m_receiveWindow.store(window);
     if (window == nullptr)
         g_receiveWindowVisible.store(false);
     else
-        g_watch = new CKelvoCommonHookWindowWatch(window, m_receiveWindow);
+        g_watch = new CKelvoCommonHookWindowWatch(window, m_receiveWindow, std::move(showWindow));
 }
 
 void CKelvoCommonHookMouse::SetMilliSecondForWait(std::uint32_t milliSecond) {

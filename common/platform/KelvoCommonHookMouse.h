@@ -9,6 +9,7 @@
 #include <QRect>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -24,14 +25,13 @@ class QWidget;
 // event passes untouched. Flags count only when they equal 1.
 //
 // The worker shows the window by sending it WM_KC_HOOK_SHOW and then
-// kMessageShowWindow with wParam 1; it hides it with kMessageShowWindow and
-// wParam 0. A receiver that leaves kMessageShowWindow unanswered (result 0)
-// is shown or hidden plainly.
+// calling its show function with true; it hides it by calling that
+// function with false. A window given without one is shown or hidden
+// plainly.
 class KELVOCOMMON_EXPORT CKelvoCommonHookMouse {
 public:
     // m_milliSecondForWait that selects "Click" mode.
     static constexpr std::uint32_t kClickMode = 300000;
-    static constexpr QEvent::Type kMessageShowWindow = KelvoSystemMessageType(0x0018);
 
     CKelvoCommonHookMouse(std::unique_ptr<CKelvoCommonHookMouseSource> source,
                           std::unique_ptr<CKelvoCommonHookMouseScheduler> scheduler);
@@ -42,7 +42,10 @@ public:
 
     // UI thread; the window must outlive neither the hook nor itself: it
     // is forgotten when it is destroyed.
-    static void SetReceiveWindow(QWidget* window);
+    // showWindow shows (true) or hides (false) the window, and runs on the
+    // UI thread.
+    using ShowWindowFunction = std::function<void(bool show)>;
+    static void SetReceiveWindow(QWidget* window, ShowWindowFunction showWindow = {});
     static void SetMilliSecondForWait(std::uint32_t milliSecond);
     static void SetFlagMouseHookAtTop(int flag);
     static void SetFlagMouseHookAtBottom(int flag);

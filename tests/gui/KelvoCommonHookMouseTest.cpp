@@ -13,21 +13,23 @@
 
 namespace {
 
-// A receive window that notes what the hook asks of it and then lets the
-// hook show and hide it plainly.
+// A receive window that notes what the hook asks of it and is shown and
+// hidden plainly.
 class HookWindow final : public QWidget {
 public:
     QStringList log;
+
+    // The show function the launcher would give the hook.
+    void ShowWindow(bool show) {
+        log << (show ? QStringLiteral("show") : QStringLiteral("hide"));
+        setVisible(show);
+    }
 
 protected:
     bool event(QEvent* event) override {
         if (event->type() == WM_KC_HOOK_SHOW)
             log << (isVisible() ? QStringLiteral("hook-show while shown")
                                 : QStringLiteral("hook-show"));
-        else if (event->type() == CKelvoCommonHookMouse::kMessageShowWindow)
-            log << (static_cast<CKelvoCommonMessageEvent*>(event)->WParam() != 0
-                        ? QStringLiteral("show")
-                        : QStringLiteral("hide"));
         return QWidget::event(event);
     }
 };
@@ -232,7 +234,8 @@ TEST_F(HookMouse, Decisions) {
         SCOPED_TRACE(row.name);
         SetUp();
         Apply(row.settings);
-        CKelvoCommonHookMouse::SetReceiveWindow(window.get());
+        CKelvoCommonHookMouse::SetReceiveWindow(
+            window.get(), [w = window.get()](bool show) { w->ShowWindow(show); });
         hook->StartHook();
         ASSERT_TRUE(CKelvoCommonHookMouse::IsHookInstalled());
         // Away from the edges with the window hidden: close mode off.

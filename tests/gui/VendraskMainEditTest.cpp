@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QSystemTrayIcon>
 #include <QTest>
 #include <QUrl>
 #include <functional>
@@ -428,7 +429,8 @@ TEST_F(VendraskMainEditTest, AHideMeanwhileLeavesTheCommandInItsGroup) {
             .Press(CKelvoCommonHotKey::Identifier(App().m_hotKeyModifier, App().m_hotKeyCode));
     };
     const auto trayClick = [this] {
-        KelvoCommonSendMessage(menu.get(), WM_APP_NOTIFYICON, 1, 0x0201);
+        Q_EMIT menu->TrayIcon()->activated(QSystemTrayIcon::Trigger);
+        QCoreApplication::sendPostedEvents(menu.get(), QEvent::MetaCall);
     };
     const auto edgeClick = [this] {
         auto& hook = *App().Services().hookMouse;

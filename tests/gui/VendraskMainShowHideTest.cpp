@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "VendraskApp.h"
 #include "VendraskMain.h"
+#include "VendraskWindowFrame.h"
 #include "fake/KelvoCommonFakeHotKey.h"
 #include "fake/KelvoCommonFakePlatform.h"
 #include "fake/KelvoCommonFakeSound.h"
@@ -58,7 +59,7 @@ TEST(VendraskPlacement, CentredOnTheMonitor) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(CVendraskMain::CentredOn(row.monitor, row.window), row.at);
+        EXPECT_EQ(CVendraskWindowFrame::CentredOn(row.monitor, row.window), row.at);
     }
 }
 
@@ -100,6 +101,10 @@ protected:
             opacities.append(call.alpha);
         return opacities;
     }
+    void TrayClick(QSystemTrayIcon::ActivationReason reason = QSystemTrayIcon::Trigger) {
+        Q_EMIT menu->TrayIcon()->activated(reason);
+        QCoreApplication::sendPostedEvents(menu.get(), QEvent::MetaCall);
+    }
     int DefaultIdentifier() const {
         return CKelvoCommonHotKey::Identifier(app->m_hotKeyModifier, app->m_hotKeyCode);
     }
@@ -129,12 +134,15 @@ TEST_F(VendraskShowHide, HookMessageReleasesTheGuard) {
     EXPECT_TRUE(menu->isVisible());
 }
 
-TEST_F(VendraskShowHide, TrayLeftClickTogglesAndOtherMessagesAreNotHandled) {
-    EXPECT_EQ(KelvoCommonSendMessage(menu.get(), WM_APP_NOTIFYICON, 1, 0x0201), 1);
+TEST_F(VendraskShowHide, TrayLeftClickTogglesAndNoOtherActivationDoes) {
+    TrayClick();
     EXPECT_TRUE(menu->isVisible());
-    EXPECT_EQ(KelvoCommonSendMessage(menu.get(), WM_APP_NOTIFYICON, 1, 0x0200), 0);
-    EXPECT_TRUE(menu->isVisible());
-    EXPECT_EQ(KelvoCommonSendMessage(menu.get(), WM_APP_NOTIFYICON, 1, 0x0201), 1);
+    for (const auto reason :
+         {QSystemTrayIcon::Context, QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick}) {
+        TrayClick(reason);
+        EXPECT_TRUE(menu->isVisible()) << reason;
+    }
+    TrayClick();
     EXPECT_FALSE(menu->isVisible());
 }
 
@@ -152,7 +160,7 @@ TEST_F(VendraskShowHide, FullScreenWindowSilencesTheHotKeyOnlyWhenSwitchedOn) {
     app->m_behaviorUnableHotKey = 1;
     HotKey().Press(DefaultIdentifier());
     EXPECT_FALSE(menu->isVisible());
-    KelvoCommonSendMessage(menu.get(), WM_APP_NOTIFYICON, 1, 0x0201);
+    TrayClick();
     EXPECT_TRUE(menu->isVisible()) << "the tray still works";
 }
 

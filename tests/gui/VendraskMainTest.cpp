@@ -329,22 +329,6 @@ TEST_F(VendraskMainTest, OpacityFromTheTransparencySetting) {
     EXPECT_EQ(windows.OpacityCalls().last().alpha, 160);
 }
 
-TEST_F(VendraskMainTest, BlockedWindowDrawsTheLighterStrip) {
-    ShowMenu();
-    const QImage enabled = menu->grab().toImage();
-    QEvent blocked(QEvent::WindowBlocked);
-    QApplication::sendEvent(menu.get(), &blocked);
-    EXPECT_FALSE(menu->IsDrawnEnabled());
-    const QImage disabled = menu->grab().toImage();
-    const QPoint strip(500, 10);
-    EXPECT_GT(qGray(disabled.pixel(strip)), qGray(enabled.pixel(strip)));
-    auto* hide = static_cast<CKelvoCommonButton*>(menu->Control(1082));
-    EXPECT_EQ(hide->m_flagEnable, 0);
-    QEvent unblocked(QEvent::WindowUnblocked);
-    QApplication::sendEvent(menu.get(), &unblocked);
-    EXPECT_EQ(hide->m_flagEnable, 1);
-}
-
 TEST_F(VendraskMainTest, CloseEndsTheLoopWithOne) {
     QTimer::singleShot(0, menu.get(), &CVendraskMain::CloseLauncher);
     EXPECT_EQ(menu->RunModalLoop(), 1);

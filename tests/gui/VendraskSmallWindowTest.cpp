@@ -1,6 +1,7 @@
 // The small windows on their own: frame, results, storing on close, and
 // the choosers of the item setting window.
 #include "KelvoCommonButton.h"
+#include "KelvoCommonCapture.h"
 #include "KelvoCommonEdit.h"
 #include "KelvoCommonShortcutFile.h"
 #include "KelvoCommonStatic.h"
@@ -9,9 +10,12 @@
 #include "VendraskGroupTitle.h"
 #include "VendraskItemFile.h"
 #include "VendraskItemSetting.h"
+#include "VendraskMain.h"
+#include "VendraskWindowFrame.h"
 #include "fake/KelvoCommonFakeWindowSystem.h"
 
 #include <QDir>
+#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -89,7 +93,7 @@ TEST_F(VendraskSmallWindowTest, FrameOfEachWindow) {
                       App().m_captionBitmap[4].cacheKey());
         }
     }
-    EXPECT_EQ(CVendraskSmallWindow::TitleRect(500), QRect(1, 1, 498, 21));
+    EXPECT_EQ(CVendraskWindowFrame::TitleRect(500), QRect(1, 1, 498, 21));
 }
 
 TEST_F(VendraskSmallWindowTest, ConfirmationResults) {
@@ -162,24 +166,86 @@ TEST_F(VendraskSmallWindowTest, OpacityFromTransparencyAndTopMostOnlyWherePlaced
     EXPECT_TRUE(Windows().TopMostCalls().isEmpty()) << "the group title window stays put";
 }
 
-TEST_F(VendraskSmallWindowTest, BlockedWindowDrawsTheLighterStripAndDimsClose) {
+TEST_F(VendraskSmallWindowTest, ModalWindowOverItGivesTheLighterStripAndDimmedCaptionButtons) {
+    CVendraskMain menu(App(), &owner);
     CVendraskGroupTitle title(App(), &owner);
     title.PrepareRun();
-    title.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&title));
-    const QImage enabled = title.grab().toImage();
-    QEvent blocked(QEvent::WindowBlocked);
-    QApplication::sendEvent(&title, &blocked);
-    const QImage disabled = title.grab().toImage();
+    struct Row {
+        const char* name;
+        QWidget* window;
+        std::vector<CKelvoCommonButton*> captionButtons;
+    };
+    const Row rows[] = {
+        {"menu window",
+         &menu,
+         {static_cast<CKelvoCommonButton*>(menu.Control(CVendraskMain::kIdHide)),
+          static_cast<CKelvoCommonButton*>(menu.Control(CVendraskMain::kIdInformation))}},
+        {"group title window", &title, {title.CloseButton()}},
+    };
+    const auto flags = [](const Row& row, int CKelvoCommonButton::*flag) {
+        std::vector<int> values;
+        for (const CKelvoCommonButton* button : row.captionButtons)
+            values.push_back(button->*flag);
+        return values;
+    };
     const QPoint strip(500, 10);
-    EXPECT_GT(qGray(disabled.pixel(strip)), qGray(enabled.pixel(strip)));
-    EXPECT_EQ(title.CloseButton()->m_flagEnable, 0);
-    QEvent unblocked(QEvent::WindowUnblocked);
-    QApplication::sendEvent(&title, &unblocked);
-    EXPECT_EQ(title.CloseButton()->m_flagEnable, 1);
-    App().m_colorSetInvertTitlebar = 1;
-    title.grab();
-    EXPECT_EQ(title.CloseButton()->m_flagInvert, 1);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        App().m_colorSetInvertTitlebar = 0;
+        row.window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(row.window));
+        const QImage enabled = row.window->grab().toImage();
+        QEvent blocked(QEvent::WindowBlocked);
+        QApplication::sendEvent(row.window, &blocked);
+        const QImage disabled = row.window->grab().toImage();
+        EXPECT_GT(qGray(disabled.pixel(strip)), qGray(enabled.pixel(strip)));
+        EXPECT_EQ(flags(row, &CKelvoCommonButton::m_flagEnable),
+                  std::vector<int>(row.captionButtons.size(), 0));
+        QEvent unblocked(QEvent::WindowUnblocked);
+        QApplication::sendEvent(row.window, &unblocked);
+        EXPECT_EQ(flags(row, &CKelvoCommonButton::m_flagEnable),
+                  std::vector<int>(row.captionButtons.size(), 1));
+        App().m_colorSetInvertTitlebar = 1;
+        row.window->grab();
+        EXPECT_EQ(flags(row, &CKelvoCommonButton::m_flagInvert),
+                  std::vector<int>(row.captionButtons.size(), 1));
+        row.window->hide();
+    }
+    title.done(1);
+}
+
+TEST_F(VendraskSmallWindowTest, TitleDragTakesTheLeftButtonAloneAndLetsGoOfTheCapture) {
+    // The menu window and a small window move by the same rule.
+    CVendraskMain menu(App(), &owner);
+    CVendraskGroupTitle title(App(), &owner);
+    title.PrepareRun();
+    struct Row {
+        const char* name;
+        QPoint at;
+        Qt::KeyboardModifiers modifiers;
+        bool drags;
+    };
+    const Row rows[] = {
+        {"left button on the strip", {300, 10}, Qt::NoModifier, true},
+        {"with Shift", {300, 10}, Qt::ShiftModifier, false},
+        {"with Ctrl", {300, 10}, Qt::ControlModifier, false},
+        {"below the strip", {300, 40}, Qt::NoModifier, false},
+    };
+    for (QWidget* window : {static_cast<QWidget*>(&menu), static_cast<QWidget*>(&title)}) {
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        auto* holder = window->findChild<CKelvoCommonButton*>();
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(window->windowTitle().toStdString()) + ": " + row.name);
+            CKelvoCommonCapture::SetCapture(holder);
+            QMouseEvent move(QEvent::MouseMove, row.at, window->mapToGlobal(row.at), Qt::NoButton,
+                             Qt::LeftButton, row.modifiers);
+            QApplication::sendEvent(window, &move);
+            EXPECT_EQ(CKelvoCommonCapture::GetCapture() == nullptr, row.drags);
+            CKelvoCommonCapture::ReleaseCapture(holder);
+        }
+        window->hide();
+    }
     title.done(1);
 }
 

@@ -15,4 +15,7 @@ constexpr int Y(int du) {
 constexpr QRect Rect(int x, int y, int width, int height) {
     return {X(x), Y(y), X(x + width) - X(x), Y(y + height) - Y(y)};
 }
+constexpr QRect Rect(const QRect& du) {
+    return Rect(du.x(), du.y(), du.width(), du.height());
+}
 } // namespace VendraskDialogUnits
