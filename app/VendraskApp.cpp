@@ -103,13 +103,13 @@ const CVendraskApp::ColorSet& CVendraskApp::BuiltInColorSet(int index) {
 }
 
 bool CVendraskApp::InitInstance() {
-    // 1. One launcher per user: a second start ends here, touching nothing.
+    // One launcher per user: a second start ends here, touching nothing.
     if (!m_services.instance || !m_services.instance->Acquire(QStringLiteral("Vendrask"))) {
         m_foundOtherInstance = true;
         qCInfo(lcVendrask) << "another Vendrask is running; this one ends";
         return false;
     }
-    // 3.-5. Caption bitmaps, brushes and fonts from the built-in set 0.
+    // Caption bitmaps, brushes and fonts from the built-in set 0.
     LoadCaptionBitmaps();
     m_brushButtonBackground = QBrush(CKelvoCommonGdiplus::ToQColor(m_colorSet[0][5]));
     m_brushDialogFrame = QBrush(CKelvoCommonGdiplus::ToQColor(m_colorSet[0][3]));
@@ -117,12 +117,12 @@ bool CVendraskApp::InitInstance() {
     m_fontButton = MakeFont(Q(VendraskSettingsTable::kDefaultFaceName), kFontHeight);
     m_fontSmall = MakeFont(Q(kSmallFaceName), kFontSmallHeight);
 
-    // 6. The program folder becomes the current folder for good: relative
+    // The program folder becomes the current folder for good: relative
     // sound and item paths resolve against it.
     SetProgramFolder(QCoreApplication::applicationDirPath());
     QDir::setCurrent(m_programFolder);
 
-    // 7.-9. Settings, sounds, derived colours and fonts.
+    // Settings, sounds, derived colours and fonts.
     const CVendraskSettingsLocation location =
         CVendraskSettingsLocation::Resolve(m_programFolder, m_commandLineIni);
     qCInfo(lcVendrask).noquote()
@@ -133,7 +133,7 @@ bool CVendraskApp::InitInstance() {
         LoadSoundData();
     ApplyColorSet();
 
-    // 10.-14. The menu window's life.
+    // The menu window's life: the launcher runs inside its loop.
     if (m_menuRunner)
         m_menuRunner(*this);
     return false;

@@ -59,7 +59,7 @@ void CVendraskMain::SetUpShowHide() {
     connect(m_pauseAction, &QAction::triggered, this, &CVendraskMain::OnPause);
     connect(close, &QAction::triggered, this, &CVendraskMain::CloseLauncher);
 
-    // 1. The tray icon.
+    // The tray icon.
     m_trayIcon = new QSystemTrayIcon(this);
     m_trayIcon->setToolTip(QStringLiteral("Vendrask"));
     UpdateTrayIcon();
@@ -82,14 +82,14 @@ void CVendraskMain::SetUpShowHide() {
         m_trayIcon->show(); // appears by itself if a tray starts later
     }
 
-    // 3. Pause unchecked, 4. the hot key.
+    // Pause unchecked, then the hot key.
     m_pauseAction->setChecked(false);
     if (m_app.Services().hotKey) {
         connect(m_app.Services().hotKey.get(), &CKelvoCommonHotKey::hotKeyPressed, this,
                 &CVendraskMain::OnHotKey);
         m_app.Services().hotKey->Register(m_app.m_hotKeyModifier, m_app.m_hotKeyCode);
     }
-    SetUpHook(); // 5. the mouse hook
+    SetUpHook();
     if (m_app.Services().windowSystem)
         m_app.Services().windowSystem->PrepareMenuWindow(this);
 }
@@ -196,7 +196,7 @@ void CVendraskMain::ShowMenu() {
     show();
     // The keyboard at once: keys typed during the fade wait for its end.
     m_app.Services().windowSystem->ActivateWindow(this);
-    // 4. Fade in, 5. the open sound after it.
+    // Fade in; the open sound after it.
     if (m_app.m_colorSetFadeLevel == 0)
         SetOpacity(m_app.m_colorSetTransparency);
     else
