@@ -66,7 +66,7 @@ QRect DuToRect(QRect du) {
 } // namespace
 
 CVendraskMain::CVendraskMain(CVendraskApp& app, QWidget* owner)
-    : QDialog(owner, Qt::Tool | Qt::FramelessWindowHint), m_app(app) {
+    : QDialog(owner, Qt::Tool | Qt::FramelessWindowHint), m_app(app), m_launch(app) {
     setObjectName(QStringLiteral("VendraskMain"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(kWidth, kHeight);

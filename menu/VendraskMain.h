@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ItemRecord.h"
+#include "VendraskLaunch.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -95,14 +96,9 @@ public:
     static QPoint CentredOn(const QRect& monitor, QSize window);
     // The icon the tray shows: 135, or 136 while paused.
     int TrayIconId() const { return m_trayIconId; }
-    // Starts the item of the focused item button.
+    // Starts the item of the focused item button: a quiet hide, then the
+    // launch service.
     void ExecuteItem();
-    // Resolves an item's path (special locations, one variable, ".url")
-    // and hands it to the shell: 1 when handled, 0 when a plain path does
-    // not exist.
-    int ExecutePath(const QString& path, const QString& option, const QString& workingFolder);
-    // source with its first %NAME% pair replaced by the variable's value.
-    static QString ReplaceEnvironmentVariable(const QString& source);
     // Ends the launcher: open sub-windows first, then this window.
     void CloseLauncher();
 
@@ -224,6 +220,7 @@ private:
     void OnNotifyIcon(qintptr mouseMessage);
 
     CVendraskApp& m_app;
+    CVendraskLaunch m_launch;
     std::array<CKelvoCommonButton*, 10> m_groupButton{};
     std::array<CKelvoCommonButton*, 26> m_itemButton{};
     std::array<CKelvoCommonStatic*, 26> m_label{};

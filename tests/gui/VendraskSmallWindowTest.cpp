@@ -1,6 +1,7 @@
 // The small windows on their own: frame, results, storing on close, and
 // the choosers of the item setting window.
 #include "KelvoCommonButton.h"
+#include "KelvoCommonDesktopEntry.h"
 #include "KelvoCommonEdit.h"
 #include "KelvoCommonShortcutFile.h"
 #include "KelvoCommonStatic.h"
@@ -414,7 +415,7 @@ TEST(VendraskItemFileTest, ExecLines) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto line = VendraskItemFile::ParseExec(row.exec);
+        const auto line = KelvoParseExec(row.exec);
         ASSERT_EQ(line.has_value(), row.valid);
         if (!line)
             continue;
