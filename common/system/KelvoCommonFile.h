@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KelvoCommonExport.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -15,8 +17,9 @@ enum class KelvoFileRead : std::uint8_t { Read, Missing, Failed };
 // Reads a whole regular file of at most maxBytes. A FIFO or device never
 // blocks us: the file is opened non-blocking and refused by its type. A file
 // that grows past the cap while it is read is refused too.
-KelvoFileRead KelvoReadSmallFile(const std::filesystem::path& file, std::uintmax_t maxBytes,
-                                 std::string& bytes, std::string& why);
+KELVOCOMMON_EXPORT KelvoFileRead KelvoReadSmallFile(const std::filesystem::path& file,
+                                                    std::uintmax_t maxBytes, std::string& bytes,
+                                                    std::string& why);
 
 enum class KelvoFileWrite : std::uint8_t {
     Written,
