@@ -17,7 +17,7 @@ public:
 
     // The item's path, option and working folder exactly as stored.
     int ExecuteItem(const ItemRecord& item) const;
-    // Opens the folder the item's path lies in, as written (not expanded).
+    // Opens the folder part of the item's path as stored (either separator).
     void OpenFolder(const ItemRecord& item) const;
     // 1 when handled (started, or a special form tried), 0 when a plain
     // path does not exist.
