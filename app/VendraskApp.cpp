@@ -1,5 +1,6 @@
 #include "VendraskApp.h"
 
+#include "KelvoCommonFile.h"
 #include "KelvoCommonFont.h"
 #include "KelvoCommonHookMouse.h"
 #include "VendraskLog.h"
@@ -418,14 +419,13 @@ void CVendraskApp::LoadSoundData() {
     for (int i = 0; i < kSoundCount; ++i) {
         m_soundData[i] = QByteArray();
         const QString file = ResolveProgramPath(m_soundPath[i].ToQString());
-        const QFileInfo info(file);
         // Only regular files of sane size: a path naming a device or a huge
         // file must not hang or exhaust the launcher.
-        if (file.isEmpty() || !info.isFile() || info.size() > kMaxSoundFileBytes)
-            continue;
-        QFile in(file);
-        if (!in.open(QIODevice::ReadOnly))
-            continue;
-        m_soundData[i] = in.readAll();
+        std::string bytes;
+        std::string why;
+        if (!file.isEmpty() &&
+            KelvoReadSmallFile(QFile::encodeName(file).toStdString(), kMaxSoundFileBytes, bytes,
+                               why) == KelvoFileRead::Read)
+            m_soundData[i] = QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
     }
 }

@@ -1,25 +1,15 @@
 #include "VendraskItemFile.h"
 
+#include "KelvoCommonDesktopEntry.h"
 #include "KelvoCommonShell.h"
 #include "KelvoCommonShortcutFile.h"
 
 #include <QFile>
 #include <QStandardPaths>
-#include <glib.h>
-#include <memory>
 
 namespace VendraskItemFile {
 
 namespace {
-
-struct GFreeDeleter {
-    void operator()(gchar* text) const { g_free(text); }
-};
-using GText = std::unique_ptr<gchar, GFreeDeleter>;
-
-struct KeyFileDeleter {
-    void operator()(GKeyFile* file) const { g_key_file_free(file); }
-};
 
 // The last part of the path, trailing separators looked through.
 QString LastPart(const QString& path) {
@@ -38,57 +28,21 @@ qsizetype ExtensionStart(const QString& last) {
     return dot > 0 ? dot : -1;
 }
 
-QString FromGText(const GText& text) {
-    return text ? QString::fromUtf8(text.get()) : QString();
-}
-
-// Takes the field codes out of one argument; false when nothing remains
-// of an argument that was only a field code.
-bool StripFieldCodes(const QString& argument, QString& out) {
-    out.clear();
-    bool hadCode = false;
-    for (qsizetype i = 0; i < argument.size(); ++i) {
-        if (argument[i] != QLatin1Char('%') || i + 1 >= argument.size()) {
-            out.append(argument[i]);
-            continue;
-        }
-        const QChar code = argument[++i];
-        if (code == QLatin1Char('%'))
-            out.append(QLatin1Char('%'));
-        else
-            hadCode = true;
-    }
-    return !(hadCode && out.isEmpty());
-}
-
 std::optional<ItemRecord> FromDesktopEntry(const QString& path) {
-    std::unique_ptr<GKeyFile, KeyFileDeleter> file(g_key_file_new());
-    const QByteArray local = QFile::encodeName(path);
-    if (!g_key_file_load_from_file(file.get(), local.constData(), G_KEY_FILE_NONE, nullptr))
+    const std::optional<KelvoDesktopEntry> entry = KelvoReadDesktopEntry(path);
+    if (!entry)
         return std::nullopt;
-    const char* group = "Desktop Entry";
-    const GText type(g_key_file_get_string(file.get(), group, "Type", nullptr));
-    if (FromGText(type) != QStringLiteral("Application"))
-        return std::nullopt;
-    const GText exec(g_key_file_get_string(file.get(), group, "Exec", nullptr));
-    const std::optional<ExecLine> line = ParseExec(FromGText(exec));
-    if (!line)
-        return std::nullopt;
-    const GText name(g_key_file_get_locale_string(file.get(), group, "Name", nullptr, nullptr));
-    const GText folder(g_key_file_get_string(file.get(), group, "Path", nullptr));
-
     ItemRecord item;
-    const QString entryName = FromGText(name);
-    item.Name.Assign(entryName.isEmpty() ? NameOf(path) : entryName);
+    item.Name.Assign(entry->name.isEmpty() ? NameOf(path) : entry->name);
     // A bare program name is looked up now: items start programs by path.
-    QString program = line->program;
+    QString program = entry->exec.program;
     if (!program.contains(QLatin1Char('/'))) {
         if (const QString found = QStandardPaths::findExecutable(program); !found.isEmpty())
             program = found;
     }
     item.Path.Assign(program);
-    item.Option.Assign(CKelvoCommonShell::JoinArguments(line->arguments));
-    item.WorkingFolder.Assign(FromGText(folder));
+    item.Option.Assign(CKelvoCommonShell::JoinArguments(entry->exec.arguments));
+    item.WorkingFolder.Assign(entry->workingFolder);
     return item;
 }
 
@@ -104,29 +58,6 @@ QString ExtensionOf(const QString& path) {
     const QString last = LastPart(path);
     const qsizetype dot = ExtensionStart(last);
     return dot < 0 ? QString() : last.mid(dot).toLower();
-}
-
-std::optional<ExecLine> ParseExec(const QString& exec) {
-    if (exec.trimmed().isEmpty())
-        return std::nullopt;
-    const QByteArray utf8 = exec.toUtf8();
-    gint argc = 0;
-    gchar** argv = nullptr;
-    if (!g_shell_parse_argv(utf8.constData(), &argc, &argv, nullptr))
-        return std::nullopt;
-    QStringList words;
-    for (gint i = 0; i < argc; ++i) {
-        QString word;
-        if (StripFieldCodes(QString::fromUtf8(argv[i]), word))
-            words.append(word);
-    }
-    g_strfreev(argv);
-    if (words.isEmpty() || words.front().isEmpty())
-        return std::nullopt;
-    ExecLine line;
-    line.program = words.takeFirst();
-    line.arguments = words;
-    return line;
 }
 
 ItemRecord FromFile(const QString& path) {

@@ -3,7 +3,6 @@
 #include "ItemRecord.h"
 
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 // What a file chosen in the item setting window or dropped onto an item
@@ -18,15 +17,6 @@ QString NameOf(const QString& path);
 
 // The lower-case extension with its dot, as NameOf splits it; empty for none.
 QString ExtensionOf(const QString& path);
-
-// A desktop entry's command line: the program and its arguments, quoting
-// undone (double quotes, in which a backslash escapes ", `, $ and itself),
-// then the field codes (%f, %U, %i ...) taken out and "%%" read as "%".
-struct ExecLine {
-    QString program;
-    QStringList arguments;
-};
-std::optional<ExecLine> ParseExec(const QString& exec);
 
 // The item a file gives:
 //   ".lnk" (any case): name from the file, target, arguments and working

@@ -67,7 +67,8 @@ const QRect CVendraskMain::kInformationRect =
 
 CVendraskMain::CVendraskMain(CVendraskApp& app, QWidget* owner)
     : QDialog(owner, Qt::Tool | Qt::FramelessWindowHint), m_app(app),
-      m_frame(new CVendraskWindowFrame(app, this)), m_trayIconId(VendraskResource::kIconNormal) {
+      m_frame(new CVendraskWindowFrame(app, this)), m_launch(app),
+      m_trayIconId(VendraskResource::kIconNormal) {
     setObjectName(QStringLiteral("VendraskMain"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(kWidth, kHeight);

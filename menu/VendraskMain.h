@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ItemRecord.h"
+#include "VendraskLaunch.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -92,14 +93,9 @@ public:
     static constexpr int kFadeStepMs = 30;
     // The icon the tray shows: normal, or crossed out while paused.
     int TrayIconId() const { return m_trayIconId; }
-    // Starts the item of the focused item button.
+    // Starts the item of the focused item button: a quiet hide, then the
+    // launch service.
     void ExecuteItem();
-    // Resolves an item's path (special locations, one variable, ".url")
-    // and hands it to the shell: 1 when handled, 0 when a plain path does
-    // not exist.
-    int ExecutePath(const QString& path, const QString& option, const QString& workingFolder);
-    // source with its first %NAME% pair replaced by the variable's value.
-    static QString ReplaceEnvironmentVariable(const QString& source);
     // Ends the launcher: open sub-windows first, then this window.
     void CloseLauncher();
 
@@ -217,6 +213,7 @@ private:
 
     CVendraskApp& m_app;
     CVendraskWindowFrame* m_frame;
+    CVendraskLaunch m_launch;
     std::array<CKelvoCommonButton*, 10> m_groupButton{};
     std::array<CKelvoCommonButton*, 26> m_itemButton{};
     std::array<CKelvoCommonStatic*, 26> m_label{};

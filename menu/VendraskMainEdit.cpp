@@ -33,12 +33,6 @@ void ReleaseMouseCapture() {
 
 // The folder an item's path lies in, as stored: up to and with the last
 // separator of either kind; empty for a path without one (special locations).
-QString FolderOfStoredPath(const QString& path) {
-    const qsizetype slash =
-        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-    return path.left(slash + 1);
-}
-
 // Runs a sub-window with its open flag set, so that Close can end it.
 int RunWithFlag(int& flag, CVendraskSmallWindow& window) {
     flag = 1;
@@ -156,11 +150,9 @@ void CVendraskMain::OnItemCommand(int command, ItemPlace place) {
     case kCmdOpenFolder: {
         if (item.Path.IsEmpty())
             return;
-        const QString folder = FolderOfStoredPath(item.Path.ToQString());
         m_flagQuietHide = 1;
         HideMenu();
-        if (!folder.isEmpty())
-            ExecutePath(folder, QString(), QString());
+        m_launch.OpenFolder(item);
         break;
     }
     default:

@@ -1,14 +1,12 @@
 #include "KelvoCommonProfile.h"
 
+#include "KelvoCommonFile.h"
+
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <climits>
 #include <cstring>
-#include <fcntl.h>
-#include <fstream>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -131,105 +129,6 @@ bool CanStoreClean(std::u16string_view section, std::u16string_view key) {
     return key.empty() || (key.front() != u';' && key.front() != u'[');
 }
 
-// UTF-8 to UTF-16; each maximal invalid subpart becomes one U+FFFD.
-void AppendUtf8AsUtf16(std::string_view bytes, std::u16string& out) {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const std::size_t n = bytes.size();
-    std::size_t i = 0;
-    while (i < n) {
-        const unsigned char b0 = p[i];
-        if (b0 < 0x80) {
-            out.push_back(b0);
-            ++i;
-            continue;
-        }
-        std::size_t need = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        char32_t cp = 0;
-        if (b0 >= 0xC2 && b0 <= 0xDF) {
-            need = 1;
-            cp = b0 & 0x1Fu;
-        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-            need = 2;
-            cp = b0 & 0x0Fu;
-            if (b0 == 0xE0)
-                low = 0xA0;
-            else if (b0 == 0xED)
-                high = 0x9F;
-        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-            need = 3;
-            cp = b0 & 0x07u;
-            if (b0 == 0xF0)
-                low = 0x90;
-            else if (b0 == 0xF4)
-                high = 0x8F;
-        } else {
-            out.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        std::size_t used = 1;
-        bool ok = true;
-        for (; used <= need; ++used) {
-            if (i + used >= n) {
-                ok = false;
-                break;
-            }
-            const unsigned char b = p[i + used];
-            const unsigned char lo = used == 1 ? low : 0x80;
-            const unsigned char hi = used == 1 ? high : 0xBF;
-            if (b < lo || b > hi) {
-                ok = false;
-                break;
-            }
-            cp = (cp << 6) | (b & 0x3Fu);
-        }
-        if (!ok) {
-            out.push_back(kReplacement);
-            i += used;
-            continue;
-        }
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out.push_back(char16_t(0xD800 + (cp >> 10)));
-            out.push_back(char16_t(0xDC00 + (cp & 0x3FF)));
-        } else {
-            out.push_back(char16_t(cp));
-        }
-        i += need + 1;
-    }
-}
-
-// UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD.
-void AppendUtf16AsUtf8(std::u16string_view text, std::string& out) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t cp = text[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-            cp = kReplacement;
-        }
-        if (cp < 0x80) {
-            out.push_back(char(cp));
-        } else if (cp < 0x800) {
-            out.push_back(char(0xC0 | (cp >> 6)));
-            out.push_back(char(0x80 | (cp & 0x3F)));
-        } else if (cp < 0x10000) {
-            out.push_back(char(0xE0 | (cp >> 12)));
-            out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(char(0x80 | (cp & 0x3F)));
-        } else {
-            out.push_back(char(0xF0 | (cp >> 18)));
-            out.push_back(char(0x80 | ((cp >> 12) & 0x3F)));
-            out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(char(0x80 | (cp & 0x3F)));
-        }
-    }
-}
-
 char16_t Utf16UnitAt(const std::string& raw, std::size_t offset) {
     return char16_t(static_cast<unsigned char>(raw[offset]) |
                     (static_cast<unsigned char>(raw[offset + 1]) << 8));
@@ -271,134 +170,6 @@ void InsertSlot(std::vector<std::uint32_t>& slots, std::uint32_t index, std::uin
     while (slots[i] != kEmptySlot)
         i = (i + 1) & mask;
     slots[i] = index;
-}
-
-std::string ErrorText(int error) {
-    return std::strerror(error);
-}
-
-enum class ReadOutcome { Read, Missing, Failed };
-
-// Reads a whole regular file of at most the cap. A FIFO or device never
-// blocks us: the file is opened non-blocking and refused by its type.
-ReadOutcome ReadWholeFile(const std::filesystem::path& file, std::string& bytes, struct stat& info,
-                          std::string& why) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        const int error = errno;
-        why = ErrorText(error);
-        return error == ENOENT ? ReadOutcome::Missing : ReadOutcome::Failed;
-    }
-    const auto fail = [&](const std::string& text) {
-        why = text;
-        ::close(fd);
-        return ReadOutcome::Failed;
-    };
-    if (::fstat(fd, &info) != 0)
-        return fail(ErrorText(errno));
-    if (!S_ISREG(info.st_mode))
-        return fail("not a regular file");
-    constexpr auto cap = CKelvoCommonProfile::kMaxFileBytes;
-    const std::string tooLarge = "the file is larger than " + std::to_string(cap) + " bytes";
-    if (static_cast<std::uintmax_t>(info.st_size) > cap)
-        return fail(tooLarge);
-    bytes.clear();
-    bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == bytes.size()) {
-            // The file grew while we read it.
-            if (bytes.size() > cap)
-                return fail(tooLarge);
-            bytes.resize(std::min<std::size_t>(bytes.size() * 2, cap + 1));
-        }
-        const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(ErrorText(errno));
-        }
-        if (n == 0)
-            break;
-        filled += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    if (filled > cap)
-        return fail(tooLarge);
-    bytes.resize(filled);
-    return ReadOutcome::Read;
-}
-
-bool WriteAll(int fd, std::string_view data, int& error) {
-    while (!data.empty()) {
-        const std::size_t chunk = std::min<std::size_t>(data.size(), 1u << 30);
-        const ssize_t n = ::write(fd, data.data(), chunk);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            error = errno;
-            return false;
-        }
-        if (n == 0) {
-            error = EIO;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-std::filesystem::path FolderOf(const std::filesystem::path& file) {
-    std::filesystem::path folder = file.parent_path();
-    return folder.empty() ? std::filesystem::path(".") : folder;
-}
-
-// Makes the rename itself durable. A file system that cannot sync folders
-// says EINVAL; nothing more can be done there.
-bool SyncFolder(const std::filesystem::path& folder, int& error) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        error = errno;
-        return false;
-    }
-    bool ok = true;
-    if (::fsync(fd) != 0 && errno != EINVAL) {
-        error = errno;
-        ok = false;
-    }
-    ::close(fd);
-    return ok;
-}
-
-// Writing through a symbolic link replaces its target and keeps the link.
-std::filesystem::path ResolveLinks(const std::filesystem::path& file) {
-    std::filesystem::path current = file;
-    for (int hop = 0; hop < 40; ++hop) {
-        struct stat info {};
-        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-            return current;
-        std::error_code ec;
-        const std::filesystem::path target = std::filesystem::read_symlink(current, ec);
-        if (ec)
-            return current;
-        current = target.is_absolute() ? target : current.parent_path() / target;
-    }
-    return current; // a loop: opening it fails with ELOOP
-}
-
-// The mode a newly created file would get; umask() itself cannot be read
-// without changing it, which would race with other threads.
-mode_t NewFileMode() {
-    mode_t mask = 022;
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("Umask:", 0) == 0) {
-            mask = static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
-            break;
-        }
-    }
-    return 0666 & ~mask;
 }
 
 } // namespace
@@ -486,7 +257,7 @@ void CKelvoCommonProfileDocument::ParseBody() {
         if (eol != 0 && m_newline.empty())
             m_newline = m_raw.substr(end, eol);
         line.clear();
-        AppendUtf8AsUtf16(body.substr(pos, end - pos), line);
+        KelvoAppendUtf8AsUtf16(body.substr(pos, end - pos), line);
         ParseLine(line, pos, end, end + eol, current);
         pos = end + eol;
     }
@@ -745,7 +516,7 @@ void CKelvoCommonProfileDocument::AppendEncoded(std::u16string_view text, std::s
             out.push_back(char(c >> 8));
         }
     } else {
-        AppendUtf16AsUtf8(text, out);
+        KelvoAppendUtf16AsUtf8(text, out);
     }
 }
 
@@ -841,9 +612,8 @@ bool CKelvoCommonProfile::Load() {
     m_lastError.clear();
     m_lastReason.clear();
     std::string bytes;
-    struct stat info {};
     std::string why;
-    if (ReadWholeFile(m_path, bytes, info, why) != ReadOutcome::Read) {
+    if (KelvoReadSmallFile(m_path, kMaxFileBytes, bytes, why) != KelvoFileRead::Read) {
         m_document = CKelvoCommonProfileDocument();
         Fail("cannot read", why);
         return false;
@@ -855,32 +625,19 @@ bool CKelvoCommonProfile::Load() {
 bool CKelvoCommonProfile::CreateNew() {
     m_lastError.clear();
     m_lastReason.clear();
-    const int fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        Fail("cannot create", ErrorText(errno));
+    std::string why;
+    switch (KelvoCreateFile(m_path, kUtf16Mark, why)) {
+    case KelvoFileWrite::Failed:
+        Fail("cannot create", why);
         return false;
-    }
-    int error = 0;
-    bool ok = WriteAll(fd, kUtf16Mark, error);
-    if (ok && ::fsync(fd) != 0) {
-        error = errno;
-        ok = false;
-    }
-    if (::close(fd) != 0 && ok) {
-        error = errno;
-        ok = false;
-    }
-    if (!ok) {
-        // Half a mark is worse than no file: a retry starts afresh.
-        ::unlink(m_path.c_str());
-        Fail("cannot create", ErrorText(error));
+    case KelvoFileWrite::NotSynced:
+        m_document = CKelvoCommonProfileDocument();
+        Fail("cannot sync the folder of", why);
         return false;
+    case KelvoFileWrite::Written:
+        break;
     }
     m_document = CKelvoCommonProfileDocument();
-    if (!SyncFolder(FolderOf(m_path), error)) {
-        Fail("cannot sync the folder of", ErrorText(error));
-        return false;
-    }
     return true;
 }
 
@@ -897,21 +654,19 @@ bool CKelvoCommonProfile::Write(std::span<const KelvoProfileEntry> entries) {
             return false;
         }
     }
-    const std::filesystem::path target = ResolveLinks(m_path);
-
     // Start from the file as it is now, so edits made meanwhile survive.
     std::string bytes;
-    struct stat info {};
     std::string why;
-    const ReadOutcome outcome = ReadWholeFile(target, bytes, info, why);
-    if (outcome == ReadOutcome::Failed) {
+    const KelvoFileRead outcome =
+        KelvoReadSmallFile(KelvoResolveLinks(m_path), kMaxFileBytes, bytes, why);
+    if (outcome == KelvoFileRead::Failed) {
         // What we cannot read we must not replace.
         Fail("cannot write", why);
         return false;
     }
-    const bool existed = outcome == ReadOutcome::Read;
-    CKelvoCommonProfileDocument document =
-        existed ? CKelvoCommonProfileDocument::Parse(bytes) : CKelvoCommonProfileDocument();
+    CKelvoCommonProfileDocument document = outcome == KelvoFileRead::Read
+                                               ? CKelvoCommonProfileDocument::Parse(bytes)
+                                               : CKelvoCommonProfileDocument();
     for (const KelvoProfileEntry& entry : entries)
         document.SetString(entry.section, entry.key, entry.value);
     const std::string text = document.Serialize();
@@ -920,49 +675,19 @@ bool CKelvoCommonProfile::Write(std::span<const KelvoProfileEntry> entries) {
              "the new text would exceed " + std::to_string(kMaxFileBytes) + " bytes");
         return false;
     }
-
-    const std::filesystem::path folder = FolderOf(target);
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
-        Fail("cannot write", ErrorText(errno));
+    switch (KelvoReplaceFile(m_path, text, why)) {
+    case KelvoFileWrite::Failed:
+        Fail("cannot write", why);
         return false;
-    }
-    int error = 0;
-    const auto abandon = [&](int code) {
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        Fail("cannot write", ErrorText(code));
+    case KelvoFileWrite::NotSynced:
+        // The new text is in place but may not survive a crash: say so.
+        m_document = std::move(document);
+        Fail("cannot sync the folder of", why);
         return false;
-    };
-    if (existed && (info.st_uid != ::geteuid() || info.st_gid != ::getegid())) {
-        // Best effort: only root may give a file away.
-        [[maybe_unused]] const int ignored = ::fchown(fd, info.st_uid, info.st_gid);
-    }
-    if (::fchmod(fd, existed ? (info.st_mode & 07777) : NewFileMode()) != 0)
-        return abandon(errno);
-    if (!WriteAll(fd, text, error))
-        return abandon(error);
-    if (::fsync(fd) != 0)
-        return abandon(errno);
-    if (::close(fd) != 0) {
-        error = errno;
-        ::unlink(temporary.c_str());
-        Fail("cannot write", ErrorText(error));
-        return false;
-    }
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        error = errno;
-        ::unlink(temporary.c_str());
-        Fail("cannot write", ErrorText(error));
-        return false;
+    case KelvoFileWrite::Written:
+        break;
     }
     m_document = std::move(document);
-    if (!SyncFolder(folder, error)) {
-        // The new text is in place but may not survive a crash: say so.
-        Fail("cannot sync the folder of", ErrorText(error));
-        return false;
-    }
     return true;
 }
 
@@ -971,20 +696,4 @@ bool CKelvoCommonProfile::WriteString(std::u16string_view section, std::u16strin
     const KelvoProfileEntry entry{std::u16string(section), std::u16string(key),
                                   std::u16string(value)};
     return Write(std::span<const KelvoProfileEntry>(&entry, 1));
-}
-
-// ---------------------------------------------------------------------------
-
-std::u16string KelvoUtf8ToUtf16(std::string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
-    AppendUtf8AsUtf16(text, out);
-    return out;
-}
-
-std::string KelvoUtf16ToUtf8(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size() * 3);
-    AppendUtf16AsUtf8(text, out);
-    return out;
 }

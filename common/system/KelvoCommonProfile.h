@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KelvoCommonExport.h"
+#include "KelvoCommonText.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -184,8 +185,3 @@ private:
     std::string m_lastError;
     std::string m_lastReason;
 };
-
-// UTF-8 <-> UTF-16 for callers outside Qt (tools, tests). Invalid input
-// becomes U+FFFD.
-KELVOCOMMON_EXPORT std::u16string KelvoUtf8ToUtf16(std::string_view text);
-KELVOCOMMON_EXPORT std::string KelvoUtf16ToUtf8(std::u16string_view text);

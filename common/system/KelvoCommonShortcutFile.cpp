@@ -1,18 +1,13 @@
 #include "KelvoCommonShortcutFile.h"
 
+#include "KelvoCommonFile.h"
 #include "KelvoCommonLog.h"
 #include "KelvoCommonProfile.h"
 #include "KelvoCommonShortcutFormat.h"
 
 #include <algorithm>
-#include <atomic>
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -34,67 +29,6 @@ void SetDetail(std::string* detail, std::string text) {
 
 fs::path PathOf(std::u16string_view text) {
     return fs::path(KelvoUtf16ToUtf8(text));
-}
-
-// Reads a whole regular file of at most maxBytes. A FIFO or device never
-// blocks us: the file is opened non-blocking and refused by its type.
-bool ReadSmallFile(const fs::path& file, std::uintmax_t maxBytes, std::string& bytes,
-                   std::string& why) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        why = std::strerror(errno);
-        return false;
-    }
-    const auto fail = [&](std::string text) {
-        why = std::move(text);
-        ::close(fd);
-        return false;
-    };
-    struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        return fail(std::strerror(errno));
-    if (!S_ISREG(info.st_mode))
-        return fail("not a regular file");
-    const std::string tooLarge = "larger than " + std::to_string(maxBytes) + " bytes";
-    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes)
-        return fail(tooLarge);
-    // One byte more than the cap tells a file that grew past it.
-    bytes.assign(static_cast<std::size_t>(maxBytes) + 1, '\0');
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(std::strerror(errno));
-        }
-        if (n == 0)
-            break;
-        filled += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    if (filled > maxBytes) {
-        why = tooLarge;
-        return false;
-    }
-    bytes.resize(filled);
-    return true;
-}
-
-// The launcher expands the first %NAME% pair of a path before it starts it;
-// a target is looked for in the same form.
-std::u16string ExpandFirstVariable(const std::u16string& text) {
-    const std::size_t open = text.find(u'%');
-    if (open == std::u16string::npos)
-        return text;
-    const std::size_t close = text.find(u'%', open + 1);
-    if (close == std::u16string::npos)
-        return text;
-    const std::string name = KelvoUtf16ToUtf8(text.substr(open + 1, close - open - 1));
-    const char* value = name.empty() ? nullptr : std::getenv(name.c_str());
-    if (value == nullptr || *value == '\0')
-        return text;
-    return text.substr(0, open) + KelvoUtf8ToUtf16(value) + text.substr(close + 1);
 }
 
 bool Exists(const fs::path& file) {
@@ -124,7 +58,10 @@ fs::path Tidy(const fs::path& joined) {
 
 std::u16string ResolveTarget(const KelvoShellLink& link, const fs::path& linkFile) {
     const std::u16string stored = KelvoShellLinkStoredTarget(link);
-    if (!stored.empty() && Exists(PathOf(ExpandFirstVariable(stored))))
+    // The launcher expands the first %NAME% pair of a path before it starts
+    // it; a target is looked for in the same form. No length rule here: the
+    // target is only tested, never cut.
+    if (!stored.empty() && Exists(PathOf(KelvoExpandFirstVariable(stored, std::u16string::npos))))
         return stored;
     if (link.relativePath.empty())
         return stored;
@@ -163,63 +100,6 @@ std::u16string RelativeTarget(std::u16string_view target, const fs::path& linkFi
     return KelvoUtf8ToUtf16(text);
 }
 
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-// Writes a new file beside the old one and renames it over, so a failure
-// leaves the old file or none, never half of one.
-bool ReplaceFile(const fs::path& file, std::string_view bytes, std::string& why) {
-    static std::atomic<unsigned> counter{0};
-    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    fs::path temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        // Appended piece by piece: GCC 12 at -O3 misreads the chained "+".
-        std::string name = ".";
-        name += file.filename().string();
-        name += ".tmp-";
-        name += std::to_string(::getpid());
-        name += '-';
-        name += std::to_string(counter++);
-        temporary = folder / name;
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (fd < 0) {
-        why = std::strerror(errno);
-        return false;
-    }
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    const int writeError = errno;
-    if (::close(fd) != 0 || !written) {
-        why = std::strerror(written ? errno : writeError);
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    if (::rename(temporary.c_str(), file.c_str()) != 0) {
-        why = std::strerror(errno);
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        ::fsync(folderFd);
-        ::close(folderFd);
-    }
-    return true;
-}
-
 } // namespace
 
 CKelvoCommonShortcutFile::CKelvoCommonShortcutFile() = default;
@@ -230,7 +110,7 @@ KelvoShortcutStatus CKelvoCommonShortcutFile::ReadLnk(const fs::path& file,
                                                       std::string* detail) {
     std::string bytes;
     std::string why;
-    if (!ReadSmallFile(file, kMaxLnkBytes, bytes, why)) {
+    if (KelvoReadSmallFile(file, kMaxLnkBytes, bytes, why) != KelvoFileRead::Read) {
         SetDetail(detail, "cannot read " + Quoted(file) + ": " + why);
         return KelvoShortcutStatus::Unreadable;
     }
@@ -296,7 +176,8 @@ KelvoShortcutStatus CKelvoCommonShortcutFile::WriteLnk(const fs::path& file,
         return KelvoShortcutStatus::TooLong;
     }
     std::string why;
-    if (!ReplaceFile(file, *bytes, why)) {
+    // A folder that cannot be flushed still holds the new link.
+    if (KelvoReplaceFile(file, *bytes, why) == KelvoFileWrite::Failed) {
         SetDetail(detail, "cannot write " + Quoted(file) + ": " + why);
         return KelvoShortcutStatus::WriteFailed;
     }

@@ -596,15 +596,26 @@ TEST(KelvoCommonShortcutFile, WriteFailuresLeaveNoFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
 }
 
+// Written like the settings file: a symbolic link is followed and stays,
+// the old file's mode is kept.
 TEST(KelvoCommonShortcutFile, WritingReplacesAnExistingLink) {
     TempDir dir;
+    fs::create_directory(dir.File("real"));
+    const fs::path target = dir.File("real") / "a.lnk";
+    WriteBytes(target, std::string(5000, 'x'));
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
     const fs::path file = dir.File("a.lnk");
-    WriteBytes(file, std::string(5000, 'x'));
+    fs::create_symlink("real/a.lnk", file);
     ASSERT_EQ(CKelvoCommonShortcutFile::WriteLnk(file, u"/bin/sh", u"-c true", u"/"),
               KelvoShortcutStatus::Ok);
+    EXPECT_TRUE(fs::is_symlink(file));
     KelvoLnkInformation information;
-    ASSERT_EQ(CKelvoCommonShortcutFile::ReadLnk(file, information), KelvoShortcutStatus::Ok);
+    ASSERT_EQ(CKelvoCommonShortcutFile::ReadLnk(target, information), KelvoShortcutStatus::Ok);
     EXPECT_EQ(U8(information.arguments), "-c true");
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.File("real")), fs::directory_iterator()), 1);
 }
 
 // lnkinfo (liblnk-utils) is an independent reader of the format.
