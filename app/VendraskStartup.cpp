@@ -2,6 +2,9 @@
 
 #include "VendraskApp.h"
 #include "VendraskCommandLine.h"
+#include "VendraskControlAdapter.h"
+#include "VendraskControlServer.h"
+#include "VendraskControlSocket.h"
 #include "VendraskLog.h"
 #include "VendraskMain.h"
 #include "VendraskSignalWatcher.h"
@@ -91,6 +94,10 @@ int RunVendrask(int argc, char** argv) {
         QWidget owner;
         owner.setAttribute(Qt::WA_DontShowOnScreen);
         CVendraskMain menu(model, &owner);
+        // Requests from outside, once the menu exists to carry them.
+        CVendraskControlAdapter control(model, menu);
+        CVendraskControlServer server(control);
+        server.Listen(CVendraskControlSocket::Folder());
         CVendraskSignalWatcher watcher;
         QObject::connect(&watcher, &CVendraskSignalWatcher::terminationRequested, &menu,
                          &CVendraskMain::CloseLauncher);
