@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -203,12 +204,15 @@ int CVendraskControlClient::Run(int argc, char** argv) {
         return Fail(1, "no safe folder for the control socket");
     const std::string path = folder + "/control";
     int fd = -1;
-    if (CVendraskControlSocket::IsPrivateFolder(folder)) {
-        fd = CVendraskControlSocket::Connect(path);
-    } else if (::access(folder.c_str(), F_OK) == 0) {
+    struct stat info {};
+    if (::lstat(folder.c_str(), &info) != 0) {
+        // Missing: no launcher. Unreachable (another user's folder): fail.
+        if (errno != ENOENT)
+            return Fail(1, folder + ": " + std::strerror(errno));
+    } else if (!CVendraskControlSocket::IsPrivateFolder(folder)) {
         return Fail(1, folder + " is not a private folder of this user");
     } else {
-        errno = ENOENT;
+        fd = CVendraskControlSocket::Connect(path);
     }
     if (fd < 0) {
         const int error = errno;
