@@ -53,6 +53,8 @@ QString CVendraskCommandLine::HelpText() {
                "  pause, resume                   pause or resume the hot key\n"
                "  quit                            end the launcher\n"
                "  status                          tell whether it runs (exit 3: not)\n"
+               "  autostart on [--ini FILE] | off | status\n"
+               "                                  start it with the desktop session\n"
                "toggle and show start the launcher when none runs (with FILE as its\n"
                "settings file); the others exit 3 then.\n"
                "\n"

@@ -1,5 +1,6 @@
 #include "VendraskControlClient.h"
 
+#include "VendraskAutostart.h"
 #include "VendraskControlRequest.h"
 #include "VendraskControlSocket.h"
 
@@ -166,6 +167,8 @@ std::string CVendraskControlClient::StatusText(const std::string& reply) {
 }
 
 int CVendraskControlClient::Run(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "autostart") == 0)
+        return CVendraskAutostart::Run(argc, argv);
     if (argc < 2 || !CVendraskControlRequest::IsVerb(argv[1]))
         return -1;
     // --ini FILE: the settings file of a launcher this call may start.

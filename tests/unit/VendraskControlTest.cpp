@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -283,4 +284,42 @@ TEST(VendraskControlServer, AnotherUserIsRefused) {
     EXPECT_EQ(WEXITSTATUS(state), 0);
     EXPECT_EQ(reply, "error: not allowed\n");
     EXPECT_EQ(target.done, "");
+}
+
+TEST(VendraskAutostart, OnWritesAValidEntryAndOffRemovesIt) {
+    TempDir config;
+    // Every character an Exec line must quote or escape, in the settings path.
+    TempDir started;
+    const std::filesystem::path odd = started.Path() / "a b$c`d\\e";
+    std::filesystem::create_directories(odd);
+    const QString launcher = QStringLiteral(VENDRASK_BINARY_DIR "/vendrask");
+    const auto run = [&](const QStringList& arguments, const QString& program) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                   QString::fromStdString(config.Path().string()));
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(QString::fromStdString(odd.string()));
+        process.start(program, arguments);
+        process.waitForFinished(10000);
+        return std::make_pair(process.exitCode(), QString::fromLocal8Bit(process.readAll()));
+    };
+    const std::filesystem::path entry = config.Path() / "autostart" / "vendrask.desktop";
+    const QStringList on{QStringLiteral("autostart"), QStringLiteral("on"), QStringLiteral("--ini"),
+                         QStringLiteral("V 100%.ini")};
+    ASSERT_EQ(run(on, launcher).first, 0);
+    ASSERT_TRUE(std::filesystem::exists(entry));
+    const auto validate =
+        run({QString::fromStdString(entry.string())}, QStringLiteral("desktop-file-validate"));
+    EXPECT_EQ(validate.first, 0) << validate.second.toStdString();
+    const std::string text = vendrask::test::ReadBytes(entry);
+    EXPECT_NE(text.find("Exec=" VENDRASK_BINARY_DIR "/vendrask --ini \""), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("a b\\\\$c\\\\`d\\\\\\\\e/V 100%%.ini\"\n"), std::string::npos) << text;
+    EXPECT_TRUE(run({QStringLiteral("autostart"), QStringLiteral("status")}, launcher)
+                    .second.startsWith(QStringLiteral("autostart: on")));
+    EXPECT_EQ(run({QStringLiteral("autostart"), QStringLiteral("off")}, launcher).first, 0);
+    EXPECT_FALSE(std::filesystem::exists(entry));
+    EXPECT_EQ(run({QStringLiteral("autostart"), QStringLiteral("status")}, launcher).second,
+              QStringLiteral("autostart: off\n"));
 }
