@@ -3,6 +3,7 @@
 #include "VendraskApp.h"
 #include "VendraskCommandLine.h"
 #include "VendraskControlAdapter.h"
+#include "VendraskControlDBus.h"
 #include "VendraskControlServer.h"
 #include "VendraskControlSocket.h"
 #include "VendraskLog.h"
@@ -98,6 +99,8 @@ int RunVendrask(int argc, char** argv) {
         CVendraskControlAdapter control(model, menu);
         CVendraskControlServer server(control);
         server.Listen(CVendraskControlSocket::Folder());
+        CVendraskControlDBus bus(control);
+        bus.Register();
         CVendraskSignalWatcher watcher;
         QObject::connect(&watcher, &CVendraskSignalWatcher::terminationRequested, &menu,
                          &CVendraskMain::CloseLauncher);

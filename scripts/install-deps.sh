@@ -11,7 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev liblnk-utils
     clang libclang-rt-14-dev
     xvfb xauth openbox xcompmgr trayer xdotool x11-utils x11-xkb-utils
-    desktop-file-utils dbus-x11
+    desktop-file-utils dbus-daemon dbus-bin
     fonts-dejavu-core fonts-urw-base35 fonts-liberation2 fonts-ipafont-gothic
 )
 

@@ -138,3 +138,49 @@ TEST(VendraskControlX11, ToggleWithoutLauncherStartsOneAndShowsIt) {
     EXPECT_EQ(Verb(launcher, {QStringLiteral("quit")}).code, 0);
     EXPECT_TRUE(WaitFor([&] { return Verb(launcher, {QStringLiteral("status")}).code == 3; }));
 }
+
+TEST(VendraskControlX11, SessionBusCallsAndVisibleProperty) {
+    // A session bus of this test's own.
+    QProcess daemon;
+    daemon.start(QStringLiteral("dbus-daemon"),
+                 {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                  QStringLiteral("--print-address")});
+    ASSERT_TRUE(daemon.waitForReadyRead(5000));
+    const QByteArray address = daemon.readLine().trimmed();
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    LauncherProcess launcher;
+    launcher.Start();
+    const auto call = [&](const QString& method, const QStringList& arguments = {}) {
+        return Verb(launcher,
+                    QStringList{QStringLiteral("--session"), QStringLiteral("--print-reply"),
+                                QStringLiteral("--dest=io.github.vendrask.Vendrask"),
+                                QStringLiteral("/io/github/vendrask/Vendrask"), method} +
+                        arguments,
+                    QStringLiteral("dbus-send"));
+    };
+    const Result introspection =
+        call(QStringLiteral("org.freedesktop.DBus.Introspectable.Introspect"));
+    EXPECT_EQ(introspection.code, 0);
+    for (const char* name :
+         {"\"Toggle\"", "\"Show\"", "\"Hide\"", "\"Configure\"", "\"Quit\"", "\"Visible\""})
+        EXPECT_TRUE(introspection.output.contains(QLatin1String(name))) << name;
+
+    EXPECT_EQ(
+        call(QStringLiteral("io.github.vendrask.Vendrask.Show"), {QStringLiteral("int32:3")}).code,
+        0);
+    EXPECT_TRUE(WaitFor(Shown));
+    const QStringList visible{QStringLiteral("string:io.github.vendrask.Vendrask"),
+                              QStringLiteral("string:Visible")};
+    EXPECT_TRUE(call(QStringLiteral("org.freedesktop.DBus.Properties.Get"), visible)
+                    .output.contains(QStringLiteral("boolean true")));
+    EXPECT_EQ(call(QStringLiteral("io.github.vendrask.Vendrask.Toggle")).code, 0);
+    EXPECT_TRUE(WaitFor([] { return !Shown(); }));
+    EXPECT_NE(
+        call(QStringLiteral("io.github.vendrask.Vendrask.Show"), {QStringLiteral("int32:12")}).code,
+        0);
+    EXPECT_EQ(call(QStringLiteral("io.github.vendrask.Vendrask.Quit")).code, 0);
+    EXPECT_TRUE(launcher.Process()->waitForFinished(10000));
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    daemon.kill();
+    daemon.waitForFinished();
+}
