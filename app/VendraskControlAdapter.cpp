@@ -11,16 +11,26 @@
 CVendraskControlAdapter::CVendraskControlAdapter(CVendraskApp& app, CVendraskMain& menu)
     : m_app(app), m_menu(menu) {}
 
-void CVendraskControlAdapter::Toggle(const std::string& /*token*/) {
+void CVendraskControlAdapter::Toggle(const std::string& token) {
+    if (!m_menu.isVisible())
+        PresentToken(token);
     // An explicit request: the full-screen rule of the hot key does not apply.
     m_menu.ToggleMenu();
 }
 
-void CVendraskControlAdapter::Show(int group, const std::string& /*token*/) {
+void CVendraskControlAdapter::PresentToken(const std::string& token) {
+    if (!token.empty())
+        m_app.Services().windowSystem->SetActivationToken(&m_menu,
+                                                          QByteArray::fromStdString(token));
+}
+
+void CVendraskControlAdapter::Show(int group, const std::string& token) {
     if (group >= 0 && group < CVendraskApp::kGroupCount && group != m_app.m_currentGroup) {
         m_app.m_currentGroup = group;
         m_menu.ShowCurrentGroup();
     }
+    if (!m_menu.isVisible())
+        PresentToken(token);
     m_menu.m_flagKeepHidden = 0;
     m_menu.ShowMenu();
 }

@@ -22,6 +22,8 @@ public:
     Status CurrentStatus() const override;
 
 private:
+    void PresentToken(const std::string& token);
+
     CVendraskApp& m_app;
     CVendraskMain& m_menu;
 };

@@ -36,7 +36,8 @@ long long NowMs() {
 // The token a desktop hands the program it starts, when it is one we can
 // carry on a request line.
 std::string ActivationToken() {
-    for (const char* name : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"}) {
+    // X11 desktops hand DESKTOP_STARTUP_ID, Wayland ones XDG_ACTIVATION_TOKEN.
+    for (const char* name : {"DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN"}) {
         const char* value = std::getenv(name);
         if (value == nullptr || *value == '\0')
             continue;
