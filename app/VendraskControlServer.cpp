@@ -81,6 +81,9 @@ void CVendraskControlServer::OnAccept() {
     connect(raw->timer.get(), &QTimer::timeout, this, [this, raw] { Drop(raw); });
     raw->timer->start(kSilentClientMs);
     m_clients.push_back(std::move(client));
+    // The client sends right after connecting: its line is often here
+    // already, and answering now saves a wake-up.
+    OnReadable(raw);
 }
 
 void CVendraskControlServer::OnReadable(Client* client) {
