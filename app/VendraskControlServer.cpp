@@ -127,11 +127,13 @@ void CVendraskControlServer::Answer(Client* client, const std::string& line) {
                 " visible=" + (status.visible ? "yes" : "no") +
                 " ini=" + status.settingsFile.toStdString();
     } else {
-        // The caller hears back at once; the menu's fade runs after.
         reply = "ok";
         CVendraskControlTarget& target = m_target;
         const int group = request.group;
         const std::string token = request.token;
+        // Shown, hidden or paused before the caller hears back: keys it
+        // types next reach the menu, not the window that had the keyboard.
+        bool replyFirst = false;
         switch (request.verb) {
         case CVendraskControlRequest::Verb::Toggle:
             action = [&target, token] { target.Toggle(token); };
@@ -142,28 +144,45 @@ void CVendraskControlServer::Answer(Client* client, const std::string& line) {
         case CVendraskControlRequest::Verb::Hide:
             action = [&target] { target.Hide(); };
             break;
-        case CVendraskControlRequest::Verb::Configure:
-            action = [&target, token] { target.Configure(token); };
-            break;
         case CVendraskControlRequest::Verb::Pause:
             action = [&target] { target.Pause(); };
             break;
         case CVendraskControlRequest::Verb::Resume:
             action = [&target] { target.Resume(); };
             break;
+        // These two run windows or end the launcher: the caller hears first.
+        case CVendraskControlRequest::Verb::Configure:
+            action = [&target, token] { target.Configure(token); };
+            replyFirst = true;
+            break;
         case CVendraskControlRequest::Verb::Quit:
             action = [&target] { target.Quit(); };
+            replyFirst = true;
             break;
         default:
             break;
         }
+        if (action && !replyFirst) {
+            // From a clean stack (the fade runs a loop of its own), with the
+            // client kept, deaf and untimed, until the reply goes.
+            client->notifier->setEnabled(false);
+            client->timer->stop();
+            QTimer::singleShot(0, this, [this, client, action = std::move(action)] {
+                action();
+                Reply(client, "ok\n");
+            });
+            return;
+        }
     }
     reply += '\n';
-    ::send(client->fd, reply.data(), reply.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
-    Drop(client);
-    // From a clean stack: the menu's fade and windows run loops of their own.
+    Reply(client, reply);
     if (action)
         QTimer::singleShot(0, this, std::move(action));
+}
+
+void CVendraskControlServer::Reply(Client* client, const std::string& reply) {
+    ::send(client->fd, reply.data(), reply.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+    Drop(client);
 }
 
 void CVendraskControlServer::Drop(Client* client, bool inSignal) {

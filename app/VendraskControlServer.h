@@ -36,6 +36,7 @@ private:
     void OnAccept();
     void OnReadable(Client* client);
     void Answer(Client* client, const std::string& line);
+    void Reply(Client* client, const std::string& reply);
     void Drop(Client* client, bool inSignal = true);
 
     CVendraskControlTarget& m_target;

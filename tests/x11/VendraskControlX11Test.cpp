@@ -59,6 +59,7 @@ TEST(VendraskControlX11, VerbsDriveTheRunningLauncher) {
     LauncherProcess launcher;
     const std::filesystem::path inGroup3 = MarkerItem(launcher, 3, 'A');
     const std::filesystem::path inGroup0 = MarkerItem(launcher, 0, 'A');
+    launcher.Set(QStringLiteral("ColorSet"), QStringLiteral("FadeLevel"), QStringLiteral("3"));
     launcher.Start();
     const QString pid = QString::number(launcher.Process()->processId());
 
@@ -68,13 +69,14 @@ TEST(VendraskControlX11, VerbsDriveTheRunningLauncher) {
     EXPECT_EQ(Verb(launcher, {QStringLiteral("toggle")}).code, 0);
     EXPECT_TRUE(WaitFor([] { return !Shown(); })) << "toggle did not hide the menu";
 
-    // show --group 3, then a letter at once starts group 3's item A.
+    // show --group 3, then a letter typed at once (as a key binding's
+    // script would, during the fade) starts group 3's item A.
     EXPECT_EQ(
-        Verb(launcher, {QStringLiteral("show"), QStringLiteral("--group"), QStringLiteral("3")})
+        Verb(launcher,
+             {QStringLiteral("-c"), kLauncher + QStringLiteral(" show --group 3 && xdotool key a")},
+             QStringLiteral("sh"))
             .code,
         0);
-    ASSERT_TRUE(WaitFor(Shown));
-    Xdotool({QStringLiteral("key"), QStringLiteral("a")});
     EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(inGroup3); }, 5000))
         << "the letter did not start group 3's item";
     EXPECT_FALSE(std::filesystem::exists(inGroup0));
@@ -129,10 +131,17 @@ TEST(VendraskControlX11, VerbsDriveTheRunningLauncher) {
 
 TEST(VendraskControlX11, ToggleWithoutLauncherStartsOneAndShowsIt) {
     LauncherProcess launcher;
+    const std::filesystem::path started = MarkerItem(launcher, 0, 'A');
+    launcher.Set(QStringLiteral("ColorSet"), QStringLiteral("FadeLevel"), QStringLiteral("3"));
+    // A key binding's command, and the letter typed right after it.
     const Result toggle =
-        Verb(launcher, {QStringLiteral("toggle"), QStringLiteral("--ini"), launcher.Ini()});
+        Verb(launcher,
+             {QStringLiteral("-c"), kLauncher + QStringLiteral(" toggle --ini '") + launcher.Ini() +
+                                        QStringLiteral("' && xdotool key a")},
+             QStringLiteral("sh"));
     EXPECT_EQ(toggle.code, 0);
-    EXPECT_TRUE(WaitFor(Shown, 5000)) << "the started launcher did not show its menu";
+    EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(started); }, 5000))
+        << "the letter did not reach the menu of the launcher the toggle started";
     const Result status = Verb(launcher, {QStringLiteral("status")});
     EXPECT_TRUE(status.output.contains(QStringLiteral("settings file: ") + launcher.Ini()));
     EXPECT_EQ(Verb(launcher, {QStringLiteral("quit")}).code, 0);
