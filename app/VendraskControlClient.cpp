@@ -109,12 +109,13 @@ bool StartLauncher(const std::string& ini, pid_t& child) {
         return false;
     if (child == 0) {
         ::setsid();
-        // The caller may wait for our output's end ($(vendrask toggle)):
-        // the launcher keeps neither standard input nor output.
+        // The caller may wait for our output's end ($(vendrask toggle 2>&1)):
+        // the launcher, which outlives us, keeps none of our streams.
         const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
         if (null >= 0) {
             ::dup2(null, STDIN_FILENO);
             ::dup2(null, STDOUT_FILENO);
+            ::dup2(null, STDERR_FILENO);
         }
         std::vector<char*> arguments{self};
         std::string option = "--ini";

@@ -133,11 +133,13 @@ TEST(VendraskControlX11, ToggleWithoutLauncherStartsOneAndShowsIt) {
     LauncherProcess launcher;
     const std::filesystem::path started = MarkerItem(launcher, 0, 'A');
     launcher.Set(QStringLiteral("ColorSet"), QStringLiteral("FadeLevel"), QStringLiteral("3"));
-    // A key binding's command, and the letter typed right after it.
+    // A script's command, its output captured (the started launcher must
+    // not hold it open), and the letter typed right after it.
     const Result toggle =
         Verb(launcher,
-             {QStringLiteral("-c"), kLauncher + QStringLiteral(" toggle --ini '") + launcher.Ini() +
-                                        QStringLiteral("' && xdotool key a")},
+             {QStringLiteral("-c"), QStringLiteral("out=$(") + kLauncher +
+                                        QStringLiteral(" toggle --ini '") + launcher.Ini() +
+                                        QStringLiteral("' 2>&1) && xdotool key a")},
              QStringLiteral("sh"));
     EXPECT_EQ(toggle.code, 0);
     EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(started); }, 5000))
