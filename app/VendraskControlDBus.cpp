@@ -48,8 +48,10 @@ void CVendraskControlDBus::Later(std::function<void()> action) {
     QTimer::singleShot(0, this, std::move(action));
 }
 
+// Toggle, Show and Hide answer once done, as the socket does: keys the
+// caller sends next reach the menu.
 void CVendraskControlDBus::Toggle() {
-    Later([this] { m_target.Toggle({}); });
+    m_target.Toggle({});
 }
 
 void CVendraskControlDBus::Show(int group) {
@@ -57,11 +59,11 @@ void CVendraskControlDBus::Show(int group) {
         sendErrorReply(QDBusError::InvalidArgs, QStringLiteral("group must be 0-9, or -1"));
         return;
     }
-    Later([this, group] { m_target.Show(group, {}); });
+    m_target.Show(group, {});
 }
 
 void CVendraskControlDBus::Hide() {
-    Later([this] { m_target.Hide(); });
+    m_target.Hide();
 }
 
 void CVendraskControlDBus::Configure() {

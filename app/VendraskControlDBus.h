@@ -38,7 +38,8 @@ public Q_SLOTS:
     Q_SCRIPTABLE void Quit();
 
 private:
-    // After the reply, from a clean stack, as the socket does.
+    // After the reply, from a clean stack: windows with loops of their own,
+    // or the end.
     void Later(std::function<void()> action);
 
     CVendraskControlTarget& m_target;

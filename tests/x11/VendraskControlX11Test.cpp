@@ -179,11 +179,12 @@ TEST(VendraskControlX11, SessionBusCallsAndVisibleProperty) {
     EXPECT_EQ(
         call(QStringLiteral("io.github.vendrask.Vendrask.Show"), {QStringLiteral("int32:3")}).code,
         0);
-    EXPECT_TRUE(WaitFor(Shown));
+    // Answered once shown.
     const QStringList visible{QStringLiteral("string:io.github.vendrask.Vendrask"),
                               QStringLiteral("string:Visible")};
     EXPECT_TRUE(call(QStringLiteral("org.freedesktop.DBus.Properties.Get"), visible)
                     .output.contains(QStringLiteral("boolean true")));
+    EXPECT_TRUE(WaitFor(Shown));
     EXPECT_EQ(call(QStringLiteral("io.github.vendrask.Vendrask.Toggle")).code, 0);
     EXPECT_TRUE(WaitFor([] { return !Shown(); }));
     EXPECT_NE(
