@@ -33,6 +33,7 @@ CVendraskCommandLine CVendraskCommandLine::Parse(const QStringList& arguments) {
 QString CVendraskCommandLine::HelpText() {
     return QStringLiteral(
                "Usage: vendrask [--ini FILE]\n"
+               "       vendrask VERB [ARGUMENTS]\n"
                "\n"
                "Vendrask %1: an application and folder launcher. It lives hidden with a\n"
                "tray icon; call its menu up with the hot key (Ctrl+Alt by default), the\n"
@@ -42,6 +43,20 @@ QString CVendraskCommandLine::HelpText() {
                "  --ini FILE     use FILE as the settings file (created when missing)\n"
                "  -h, --help     show this help and exit\n"
                "  -v, --version  show the version and exit\n"
+               "\n"
+               "Verbs, for the running launcher:\n"
+               "  toggle [--ini FILE]             show the menu, or hide it when shown\n"
+               "  show [--group N] [--ini FILE]   show the menu (group N, 0-9)\n"
+               "  hide                            hide the menu\n"
+               "  configure                       show the menu and its configuration\n"
+               "  start GROUP LETTER              start an item (\"start 0 A\")\n"
+               "  pause, resume                   pause or resume the hot key\n"
+               "  quit                            end the launcher\n"
+               "  status                          tell whether it runs (exit 3: not)\n"
+               "  autostart on [--ini FILE] | off | status\n"
+               "                                  start it with the desktop session\n"
+               "toggle and show start the launcher when none runs (with FILE as its\n"
+               "settings file); the others exit 3 then.\n"
                "\n"
                "Settings: Vendrask.ini in the program's folder, or, when that folder is\n"
                "not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.\n")

@@ -2,6 +2,10 @@
 
 #include "VendraskApp.h"
 #include "VendraskCommandLine.h"
+#include "VendraskControlAdapter.h"
+#include "VendraskControlDBus.h"
+#include "VendraskControlServer.h"
+#include "VendraskControlSocket.h"
 #include "VendraskLog.h"
 #include "VendraskMain.h"
 #include "VendraskSignalWatcher.h"
@@ -91,6 +95,12 @@ int RunVendrask(int argc, char** argv) {
         QWidget owner;
         owner.setAttribute(Qt::WA_DontShowOnScreen);
         CVendraskMain menu(model, &owner);
+        // Requests from outside, once the menu exists to carry them.
+        CVendraskControlAdapter control(model, menu);
+        CVendraskControlServer server(control);
+        server.Listen(CVendraskControlSocket::Folder());
+        CVendraskControlDBus bus(control);
+        bus.Register();
         CVendraskSignalWatcher watcher;
         QObject::connect(&watcher, &CVendraskSignalWatcher::terminationRequested, &menu,
                          &CVendraskMain::CloseLauncher);

@@ -6,11 +6,12 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libx11-dev libxi-dev libxtst-dev
+    libx11-dev libxi-dev libxtst-dev libxdamage-dev
     libsdl2-dev libglib2.0-dev
     libgtest-dev libgmock-dev libbenchmark-dev liblnk-utils
     clang libclang-rt-14-dev
     xvfb xauth openbox xcompmgr trayer xdotool x11-utils x11-xkb-utils
+    desktop-file-utils dbus-daemon dbus-bin
     fonts-dejavu-core fonts-urw-base35 fonts-liberation2 fonts-ipafont-gothic
 )
 

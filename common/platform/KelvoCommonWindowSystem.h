@@ -1,5 +1,6 @@
 #pragma once
 
+class QByteArray;
 class QWidget;
 
 // What the launcher asks of the window system beyond what Qt offers the
@@ -25,6 +26,11 @@ public:
     // another program had it. Keys typed before the focus arrives go to
     // the window once it has it, in order, not to the program that had it.
     virtual void ActivateWindow(QWidget* window) = 0;
+    // The activation token (startup id) the desktop gave the program that
+    // asked for this window: presented at the window's next show, so that
+    // focus-stealing prevention lets it have the keyboard, and the desktop's
+    // busy cursor for that start ends. Call before the show.
+    virtual void SetActivationToken(QWidget* window, const QByteArray& token) = 0;
 
 protected:
     CKelvoCommonWindowSystem() = default;

@@ -27,6 +27,11 @@ void CKelvoCommonFakeWindowSystem::ActivateWindow(QWidget* window) {
     window->activateWindow();
 }
 
+void CKelvoCommonFakeWindowSystem::SetActivationToken(QWidget* /*window*/,
+                                                      const QByteArray& token) {
+    m_activationTokens.append(token);
+}
+
 QList<bool> CKelvoCommonFakeWindowSystem::TopMostCalls() const {
     QList<bool> states;
     for (const WindowCall& call : m_windowCalls) {

@@ -2,6 +2,7 @@
 
 #include "KelvoCommonWindowSystem.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
@@ -28,6 +29,9 @@ public:
     // Records the call and raises and activates the window the Qt way, so
     // offscreen tests see the focus move.
     void ActivateWindow(QWidget* window) override;
+    // Records the token.
+    void SetActivationToken(QWidget* window, const QByteArray& token) override;
+    const QList<QByteArray>& ActivationTokens() const { return m_activationTokens; }
 
     const QList<OpacityCall>& OpacityCalls() const { return m_opacityCalls; }
     const QList<WindowCall>& WindowCalls() const { return m_windowCalls; }
@@ -48,4 +52,5 @@ private:
     QList<OpacityCall> m_opacityCalls;
     QList<WindowCall> m_windowCalls;
     int m_fullScreenQueries = 0;
+    QList<QByteArray> m_activationTokens;
 };

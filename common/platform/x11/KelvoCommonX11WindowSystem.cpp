@@ -3,6 +3,7 @@
 #include "KelvoCommonLog.h"
 #include "KelvoCommonX11Listener.h"
 
+#include <QByteArray>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -39,16 +40,29 @@ enum AtomId {
     NetWmWindowTypeDesktop,
     NetWmStateAbove,
     NetWmStateStaysOnTop,
+    NetStartupId,
+    NetStartupInfoBegin,
+    NetStartupInfo,
+    Utf8String,
     AtomCount
 };
 
-constexpr std::array<const char*, AtomCount> kAtomNames{
-    "_NET_SUPPORTING_WM_CHECK",   "_NET_CLIENT_LIST",
-    "_NET_ACTIVE_WINDOW",         "_NET_WM_STATE",
-    "_NET_WM_STATE_FULLSCREEN",   "_NET_WM_STATE_HIDDEN",
-    "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER",
-    "_NET_WM_WINDOW_TYPE",        "_NET_WM_WINDOW_TYPE_DESKTOP",
-    "_NET_WM_STATE_ABOVE",        "_NET_WM_STATE_STAYS_ON_TOP"};
+constexpr std::array<const char*, AtomCount> kAtomNames{"_NET_SUPPORTING_WM_CHECK",
+                                                        "_NET_CLIENT_LIST",
+                                                        "_NET_ACTIVE_WINDOW",
+                                                        "_NET_WM_STATE",
+                                                        "_NET_WM_STATE_FULLSCREEN",
+                                                        "_NET_WM_STATE_HIDDEN",
+                                                        "_NET_WM_STATE_SKIP_TASKBAR",
+                                                        "_NET_WM_STATE_SKIP_PAGER",
+                                                        "_NET_WM_WINDOW_TYPE",
+                                                        "_NET_WM_WINDOW_TYPE_DESKTOP",
+                                                        "_NET_WM_STATE_ABOVE",
+                                                        "_NET_WM_STATE_STAYS_ON_TOP",
+                                                        "_NET_STARTUP_ID",
+                                                        "_NET_STARTUP_INFO_BEGIN",
+                                                        "_NET_STARTUP_INFO",
+                                                        "UTF8_STRING"};
 
 constexpr std::uint32_t kNetWmStateRemove = 0;
 constexpr std::uint32_t kNetWmStateAdd = 1;
@@ -277,6 +291,31 @@ void SendToRoot(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t ty
                    reinterpret_cast<const char*>(&event));
 }
 
+// Ends the desktop's startup sequence for this token: "remove: ID=..." in
+// 20-byte pieces, as the startup notification protocol sends text.
+void SendStartupRemove(xcb_connection_t* connection, xcb_window_t window, const QByteArray& token) {
+    QByteArray quoted;
+    for (const char c : token) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    QByteArray message = "remove: ID=\"" + quoted + "\"";
+    message += '\0';
+    const auto& atoms = Atoms(connection);
+    for (qsizetype at = 0; at < message.size(); at += 20) {
+        xcb_client_message_event_t event{};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 8;
+        event.window = window;
+        event.type = at == 0 ? atoms[NetStartupInfoBegin] : atoms[NetStartupInfo];
+        const QByteArray piece = message.mid(at, 20);
+        std::memcpy(event.data.data8, piece.constData(), static_cast<std::size_t>(piece.size()));
+        xcb_send_event(connection, 0, RootWindow(connection), XCB_EVENT_MASK_PROPERTY_CHANGE,
+                       reinterpret_cast<const char*>(&event));
+    }
+}
+
 } // namespace
 
 // Current server time stamps from a private connection: a zero-length
@@ -360,6 +399,17 @@ public:
         m_topMost = topMost;
         Apply();
     }
+    // Written before the next map (the window manager judges the map by
+    // it); the startup sequence ends once the window is mapped.
+    void SetStartupId(const QByteArray& token) {
+        m_startupId = token;
+        xcb_connection_t* connection = QtConnection();
+        const xcb_window_t native = NativeWindow(m_window);
+        if (connection != nullptr && native != 0 && !IsMapped(connection, native)) {
+            WriteStartupId(connection, native);
+            xcb_flush(connection);
+        }
+    }
     void Activate() {
         xcb_connection_t* connection = QtConnection();
         const xcb_window_t native = NativeWindow(m_window);
@@ -384,8 +434,10 @@ protected:
         if (watched == m_window && event->type() == QEvent::Show) {
             // Qt sends Show before it maps the window.
             m_mappedOnce = false;
-            if (xcb_connection_t* connection = QtConnection())
+            if (xcb_connection_t* connection = QtConnection()) {
                 WriteState(connection, NativeWindow(m_window));
+                WriteStartupId(connection, NativeWindow(m_window));
+            }
         } else if (watched == m_window->windowHandle() && event->type() == QEvent::Expose &&
                    !m_mappedOnce && m_window->windowHandle()->isExposed()) {
             m_mappedOnce = true;
@@ -394,6 +446,12 @@ protected:
                 if (m_activateWhenMapped)
                     AskForFocus(connection, NativeWindow(m_window));
                 m_activateWhenMapped = false;
+                if (!m_startupId.isEmpty()) {
+                    SendStartupRemove(connection, NativeWindow(m_window), m_startupId);
+                    // Spent: a later show without a token is not judged by it.
+                    m_startupId.clear();
+                    WriteStartupId(connection, NativeWindow(m_window));
+                }
                 xcb_flush(connection);
             }
         }
@@ -475,6 +533,20 @@ private:
                             state.data());
     }
 
+    // The token as _NET_STARTUP_ID, or no such property without one.
+    void WriteStartupId(xcb_connection_t* connection, xcb_window_t native) const {
+        if (native == 0)
+            return;
+        const auto& atoms = Atoms(connection);
+        if (m_startupId.isEmpty()) {
+            xcb_delete_property(connection, native, atoms[NetStartupId]);
+            return;
+        }
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, native, atoms[NetStartupId],
+                            atoms[Utf8String], 8, static_cast<std::uint32_t>(m_startupId.size()),
+                            m_startupId.constData());
+    }
+
     // Mapped: the window manager owns the state; ask it.
     void AskForState(xcb_connection_t* connection, xcb_window_t native) const {
         const auto& atoms = Atoms(connection);
@@ -505,6 +577,7 @@ private:
     std::optional<bool> m_topMost;
     bool m_mappedOnce = false;
     bool m_activateWhenMapped = false;
+    QByteArray m_startupId;
     static constexpr int kHoldLimitMs = 500;
     bool m_holding = false;
     QTimer m_holdLimit;
@@ -563,6 +636,13 @@ void CKelvoCommonX11WindowSystem::SetTopMost(QWidget* window, bool topMost) {
     // the X window at the next show when that flag changes.
     window->winId();
     WindowHints::Of(window, m_timestamps)->SetTopMost(topMost);
+}
+
+void CKelvoCommonX11WindowSystem::SetActivationToken(QWidget* window, const QByteArray& token) {
+    if (window == nullptr || QtConnection() == nullptr)
+        return;
+    window->winId();
+    WindowHints::Of(window, m_timestamps)->SetStartupId(token);
 }
 
 void CKelvoCommonX11WindowSystem::ActivateWindow(QWidget* window) {

@@ -21,6 +21,7 @@ public:
     void PrepareMenuWindow(QWidget* window) override;
     void SetTopMost(QWidget* window, bool topMost) override;
     void ActivateWindow(QWidget* window) override;
+    void SetActivationToken(QWidget* window, const QByteArray& token) override;
 
 private:
     // Shared with the per-window hints, which may outlive this object.

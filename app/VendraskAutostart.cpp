@@ -1,0 +1,153 @@
+#include "VendraskAutostart.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+int Fail(int code, const std::string& text) {
+    std::fprintf(stderr, "vendrask: %s\n", text.c_str());
+    return code;
+}
+
+// One argument of an Exec line: quoted when it holds a reserved character,
+// then with the string escapes every value has.
+bool AppendArgument(std::string& value, const std::string& argument) {
+    static constexpr std::string_view kReserved = " \t\"'\\><~|&;$*?#()`";
+    bool quote = argument.empty();
+    for (const char c : argument) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return false;
+        quote = quote || kReserved.find(c) != std::string_view::npos;
+    }
+    std::string quoted;
+    for (const char c : argument) {
+        if (quote && (c == '"' || c == '`' || c == '$' || c == '\\'))
+            quoted += '\\';
+        quoted += c;
+        // Field codes start with '%'; a literal one is doubled.
+        if (c == '%')
+            quoted += '%';
+    }
+    if (quote)
+        quoted = '"' + quoted + '"';
+    if (!value.empty())
+        value += ' ';
+    for (const char c : quoted) {
+        if (c == '\\')
+            value += '\\';
+        value += c;
+    }
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error) {
+    const std::string part = path + ".part";
+    const int fd =
+        ::open(part.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0) {
+        error = part + ": " + std::strerror(errno);
+        return false;
+    }
+    bool good = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    good = ::fsync(fd) == 0 && good;
+    good = ::close(fd) == 0 && good;
+    if (!good || ::rename(part.c_str(), path.c_str()) != 0) {
+        error = path + ": " + std::strerror(errno);
+        ::unlink(part.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::string Absolute(const std::string& path) {
+    if (path.empty() || path[0] == '/')
+        return path;
+    char here[PATH_MAX];
+    return ::getcwd(here, sizeof(here)) != nullptr ? std::string(here) + "/" + path : path;
+}
+
+} // namespace
+
+std::string CVendraskAutostart::EntryPath() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    std::string folder;
+    if (config != nullptr && config[0] == '/') {
+        folder = config;
+    } else {
+        const char* home = std::getenv("HOME");
+        if (home == nullptr || home[0] != '/')
+            return {};
+        folder = std::string(home) + "/.config";
+    }
+    return folder + "/autostart/vendrask.desktop";
+}
+
+std::string CVendraskAutostart::ExecValue(const std::string& program, const std::string& ini) {
+    std::string value;
+    if (!AppendArgument(value, program))
+        return {};
+    if (!ini.empty() && (!AppendArgument(value, "--ini") || !AppendArgument(value, ini)))
+        return {};
+    return value;
+}
+
+int CVendraskAutostart::Run(int argc, char** argv) {
+    const std::string usage = "usage: vendrask autostart on [--ini FILE] | off | status";
+    if (argc < 3)
+        return Fail(2, usage);
+    const std::string action = argv[2];
+    std::string ini;
+    if (action == "on" && argc == 5 && std::strcmp(argv[3], "--ini") == 0)
+        ini = Absolute(argv[4]);
+    else if (argc != 3 || (action != "on" && action != "off" && action != "status"))
+        return Fail(2, usage);
+
+    const std::string path = EntryPath();
+    if (path.empty())
+        return Fail(1, "neither XDG_CONFIG_HOME nor HOME is set");
+    struct stat info {};
+    if (action == "status") {
+        const bool on = ::stat(path.c_str(), &info) == 0;
+        std::printf("autostart: %s\n", on ? ("on (" + path + ")").c_str() : "off");
+        return 0;
+    }
+    if (action == "off") {
+        if (::unlink(path.c_str()) != 0 && errno != ENOENT)
+            return Fail(1, path + ": " + std::strerror(errno));
+        return 0;
+    }
+
+    char self[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof(self) - 1);
+    if (length <= 0)
+        return Fail(1, "cannot tell where this program lies");
+    const std::string exec = ExecValue(std::string(self, static_cast<std::size_t>(length)), ini);
+    if (exec.empty())
+        return Fail(1, "a path holds a control character; no autostart entry can name it");
+    // Its folders as the base directory rules want them: private when new.
+    const std::string autostart = path.substr(0, path.rfind('/'));
+    ::mkdir(autostart.substr(0, autostart.rfind('/')).c_str(), 0700);
+    if (::mkdir(autostart.c_str(), 0700) != 0 && errno != EEXIST)
+        return Fail(1, autostart + ": " + std::strerror(errno));
+    const std::string text = "[Desktop Entry]\n"
+                             "Type=Application\n"
+                             "Name=Vendrask\n"
+                             "Comment=Start programs, documents and folders from a themed menu\n"
+                             "Exec=" +
+                             exec +
+                             "\n"
+                             "Icon=vendrask\n"
+                             "Terminal=false\n"
+                             "X-GNOME-Autostart-enabled=true\n";
+    std::string error;
+    if (!WriteFileAtomically(path, text, error))
+        return Fail(1, error);
+    return 0;
+}

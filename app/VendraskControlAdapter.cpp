@@ -1,0 +1,92 @@
+#include "VendraskControlAdapter.h"
+
+#include "KelvoCommonWindowSystem.h"
+#include "VendraskApp.h"
+#include "VendraskConfig.h"
+#include "VendraskLaunch.h"
+#include "VendraskMain.h"
+
+#include <QAbstractButton>
+#include <unistd.h>
+
+CVendraskControlAdapter::CVendraskControlAdapter(CVendraskApp& app, CVendraskMain& menu)
+    : m_app(app), m_menu(menu) {}
+
+void CVendraskControlAdapter::Toggle(const std::string& token) {
+    if (!m_menu.isVisible())
+        PresentToken(token);
+    // An explicit request: the full-screen rule of the hot key does not apply.
+    m_menu.ToggleMenu();
+}
+
+void CVendraskControlAdapter::PresentToken(const std::string& token) {
+    if (!token.empty())
+        m_app.Services().windowSystem->SetActivationToken(&m_menu,
+                                                          QByteArray::fromStdString(token));
+}
+
+void CVendraskControlAdapter::Show(int group, const std::string& token) {
+    if (group >= 0 && group < CVendraskApp::kGroupCount && group != m_app.m_currentGroup) {
+        m_app.m_currentGroup = group;
+        m_menu.ShowCurrentGroup();
+    }
+    if (!m_menu.isVisible())
+        PresentToken(token);
+    m_menu.m_flagKeepHidden = 0;
+    m_menu.ShowMenu();
+}
+
+void CVendraskControlAdapter::Hide() {
+    m_menu.HideMenu();
+}
+
+void CVendraskControlAdapter::Configure(const std::string& token) {
+    if (m_menu.m_flagConfigOpen == 1) {
+        CVendraskConfig& config = m_menu.Config();
+        config.raise();
+        m_app.Services().windowSystem->ActivateWindow(&config);
+        return;
+    }
+    Show(-1, token);
+    // As a click on the menu's Configuration button.
+    if (auto* button =
+            qobject_cast<QAbstractButton*>(m_menu.Control(CVendraskMain::kIdConfiguration)))
+        button->click();
+}
+
+QString CVendraskControlAdapter::Start(int group, int slot) {
+    if (group < 0 || group >= CVendraskApp::kGroupCount || slot < 0 ||
+        slot >= CVendraskApp::kSlotCount)
+        return QStringLiteral("no such item");
+    const ItemRecord& item = m_app.Item(group, slot);
+    const QString name = QStringLiteral("%1 %2").arg(group).arg(QChar(u'A' + slot));
+    if (item.Path.IsEmpty())
+        return QStringLiteral("item %1 is empty").arg(name);
+    if (CVendraskLaunch(m_app).ExecuteItem(item) == 0)
+        return QStringLiteral("item %1: its file does not exist").arg(name);
+    return {};
+}
+
+void CVendraskControlAdapter::Pause() {
+    if (m_menu.m_flagHotKeyActive == 1)
+        m_menu.OnPause();
+}
+
+void CVendraskControlAdapter::Resume() {
+    if (m_menu.m_flagHotKeyActive == 0)
+        m_menu.OnPause();
+}
+
+void CVendraskControlAdapter::Quit() {
+    m_menu.CloseLauncher();
+}
+
+CVendraskControlTarget::Status CVendraskControlAdapter::CurrentStatus() const {
+    Status status;
+    status.pid = ::getpid();
+    status.settingsFile = m_app.IniFilePath();
+    status.hotKeyRegistered = m_menu.m_flagHotKeyRegistered == 1;
+    status.paused = m_menu.m_flagHotKeyActive == 0;
+    status.visible = m_menu.isVisible();
+    return status;
+}
