@@ -3,34 +3,19 @@
 // US keyboard's places when no layout is Latin.
 #include "x11/KelvoCommonX11Keyboard.h"
 
+#include "KelvoCommonX11TestClient.h"
+
 #include <QKeyEvent>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
 
-// X key codes of some places (evdev): the number row's 1, 3 and 0, the
-// US keyboard's Q, E, Y, A, M, Z, the key right of L and the comma.
-constexpr quint32 kRow1 = 10;
-constexpr quint32 kRow3 = 12;
-constexpr quint32 kRow0 = 19;
-constexpr quint32 kUsQ = 24;
-constexpr quint32 kUsE = 26;
-constexpr quint32 kUsY = 29;
-constexpr quint32 kUsA = 38;
-constexpr quint32 kUsSemicolon = 47;
-constexpr quint32 kUsZ = 52;
-constexpr quint32 kUsM = 58;
-
-bool SetLayouts(const char* layouts) {
-    QProcess tool;
-    tool.start(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), QLatin1String(layouts)});
-    return tool.waitForFinished(10000) && tool.exitCode() == 0;
-}
+using namespace vendrask::test::keycode;
+using vendrask::test::SetKeyboardLayouts;
 
 class KelvoCommonX11KeyboardTest : public ::testing::Test {
 protected:
-    void TearDown() override { SetLayouts("us"); }
+    void TearDown() override { SetKeyboardLayouts("us"); }
 };
 
 } // namespace
@@ -62,7 +47,7 @@ TEST_F(KelvoCommonX11KeyboardTest, KeysByTheirPlaceInEveryLayout) {
     CKelvoCommonX11Keyboard keyboard;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        ASSERT_TRUE(SetLayouts(row.layouts));
+        ASSERT_TRUE(SetKeyboardLayouts(row.layouts));
         const QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, row.keycode, 0, 0);
         EXPECT_EQ(keyboard.VirtualKey(press), row.virtualKey);
     }

@@ -168,4 +168,10 @@ unsigned long ActiveWindow() {
     return ok ? window : 0;
 }
 
+bool SetKeyboardLayouts(const char* layouts) {
+    QProcess tool;
+    tool.start(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), QLatin1String(layouts)});
+    return tool.waitForFinished(10000) && tool.exitCode() == 0;
+}
+
 } // namespace vendrask::test

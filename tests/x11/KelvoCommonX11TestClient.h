@@ -11,6 +11,28 @@ struct _XDisplay;
 
 namespace vendrask::test {
 
+// X key codes of key places (evdev), as a US keyboard names them.
+namespace keycode {
+constexpr std::uint32_t kRow1 = 10;
+constexpr std::uint32_t kRow3 = 12;
+constexpr std::uint32_t kRow7 = 16;
+constexpr std::uint32_t kRow0 = 19;
+constexpr std::uint32_t kUsQ = 24;
+constexpr std::uint32_t kUsE = 26;
+constexpr std::uint32_t kUsY = 29;
+constexpr std::uint32_t kCtrl = 37;
+constexpr std::uint32_t kUsA = 38;
+constexpr std::uint32_t kUsSemicolon = 47;
+constexpr std::uint32_t kShift = 50;
+constexpr std::uint32_t kUsZ = 52;
+constexpr std::uint32_t kUsM = 58;
+constexpr std::uint32_t kAlt = 64;
+constexpr std::uint32_t kDown = 116;
+} // namespace keycode
+
+// The server's keyboard layouts, as setxkbmap -layout takes them ("us,ru").
+bool SetKeyboardLayouts(const char* layouts);
+
 // Another X client beside the test's Qt: it grabs keys or the keyboard and
 // makes top-level windows the way another program would.
 class X11OtherClient final {

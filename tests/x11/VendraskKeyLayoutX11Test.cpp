@@ -4,7 +4,6 @@
 #include "TestSupport.h"
 #include "VendraskLauncherProcess.h"
 
-#include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -20,29 +19,14 @@ using vendrask::test::Xdotool;
 
 namespace {
 
-// X key codes (evdev): the number row's 3 and 7, the US keyboard's Q, E,
-// A, Down, and the left Shift, Ctrl and Alt.
-constexpr unsigned kRow3 = 12;
-constexpr unsigned kRow7 = 16;
-constexpr unsigned kUsQ = 24;
-constexpr unsigned kUsE = 26;
-constexpr unsigned kUsA = 38;
-constexpr unsigned kDown = 116;
-constexpr unsigned kShift = 50;
-constexpr unsigned kCtrl = 37;
-constexpr unsigned kAlt = 64;
-
-bool SetLayouts(const char* layouts) {
-    QProcess tool;
-    tool.start(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), QLatin1String(layouts)});
-    return tool.waitForFinished(10000) && tool.exitCode() == 0;
-}
+using namespace vendrask::test::keycode;
+using vendrask::test::SetKeyboardLayouts;
 
 class VendraskKeyLayoutX11 : public ::testing::Test {
 protected:
     void TearDown() override {
         keyboard.LockGroup(0);
-        SetLayouts("us");
+        SetKeyboardLayouts("us");
     }
     X11OtherClient keyboard;
 };
@@ -93,7 +77,7 @@ TEST_F(VendraskKeyLayoutX11, GroupAndItemKeysGoByTheKeysPlace) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        ASSERT_TRUE(SetLayouts(row.layouts));
+        ASSERT_TRUE(SetKeyboardLayouts(row.layouts));
         keyboard.LockGroup(row.group);
         QThread::msleep(300); // the launcher reads the new keymap
         const qsizetype before = QString::fromStdString(ReadBytes(log)).size();
