@@ -11,26 +11,20 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using vendrask::test::PathText;
 using vendrask::test::TempDir;
 using vendrask::test::WriteBytes;
 using Call = CKelvoCommonFakeShell::Call;
+constexpr auto Opened = &CKelvoCommonFakeShell::Opened;
 
 namespace {
-
-QString Q(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
-}
-
-Call Opened(const QString& file, const QString& parameters, const QString& folder) {
-    return {Call::OpenCall, file, parameters, folder};
-}
 
 class VendraskMainLaunch : public ::testing::Test {
 protected:
     void SetUp() override {
         app = std::make_unique<CVendraskApp>(KelvoCreateFakePlatformServices());
-        app->SetProgramFolder(Q(program.Path()));
-        app->SetIniFilePath(Q(program.File("Vendrask.ini")));
+        app->SetProgramFolder(PathText(program.Path()));
+        app->SetIniFilePath(PathText(program.File("Vendrask.ini")));
         app->LoadFromIniFile();
         app->m_colorSetFadeLevel = 0;
         app->m_soundData[CVendraskApp::SoundMenuClose] = "close";
@@ -44,7 +38,7 @@ protected:
     CKelvoCommonFakeShell& Shell() {
         return static_cast<CKelvoCommonFakeShell&>(*app->Services().shell);
     }
-    QString File(const char* name) const { return Q(files.File(name)); }
+    QString File(const char* name) const { return PathText(files.File(name)); }
 
     TempDir program;
     TempDir files;

@@ -34,6 +34,10 @@ void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+QString PathText(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
 std::string Utf16LeBytes(std::string_view utf8) {
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     std::string bytes;

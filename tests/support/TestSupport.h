@@ -24,6 +24,9 @@ private:
     std::filesystem::path m_path;
 };
 
+// A path as the Qt side of the program takes it.
+QString PathText(const std::filesystem::path& path);
+
 std::string ReadBytes(const std::filesystem::path& file);
 void WriteBytes(const std::filesystem::path& file, std::string_view bytes);
 

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+using vendrask::test::PathText;
 using vendrask::test::ReadBytes;
 using vendrask::test::TempDir;
 using vendrask::test::WriteBytes;
@@ -26,10 +27,6 @@ QStringList L(std::initializer_list<const char*> items) {
     for (const char* item : items)
         list.append(QString::fromUtf8(item));
     return list;
-}
-
-QString Q(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
 }
 
 void WriteFile(const std::filesystem::path& file, std::string_view bytes, bool executable) {
@@ -101,7 +98,7 @@ TEST(KelvoCommonGioShell, SplitsOptionsWithoutInterpretingThem) {
 
 TEST(KelvoCommonGioShell, PlansByKindOfFile) {
     TempDir dir;
-    const auto at = [&dir](const char* name) { return Q(dir.File(name)); };
+    const auto at = [&dir](const char* name) { return PathText(dir.File(name)); };
     WriteFile(dir.File("tool.sh"), "#!/bin/sh\nexit 0\n", true);
     WriteFile(dir.File("program"),
               std::string("\x7f"
@@ -113,7 +110,7 @@ TEST(KelvoCommonGioShell, PlansByKindOfFile) {
     WriteFile(dir.File("App.DESKTOP"), "[Desktop Entry]\nType=Application\nExec=true\n", false);
     std::filesystem::create_directory(dir.File("photos"));
     const QString folder = at("photos");
-    const QString fileUri = QStringLiteral("file://") + Q(dir.Path());
+    const QString fileUri = QStringLiteral("file://") + PathText(dir.Path());
 
     struct Row {
         const char* name;
@@ -185,10 +182,10 @@ TEST(KelvoCommonGioShell, PlansByKindOfFile) {
 
 TEST(KelvoCommonGioShell, FollowsShellLinksToTheirTarget) {
     TempDir dir;
-    const auto at = [&dir](const char* name) { return Q(dir.File(name)); };
+    const auto at = [&dir](const char* name) { return PathText(dir.File(name)); };
     WriteFile(dir.File("tool.sh"), "#!/bin/sh\n", true);
     std::filesystem::create_directory(dir.File("work"));
-    qputenv("KELVO_SHELL_TEST_DIR", QFile::encodeName(Q(dir.Path())));
+    qputenv("KELVO_SHELL_TEST_DIR", QFile::encodeName(PathText(dir.Path())));
     const auto link = [&dir](const char* name, const QString& target, const char* arguments,
                              const QString& folder) {
         ASSERT_EQ(CKelvoCommonShortcutFile::WriteLnk(dir.File(name), target.toStdU16String(),
@@ -350,14 +347,14 @@ TEST(KelvoCommonGioShell, StartsProgramsDetachedWithTheirArgumentsVerbatim) {
     TempDir work;
     WriteFile(dir.File("report.sh"), kReporter, true);
     const std::filesystem::path report = dir.File("report.txt");
-    qputenv("REPORT_TO", QFile::encodeName(Q(report)));
+    qputenv("REPORT_TO", QFile::encodeName(PathText(report)));
     qputenv("DESKTOP_STARTUP_ID", "launcher-own-token");
     const QString before = QDir::currentPath();
 
     CKelvoCommonGioShell shell;
     const QString option =
         QStringLiteral("\"two words\" ; rm -rf x $(touch pwned) `touch pwned` a|b %HOME% $HOME");
-    ASSERT_TRUE(shell.Open(Q(dir.File("report.sh")), option, Q(work.Path())));
+    ASSERT_TRUE(shell.Open(PathText(dir.File("report.sh")), option, PathText(work.Path())));
     const QStringList lines = WaitForReport(report);
     qunsetenv("DESKTOP_STARTUP_ID");
     qunsetenv("REPORT_TO");
@@ -367,7 +364,7 @@ TEST(KelvoCommonGioShell, StartsProgramsDetachedWithTheirArgumentsVerbatim) {
                  "%HOME%", "$HOME"}));
     EXPECT_FALSE(std::filesystem::exists(work.File("pwned")));
     EXPECT_FALSE(std::filesystem::exists(dir.File("pwned")));
-    EXPECT_EQ(Lines(lines, QStringLiteral("pwd:")), QStringList{Q(work.Path())});
+    EXPECT_EQ(Lines(lines, QStringLiteral("pwd:")), QStringList{PathText(work.Path())});
     const QStringList pid = Lines(lines, QStringLiteral("pid:"));
     ASSERT_EQ(pid.size(), 1);
     EXPECT_EQ(pid.first().toLongLong(), shell.LastProcessId());
@@ -393,23 +390,23 @@ TEST(KelvoCommonGioShell, StartsDesktopEntriesInTheChosenFolder) {
     WriteBytes(dir.File("reporter.desktop"),
                "[Desktop Entry]\nType=Application\nName=Reporter\nExec=" +
                    dir.File("report.sh").string() + " --entry %F\n");
-    qputenv("REPORT_TO", QFile::encodeName(Q(report)));
+    qputenv("REPORT_TO", QFile::encodeName(PathText(report)));
 
     CKelvoCommonGioShell shell;
-    ASSERT_TRUE(shell.Open(Q(dir.File("reporter.desktop")), QStringLiteral("\"my pic.png\""),
-                           Q(work.Path())));
+    ASSERT_TRUE(shell.Open(PathText(dir.File("reporter.desktop")), QStringLiteral("\"my pic.png\""),
+                           PathText(work.Path())));
     const QStringList lines = WaitForReport(report);
     qunsetenv("REPORT_TO");
     EXPECT_EQ(Lines(lines, QStringLiteral("arg:")),
-              (QStringList{QStringLiteral("--entry"), Q(work.File("my pic.png"))}));
-    EXPECT_EQ(Lines(lines, QStringLiteral("pwd:")), QStringList{Q(work.Path())});
+              (QStringList{QStringLiteral("--entry"), PathText(work.File("my pic.png"))}));
+    EXPECT_EQ(Lines(lines, QStringLiteral("pwd:")), QStringList{PathText(work.Path())});
     EXPECT_EQ(Lines(lines, QStringLiteral("sid:")), Lines(lines, QStringLiteral("pid:")));
 }
 
 TEST(KelvoCommonGioShell, NothingStartsForWhatIsNotThere) {
     TempDir dir;
     CKelvoCommonGioShell shell;
-    EXPECT_FALSE(shell.Open(Q(dir.File("missing.sh")), {}, {}));
+    EXPECT_FALSE(shell.Open(PathText(dir.File("missing.sh")), {}, {}));
     EXPECT_FALSE(shell.OpenShellObject(QStringLiteral("::{00000000-0000-0000-0000-000000000000}")));
     EXPECT_EQ(shell.LastProcessId(), 0);
 }

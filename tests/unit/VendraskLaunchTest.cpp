@@ -12,20 +12,14 @@
 #include <climits>
 #include <gtest/gtest.h>
 
+using vendrask::test::PathText;
 using vendrask::test::TempDir;
 using vendrask::test::Utf16LeBytes;
 using vendrask::test::WriteBytes;
 using Call = CKelvoCommonFakeShell::Call;
+constexpr auto Opened = &CKelvoCommonFakeShell::Opened;
 
 namespace {
-
-QString Q(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
-}
-
-Call Opened(const QString& file, const QString& parameters, const QString& folder) {
-    return {Call::OpenCall, file, parameters, folder};
-}
 
 // Sets a variable for one test and puts the old state back.
 class ScopedVariable final {
@@ -56,8 +50,8 @@ class VendraskLaunch : public ::testing::Test {
 protected:
     void SetUp() override {
         app = std::make_unique<CVendraskApp>(KelvoCreateFakePlatformServices());
-        app->SetProgramFolder(Q(program.Path()));
-        app->SetIniFilePath(Q(program.File("Vendrask.ini")));
+        app->SetProgramFolder(PathText(program.Path()));
+        app->SetIniFilePath(PathText(program.File("Vendrask.ini")));
         launch = std::make_unique<CVendraskLaunch>(*app);
 
         std::filesystem::create_directories(files.File("tools"));
@@ -78,7 +72,7 @@ protected:
     CKelvoCommonFakeShell& Shell() {
         return static_cast<CKelvoCommonFakeShell&>(*app->Services().shell);
     }
-    QString File(const char* name) const { return Q(files.File(name)); }
+    QString File(const char* name) const { return PathText(files.File(name)); }
 
     TempDir program;
     TempDir files;
@@ -129,7 +123,7 @@ TEST(VendraskReplaceEnvironmentVariable, OnlyTheFirstPairOfASetVariable) {
 }
 
 TEST_F(VendraskLaunch, PathForms) {
-    const ScopedVariable folder("KELVO_TEST_FILES", QFile::encodeName(Q(files.Path())));
+    const ScopedVariable folder("KELVO_TEST_FILES", QFile::encodeName(PathText(files.Path())));
     const ScopedVariable user("KELVO_TEST_USER", "kelvo-user");
     Shell().SetSpecialFolder(0, QStringLiteral("/home/u/Desktop"));
     Shell().SetSpecialFolder(8, QStringLiteral("recent:///"));
@@ -254,7 +248,8 @@ TEST_F(VendraskLaunch, PathForms) {
          {},
          {},
          1,
-         {Opened(Q(program.File("local.sh")), {}, Q(program.Path()) + QLatin1Char('/'))},
+         {Opened(PathText(program.File("local.sh")), {},
+                 PathText(program.Path()) + QLatin1Char('/'))},
          {}},
         {"shortcut handed on unchanged",
          File("tools/link.lnk"),

@@ -12,6 +12,7 @@
 
 using vendrask::test::CallMenuUp;
 using vendrask::test::LauncherProcess;
+using vendrask::test::PathText;
 using vendrask::test::ReadBytes;
 using vendrask::test::ShownMenuWindow;
 using vendrask::test::TempDir;
@@ -20,10 +21,6 @@ using vendrask::test::WriteBytes;
 using vendrask::test::Xdotool;
 
 namespace {
-
-QString Q(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
-}
 
 bool Alive(qint64 pid) {
     const std::string stat = ReadBytes("/proc/" + std::to_string(pid) + "/stat");
@@ -55,10 +52,10 @@ TEST(VendraskLaunchX11, LetterStartsTheItemDetachedWithItsArgumentsVerbatim) {
         QStringLiteral("\"two words\" ; rm -rf x $(touch pwned) `touch pwned` a|b");
     // Slot D of group 1 (the default group, shown at start).
     launcher.Set(QStringLiteral("Item04"), QStringLiteral("Name"), QStringLiteral("Report"));
-    launcher.Set(QStringLiteral("Item04"), QStringLiteral("Path"), Q(script));
+    launcher.Set(QStringLiteral("Item04"), QStringLiteral("Path"), PathText(script));
     launcher.Set(QStringLiteral("Item04"), QStringLiteral("Option"),
                  CVendraskApp::EncodeOptionForFile(option));
-    launcher.Set(QStringLiteral("Item04"), QStringLiteral("WorkingFolder"), Q(work.Path()));
+    launcher.Set(QStringLiteral("Item04"), QStringLiteral("WorkingFolder"), PathText(work.Path()));
 
     launcher.Start();
     ASSERT_FALSE(CallMenuUp().isEmpty()) << "the menu never showed";
@@ -88,7 +85,7 @@ TEST(VendraskLaunchX11, LetterStartsTheItemDetachedWithItsArgumentsVerbatim) {
                                QStringLiteral("pwned)"),    QStringLiteral("`touch"),
                                QStringLiteral("pwned`"),    QStringLiteral("a|b")};
     EXPECT_EQ(arguments, expected);
-    EXPECT_EQ(pwd, Q(work.Path()));
+    EXPECT_EQ(pwd, PathText(work.Path()));
     EXPECT_FALSE(std::filesystem::exists(work.File("pwned")));
     EXPECT_EQ(sid, pid) << "the program leads a session of its own";
     EXPECT_TRUE(WaitFor([] { return ShownMenuWindow().isEmpty(); }, 2000)) << "the menu stays up";

@@ -16,6 +16,11 @@ public:
 
         friend bool operator==(const Call&, const Call&) = default;
     };
+    // The call an Open with these texts records.
+    static Call Opened(const QString& file, const QString& parameters,
+                       const QString& workingFolder) {
+        return {Call::OpenCall, file, parameters, workingFolder};
+    }
 
     bool Open(const QString& file, const QString& parameters,
               const QString& workingFolder) override;
