@@ -1,6 +1,10 @@
 #include "KelvoCommonPlatform.h"
 
 #include "KelvoCommonLog.h"
+#include "KelvoCommonSession.h"
+#include "wayland/KelvoCommonCompositorScreen.h"
+#include "wayland/KelvoCommonUnavailableHookSource.h"
+#include "wayland/KelvoCommonWaylandWindowSystem.h"
 #include "x11/KelvoCommonFlockInstance.h"
 #include "x11/KelvoCommonGioShell.h"
 #include "x11/KelvoCommonQtEventInput.h"
@@ -9,23 +13,53 @@
 #include "x11/KelvoCommonX11HookSource.h"
 #include "x11/KelvoCommonX11HotKey.h"
 #include "x11/KelvoCommonX11Keyboard.h"
+#include "x11/KelvoCommonX11UnavailableHotKey.h"
 #include "x11/KelvoCommonX11WindowSystem.h"
 #include "x11/KelvoCommonXTestInput.h"
+
+#include <QGuiApplication>
+
+namespace {
+
+// X11's hot key and mouse hook would see only what is typed into X11
+// windows there: never started. The windows run through XWayland when
+// Qt does, natively otherwise.
+void AddWaylandServices(CKelvoCommonPlatformServices& services) {
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        // Keeps its key hold: on sway the letter right after "vendrask
+        // toggle" reaches the menu only with it.
+        services.windowSystem = std::make_unique<CKelvoCommonX11WindowSystem>();
+    else
+        services.windowSystem = std::make_unique<CKelvoCommonWaylandWindowSystem>();
+    services.hotKey = std::make_unique<CKelvoCommonX11UnavailableHotKey>();
+    services.hookMouse = std::make_unique<CKelvoCommonHookMouse>(
+        std::make_unique<CKelvoCommonUnavailableHookSource>(),
+        std::make_unique<CKelvoCommonHookMouseTimerScheduler>());
+    // XTest moves XWayland's pointer, not the compositor's.
+    services.input = std::make_unique<CKelvoCommonQtEventInput>();
+    services.activeScreen = std::make_unique<CKelvoCommonCompositorScreen>();
+}
+
+} // namespace
 
 CKelvoCommonPlatformServices KelvoCreatePlatformServices() {
     CKelvoCommonPlatformServices services;
     services.messageBox = std::make_unique<CKelvoCommonQtMessageBox>();
     services.sound = std::make_unique<CKelvoCommonSdlSound>();
     services.instance = std::make_unique<CKelvoCommonFlockInstance>();
+    services.shell = std::make_unique<CKelvoCommonGioShell>();
+    // Off X11 it follows Qt's keys.
+    services.keyboard = std::make_unique<CKelvoCommonX11Keyboard>();
+    if (CKelvoCommonSession::Current().IsWayland()) {
+        AddWaylandServices(services);
+        return services;
+    }
     services.windowSystem = std::make_unique<CKelvoCommonX11WindowSystem>();
     // The X11 hot key, or one that refuses every registration off X11.
     services.hotKey = CKelvoCommonX11HotKey::Create();
-    services.shell = std::make_unique<CKelvoCommonGioShell>();
     services.hookMouse = std::make_unique<CKelvoCommonHookMouse>(
         std::make_unique<CKelvoCommonX11HookSource>(),
         std::make_unique<CKelvoCommonHookMouseTimerScheduler>());
-    // Off X11 it follows Qt's keys.
-    services.keyboard = std::make_unique<CKelvoCommonX11Keyboard>();
     if (CKelvoCommonXTestInput::Available()) {
         services.input = std::make_unique<CKelvoCommonXTestInput>();
     } else {
