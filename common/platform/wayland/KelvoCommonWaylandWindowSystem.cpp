@@ -59,6 +59,8 @@ void CKelvoCommonWaylandWindowSystem::PrepareMenuWindow(QWidget* window) {
         return;
     // Before the native window exists: its buffers get an alpha channel.
     window->setAttribute(Qt::WA_TranslucentBackground);
+    // What the window system filled before is now the window's to paint.
+    window->setAutoFillBackground(true);
     window->winId();
     new FixedSize(window);
 }
