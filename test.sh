@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with -Werror and runs every test tier:
 #   0. every C++ file clang-formatted, 1. unit and gui tiers (offscreen),
-#   2. the x11 tier under Xvfb, 3. unit and gui tiers again with ASan+UBSan
+#   2. the x11 tier under Xvfb, then the wayland tier under headless sway, 3. unit and gui tiers again with ASan+UBSan
 #   and leak checking, 4. a short fuzz run of each parser.
 # --quick: one build, unit and gui tiers only (everyday work).
 # TSAN=1 adds a ThreadSanitizer run; FUZZ_SECONDS sets the fuzz time.
@@ -78,6 +78,10 @@ if [[ $quick == 0 ]]; then
     # fails gets one more run, so a slow moment of a shared machine is not a
     # fault; one that fails twice is.
     run_ctest x11 scripts/with-xvfb.sh ctest "${ctest_args[@]}" --repeat until-pass:2 --test-dir build -L x11
+
+    step "wayland tier (headless sway, through XWayland and native)"
+    run_ctest wayland scripts/with-sway.sh ctest "${ctest_args[@]}" --repeat until-pass:2 --test-dir build -L wayland
+    run_ctest wayland-native scripts/with-sway.sh --no-xwayland ctest "${ctest_args[@]}" --repeat until-pass:2 --test-dir build -L wayland
 
     step "build with ASan+UBSan"
     configure build-asan -DCMAKE_BUILD_TYPE=Debug -DVENDRASK_SANITIZE=address -DVENDRASK_BUILD_BENCH=OFF
