@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with -Werror and runs every test tier:
 #   0. every C++ file clang-formatted, 1. unit and gui tiers (offscreen),
-#   2. the x11 tier under Xvfb, then the wayland tier under headless sway, 3. unit and gui tiers again with ASan+UBSan
-#   and leak checking, 4. a short fuzz run of each parser.
+#   2. the x11 tier under Xvfb and the wayland tier under headless sway,
+#   3. unit and gui tiers again with ASan+UBSan and leak checking, 4. a
+#   short fuzz run of each parser.
 # --quick: one build, unit and gui tiers only (everyday work).
 # TSAN=1 adds a ThreadSanitizer run; FUZZ_SECONDS sets the fuzz time.
 set -euo pipefail
