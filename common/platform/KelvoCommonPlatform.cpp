@@ -26,8 +26,8 @@ namespace {
 // Qt does, natively otherwise.
 void AddWaylandServices(CKelvoCommonPlatformServices& services) {
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        // Keeps its key hold: on sway the letter right after "vendrask
-        // toggle" reaches the menu only with it.
+        // Its key hold stays: on sway it neither helps nor harms, as
+        // keys reach XWayland only once the compositor focuses the menu.
         services.windowSystem = std::make_unique<CKelvoCommonX11WindowSystem>();
     else
         services.windowSystem = std::make_unique<CKelvoCommonWaylandWindowSystem>();
