@@ -62,8 +62,8 @@ void GiveToSessionUser(const std::filesystem::path& path) {
     ASSERT_EQ(::chown(path.c_str(), entry->pw_uid, entry->pw_gid), 0);
 }
 
-// The floating window named "Vendrask" in sway's tree; empty when none is mapped.
-QRect MenuRect(QString* output = nullptr) {
+// The shown window of that name in sway's tree; empty when none is mapped.
+QRect WindowRect(const QString& title, QString* output = nullptr) {
     const QJsonObject tree =
         QJsonDocument::fromJson(RunProgram(QStringLiteral("swaymsg"),
                                            {QStringLiteral("-t"), QStringLiteral("get_tree")}))
@@ -75,7 +75,7 @@ QRect MenuRect(QString* output = nullptr) {
         const QString here = type == QLatin1String("output")
                                  ? node.value(QLatin1String("name")).toString()
                                  : outputName;
-        if (node.value(QLatin1String("name")).toString() == QLatin1String("Vendrask") &&
+        if (node.value(QLatin1String("name")).toString() == title &&
             node.value(QLatin1String("visible")).toBool()) {
             const QJsonObject rect = node.value(QLatin1String("rect")).toObject();
             found = QRect(rect.value(QLatin1String("x")).toInt(),
@@ -167,6 +167,10 @@ protected:
     QByteArray m_log;
 };
 
+QRect MenuRect(QString* output = nullptr) {
+    return WindowRect(QStringLiteral("Vendrask"), output);
+}
+
 } // namespace
 
 TEST_F(VendraskWayland, StartsAndSaysWhatWorksWithoutX11InputServices) {
@@ -212,4 +216,20 @@ TEST_F(VendraskWayland, EscapeHidesAndTheNextToggleStillHasTheKeyboard) {
     RunProgram(QStringLiteral("wtype"), {QStringLiteral("d")});
     EXPECT_TRUE(WaitFor([this] { return std::filesystem::exists(m_marker); }, 5000))
         << "the keyboard was lost after the first hide";
+}
+
+TEST_F(VendraskWayland, EnterClosesTheConfigurationAndTheMenuKeepsTheKeyboard) {
+    StartLauncher();
+    RunProgram(QStringLiteral("swaymsg"),
+               {QStringLiteral("exec"), QStringLiteral("'%1' configure").arg(kLauncher)});
+    const QString title = QStringLiteral("Vendrask Configuration");
+    ASSERT_TRUE(WaitFor([&title] { return !WindowRect(title).isEmpty(); }, 5000))
+        << "no configuration window";
+    // Enter clicks its focused control without XTest.
+    RunProgram(QStringLiteral("wtype"), {QStringLiteral("-k"), QStringLiteral("Return")});
+    ASSERT_TRUE(WaitFor([&title] { return WindowRect(title).isEmpty(); }, 3000))
+        << "Enter did not close it";
+    RunProgram(QStringLiteral("wtype"), {QStringLiteral("d")});
+    EXPECT_TRUE(WaitFor([this] { return std::filesystem::exists(m_marker); }, 5000))
+        << "the menu lost the keyboard to the closed window";
 }
