@@ -50,8 +50,7 @@ user_folder() { # makes folders the launcher's user owns
 }
 
 step "Debian package"
-cmake --build "$build" >/dev/null
-(cd "$build" && cpack -G DEB >"$scratch/cpack.log" 2>&1) || {
+(cmake --build "$build" && cd "$build" && cpack -G DEB) >"$scratch/cpack.log" 2>&1 || {
     cat "$scratch/cpack.log"
     fail "cpack failed"
 }
@@ -72,8 +71,8 @@ lintian_status=0
 lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 || lintian_status=$?
 grep -v 'running with root privileges' "$scratch/lintian.log" || true
 [[ $lintian_status -eq 0 ]] || fail "lintian reports errors or warnings"
-appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.vendrask.Vendrask.metainfo.xml" ||
-    fail "the AppStream metadata does not validate"
+# The metadata with what it points at: the desktop entry, the icons.
+appstreamcli validate-tree --no-net "$root" || fail "the AppStream metadata does not validate"
 desktop-file-validate "$root/usr/share/applications/vendrask.desktop" ||
     fail "the desktop entry does not validate"
 
