@@ -118,6 +118,8 @@ if [[ $quick == 0 ]]; then
     }
 fi
 
+[[ $quick == 1 ]] || { step "packaging tier (Debian package, portable folder)" && scripts/test-package.sh build; }
+
 # One closing line over every tier.
 passed=0
 failed=0

@@ -15,6 +15,7 @@ packages=(
     sway xwayland wtype xdg-desktop-portal x11-xserver-utils
     libwayland-dev wayland-protocols qt6-wayland
     fonts-dejavu-core fonts-urw-base35 fonts-liberation2 fonts-ipafont-gothic
+    dpkg-dev lintian appstream
 )
 
 missing=()
