@@ -141,7 +141,7 @@ CKelvoCommonPortalHotKey::~CKelvoCommonPortalHotKey() {
         m_bus.disconnect(kService, it.key(), kRequestInterface, QStringLiteral("Response"), this,
                          SLOT(OnResponse(uint, QVariantMap, QDBusMessage)));
     if (!m_sessionHandle.isEmpty())
-        m_bus.disconnect(kService, m_sessionHandle, kInterface, QStringLiteral("Activated"), this,
+        m_bus.disconnect(kService, kPath, kInterface, QStringLiteral("Activated"), this,
                          SLOT(OnActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
 }
 
@@ -364,7 +364,7 @@ void CKelvoCommonPortalHotKey::OnCreated(uint response, const QVariantMap& resul
         return;
     }
     m_sessionHandle = handle;
-    m_bus.connect(kService, m_sessionHandle, kInterface, QStringLiteral("Activated"), this,
+    m_bus.connect(kService, kPath, kInterface, QStringLiteral("Activated"), this,
                   SLOT(OnActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
     m_bindAgain = false;
     BindShortcuts();
