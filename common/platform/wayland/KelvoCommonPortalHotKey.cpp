@@ -233,13 +233,6 @@ bool CKelvoCommonPortalHotKey::Register(int modifier, int code) {
                                    : QStringLiteral("no session bus"));
         return false;
     }
-    if (TriggerText(modifier, code).isEmpty() && !m_modifierOnlyReported) {
-        m_modifierOnlyReported = true;
-        qCWarning(lcKelvoCommon).noquote()
-            << "the desktop's shortcut service cannot take" << HumanText(modifier, code)
-            << "as a trigger: choose the key in the desktop's dialog, or a combination with a key "
-               "on the Behavior page";
-    }
     if (!m_sessionHandle.isEmpty()) {
         if (m_bound != wanted)
             BindShortcuts();
@@ -282,6 +275,15 @@ void CKelvoCommonPortalHotKey::BindShortcuts() {
     }
     if (!m_wanted)
         return;
+    // Said once the desktop is known to have the service.
+    if (TriggerText(m_wanted->modifier, m_wanted->code).isEmpty() && !m_modifierOnlyReported) {
+        m_modifierOnlyReported = true;
+        qCWarning(lcKelvoCommon).noquote()
+            << "the desktop's shortcut service cannot take"
+            << HumanText(m_wanted->modifier, m_wanted->code)
+            << "as a trigger: choose the key in the desktop's dialog, or a combination with a key "
+               "on the Behavior page";
+    }
     m_binding = true;
     m_bindingNow = m_wanted;
     Call(Request::BindShortcuts, QStringLiteral("BindShortcuts"),
