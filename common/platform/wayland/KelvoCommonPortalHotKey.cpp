@@ -54,8 +54,7 @@ void RegisterTypes() {
 // A session or request handle arrives as an object path or, from some
 // portal versions, as a string.
 QString HandleText(const QVariant& value) {
-    if (value.canConvert<QDBusObjectPath>() &&
-        value.metaType() == QMetaType::fromType<QDBusObjectPath>())
+    if (value.metaType() == QMetaType::fromType<QDBusObjectPath>())
         return value.value<QDBusObjectPath>().path();
     return value.toString();
 }
@@ -161,7 +160,7 @@ QString CKelvoCommonPortalHotKey::BindingAdvice(const QString& desktop, int modi
     const QString key = KeyName(code);
     const bool keyed = code != 0 && !key.isEmpty();
     if (desktop == QLatin1String("sway") || desktop == QLatin1String("i3")) {
-        if (!keyed) // released, so that Ctrl+Alt+T elsewhere does not fire it
+        if (code == 0) // sway binds modifier keys alone on their release
             return QStringLiteral("add to the sway configuration: bindsym --release %1 exec %2")
                 .arg(Names(modifier, &ModifierName::swayKey).join(QLatin1Char('+')), command);
         QStringList parts = Names(modifier, &ModifierName::sway);
