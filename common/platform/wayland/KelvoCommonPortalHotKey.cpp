@@ -233,7 +233,12 @@ bool CKelvoCommonPortalHotKey::Register(int modifier, int code) {
         return false;
     }
     if (!m_sessionHandle.isEmpty()) {
-        if (m_bound != wanted)
+        // Between chords of modifiers alone the desktop's shortcut stays the
+        // same (no trigger either way): asking again would only bring its dialog.
+        if (m_bound && !m_binding &&
+            TriggerText(m_bound->modifier, m_bound->code) == TriggerText(modifier, code))
+            m_bound = wanted;
+        else if (m_bound != wanted)
             BindShortcuts();
     } else if (!m_creating) {
         CreateSession();
