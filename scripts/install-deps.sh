@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, and only those missing.
 # Quiet when everything is there already.
+#   scripts/install-deps.sh [--kde]
 set -euo pipefail
 
 packages=(
@@ -16,6 +17,9 @@ packages=(
     libwayland-dev wayland-protocols qt6-wayland
     fonts-dejavu-core fonts-urw-base35 fonts-liberation2 fonts-ipafont-gothic
 )
+# --kde: also KDE's compositor and its portal service, for the opt-in check of
+# the portal hot key against KDE (tests/portal/kde-check.sh).
+[[ "${1:-}" == "--kde" ]] && packages+=(kwin-wayland xdg-desktop-portal-kde)
 
 missing=()
 for p in "${packages[@]}"; do

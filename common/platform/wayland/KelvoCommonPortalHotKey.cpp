@@ -233,13 +233,7 @@ bool CKelvoCommonPortalHotKey::Register(int modifier, int code) {
         return false;
     }
     if (!m_sessionHandle.isEmpty()) {
-        // Between chords of modifiers alone the desktop's shortcut stays the
-        // same (no trigger either way): asking again would only bring its dialog.
-        if (m_bound && !m_binding &&
-            TriggerText(m_bound->modifier, m_bound->code) == TriggerText(modifier, code))
-            m_bound = wanted;
-        else if (m_bound != wanted)
-            BindShortcuts();
+        BindIfChanged();
     } else if (!m_creating) {
         CreateSession();
     }
@@ -270,6 +264,20 @@ void CKelvoCommonPortalHotKey::CreateSession() {
     options.insert(QStringLiteral("shortcuts"), Shortcuts(*m_wanted));
     m_bindingNow = m_wanted;
     Call(Request::CreateSession, QStringLiteral("CreateSession"), {}, options);
+}
+
+void CKelvoCommonPortalHotKey::BindIfChanged() {
+    if (!m_wanted || m_bound == m_wanted)
+        return;
+    // Between chords of modifiers alone the desktop's shortcut stays the
+    // same (no trigger either way): asking again would only bring its dialog.
+    if (m_bound && !m_binding &&
+        TriggerText(m_bound->modifier, m_bound->code) ==
+            TriggerText(m_wanted->modifier, m_wanted->code)) {
+        m_bound = m_wanted;
+        return;
+    }
+    BindShortcuts();
 }
 
 void CKelvoCommonPortalHotKey::BindShortcuts() {
@@ -398,8 +406,7 @@ void CKelvoCommonPortalHotKey::OnBound(uint response, const QVariantMap& results
     Q_EMIT bindingFinished(response == 0);
     if (m_bindAgain) {
         m_bindAgain = false;
-        if (m_wanted && m_bound != m_wanted)
-            BindShortcuts();
+        BindIfChanged();
     }
 }
 

@@ -69,6 +69,8 @@ private:
 
     bool PortalOnBus();
     void CreateSession();
+    // Binds what Register asked for last, unless the desktop has it already.
+    void BindIfChanged();
     void BindShortcuts();
     // Sends a call that answers through a Request object; handle_token is added.
     void Call(Request kind, const QString& method, QList<QVariant> arguments, QVariantMap options);
