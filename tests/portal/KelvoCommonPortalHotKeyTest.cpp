@@ -129,6 +129,19 @@ TEST_F(PortalHotKey, BehaviorChangeRebindsAndPauseStopsReacting) {
     EXPECT_EQ(m_mock.Calls().size(), calls);
 }
 
+TEST_F(PortalHotKey, ADesktopThatBindsAtCreateSessionIsNotAskedAgain) {
+    m_mock.SetBindsOnCreate(true); // KDE 5.27 would open its settings at every BindShortcuts
+    StartWithBackend();
+    QSignalSpy pressed(m_hotKey.get(), &Key::hotKeyPressed);
+    ASSERT_TRUE(m_hotKey->Register(Key::kModAlt, 'Q'));
+    ASSERT_TRUE(Bound());
+    EXPECT_EQ(m_mock.OfferedTriggers(QStringLiteral("toggle")),
+              QStringList{QStringLiteral("CreateSession ALT+q")});
+    m_mock.Activate(QStringLiteral("toggle"));
+    ASSERT_TRUE(pressed.wait(5000));
+    EXPECT_EQ(pressed.first().first().toInt(), Key::Identifier(Key::kModAlt, 'Q'));
+}
+
 TEST(PortalHotKeyWithoutBackend, FrontendWithoutTheServiceGivesTheBindingLine) {
     CPortalTestBus bus;
     ASSERT_FALSE(bus.Address().isEmpty());

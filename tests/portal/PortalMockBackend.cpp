@@ -74,6 +74,8 @@ uint CPortalMockBackend::CreateSession(const QDBusObjectPath&, const QDBusObject
     m_calls << call;
     m_lastSession = sessionHandle.path();
     results.insert(QStringLiteral("session_handle"), sessionHandle.path());
+    if (m_bindsOnCreate)
+        Bind(call.shortcuts, results);
     Q_EMIT called(call.method);
     return 0;
 }
@@ -82,17 +84,20 @@ uint CPortalMockBackend::BindShortcuts(const QDBusObjectPath&, const QDBusObject
                                        const QList<PortalMockShortcut>& shortcuts, const QString&,
                                        const QVariantMap& options, QVariantMap& results) {
     m_calls << Call{QStringLiteral("BindShortcuts"), sessionHandle.path(), options, shortcuts};
-    QList<PortalMockShortcut> bound;
+    Bind(shortcuts, results);
+    Q_EMIT called(m_calls.last().method);
+    return 0;
+}
+
+void CPortalMockBackend::Bind(const QList<PortalMockShortcut>& shortcuts, QVariantMap& results) {
+    m_bound.clear();
     for (PortalMockShortcut shortcut : shortcuts) {
         shortcut.properties.insert(
             QStringLiteral("trigger_description"),
             shortcut.properties.value(QStringLiteral("preferred_trigger")).toString());
-        bound << shortcut;
+        m_bound << shortcut;
     }
-    m_bound = bound;
-    results.insert(QStringLiteral("shortcuts"), QVariant::fromValue(bound));
-    Q_EMIT called(m_calls.last().method);
-    return 0;
+    results.insert(QStringLiteral("shortcuts"), QVariant::fromValue(m_bound));
 }
 
 uint CPortalMockBackend::ListShortcuts(const QDBusObjectPath&, const QDBusObjectPath& sessionHandle,

@@ -46,6 +46,9 @@ public:
     // The desktop saw the shortcut pressed, in the last session made.
     void Activate(const QString& shortcutId);
     uint Version() const { return 1; }
+    // Binds the shortcuts CreateSession brings and lists them in its answer,
+    // as KDE's service does.
+    void SetBindsOnCreate(bool binds) { m_bindsOnCreate = binds; }
 
 public Q_SLOTS:
     uint CreateSession(const QDBusObjectPath& handle, const QDBusObjectPath& sessionHandle,
@@ -60,8 +63,11 @@ Q_SIGNALS:
     void called(const QString& method);
 
 private:
+    void Bind(const QList<PortalMockShortcut>& shortcuts, QVariantMap& results);
+
     QDBusConnection m_bus{QString()};
     QList<Call> m_calls;
     QString m_lastSession;
     QList<PortalMockShortcut> m_bound;
+    bool m_bindsOnCreate = false;
 };

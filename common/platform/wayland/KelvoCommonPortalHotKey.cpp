@@ -59,6 +59,20 @@ QString HandleText(const QVariant& value) {
     return value.toString();
 }
 
+// The trigger the desktop lists for the launcher's shortcut in an answer;
+// nothing when the answer lists no such shortcut.
+std::optional<QString> BoundTrigger(const QVariantMap& results) {
+    const QVariant list = results.value(QStringLiteral("shortcuts"));
+    if (!list.canConvert<QDBusArgument>())
+        return std::nullopt;
+    const auto shortcuts = qdbus_cast<QList<KelvoPortalShortcut>>(list.value<QDBusArgument>());
+    for (const KelvoPortalShortcut& shortcut : shortcuts) {
+        if (shortcut.id == QLatin1String(CKelvoCommonPortalHotKey::kShortcutId))
+            return shortcut.properties.value(QStringLiteral("trigger_description")).toString();
+    }
+    return std::nullopt;
+}
+
 struct ModifierName {
     int bit;
     const char* trigger; // the shortcuts text
@@ -287,15 +301,6 @@ void CKelvoCommonPortalHotKey::BindShortcuts() {
     }
     if (!m_wanted)
         return;
-    // Said once the desktop is known to have the service.
-    if (TriggerText(m_wanted->modifier, m_wanted->code).isEmpty() && !m_modifierOnlyReported) {
-        m_modifierOnlyReported = true;
-        qCWarning(lcKelvoCommon).noquote()
-            << "the desktop's shortcut service cannot take"
-            << HumanText(m_wanted->modifier, m_wanted->code)
-            << "as a trigger: choose the key in the desktop's dialog, or a combination with a key "
-               "on the Behavior page";
-    }
     m_binding = true;
     m_bindingNow = m_wanted;
     Call(Request::BindShortcuts, QStringLiteral("BindShortcuts"),
@@ -381,33 +386,46 @@ void CKelvoCommonPortalHotKey::OnCreated(uint response, const QVariantMap& resul
     m_bus.connect(kService, kPath, kInterface, QStringLiteral("Activated"), this,
                   SLOT(OnActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
     m_bindAgain = false;
-    BindShortcuts();
+    // KDE binds what CreateSession brings and lists it in the answer; asking
+    // again would open its shortcut settings at every start.
+    if (const std::optional<QString> trigger = BoundTrigger(results)) {
+        Bound(*trigger);
+        BindIfChanged();
+    } else {
+        BindShortcuts();
+    }
 }
 
 void CKelvoCommonPortalHotKey::OnBound(uint response, const QVariantMap& results) {
     m_binding = false;
     if (response == 0) {
-        m_bound = m_bindingNow;
-        QString trigger;
-        const auto shortcuts = qdbus_cast<QList<KelvoPortalShortcut>>(
-            results.value(QStringLiteral("shortcuts")).value<QDBusArgument>());
-        for (const KelvoPortalShortcut& shortcut : shortcuts) {
-            if (shortcut.id == QLatin1String(kShortcutId))
-                trigger =
-                    shortcut.properties.value(QStringLiteral("trigger_description")).toString();
-        }
-        qCInfo(lcKelvoCommon).noquote()
-            << "global shortcut bound by the desktop:"
-            << (trigger.isEmpty() ? QStringLiteral("(no trigger yet)") : trigger);
+        Bound(BoundTrigger(results).value_or(QString()));
     } else {
         qCWarning(lcKelvoCommon) << "the desktop did not bind the global shortcut (response"
                                  << response << ")";
+        Q_EMIT bindingFinished(false);
     }
-    Q_EMIT bindingFinished(response == 0);
     if (m_bindAgain) {
         m_bindAgain = false;
         BindIfChanged();
     }
+}
+
+void CKelvoCommonPortalHotKey::Bound(const QString& trigger) {
+    m_bound = m_bindingNow;
+    qCInfo(lcKelvoCommon).noquote()
+        << "global shortcut bound by the desktop:"
+        << (trigger.isEmpty() ? QStringLiteral("(no trigger yet)") : trigger);
+    if (m_bound && TriggerText(m_bound->modifier, m_bound->code).isEmpty() &&
+        !m_modifierOnlyReported) {
+        m_modifierOnlyReported = true;
+        qCWarning(lcKelvoCommon).noquote()
+            << "the desktop's shortcut service cannot take"
+            << HumanText(m_bound->modifier, m_bound->code)
+            << "as a trigger: choose the key in the desktop's dialog, or a combination with a key "
+               "on the Behavior page";
+    }
+    Q_EMIT bindingFinished(true);
 }
 
 void CKelvoCommonPortalHotKey::OnActivated(const QDBusObjectPath& session,

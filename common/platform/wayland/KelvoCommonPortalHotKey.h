@@ -77,6 +77,8 @@ private:
     void Forget(const QString& requestPath);
     void OnCreated(uint response, const QVariantMap& results);
     void OnBound(uint response, const QVariantMap& results);
+    // The desktop holds the shortcut for the combination asked last.
+    void Bound(const QString& trigger);
     void GiveUp(const QString& reason);
     QVariant Shortcuts(const Combination& combination) const;
 
