@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QThread>
+#include <csignal>
+#include <sys/prctl.h>
 
 namespace {
 const QString kFrontend = QStringLiteral("/usr/libexec/xdg-desktop-portal");
@@ -18,7 +20,16 @@ bool WriteFile(const QString& path, const QByteArray& text) {
 }
 } // namespace
 
+namespace {
+// A test that crashes leaves no bus or frontend behind.
+void DieWithTheTest(QProcess& process) {
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+}
+} // namespace
+
 CPortalTestBus::CPortalTestBus() {
+    DieWithTheTest(m_daemon);
+    DieWithTheTest(m_frontend);
     // No service folders: nothing is started by activation behind our back.
     const QString config = m_dir.filePath(QStringLiteral("bus.conf"));
     WriteFile(config, "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration "
