@@ -13,7 +13,7 @@ class QDBusObjectPath;
 
 // The global hot key in a Wayland session, where no program may read the
 // keyboard of another: one shortcut bound through the xdg-desktop-portal
-// GlobalShortcuts interface. The desktop asks the user once and keeps the
+// GlobalShortcuts interface. The desktop may ask the user once; it keeps the
 // binding under the session token, which stays the same at every start.
 //
 // Nothing here waits for the portal: the desktop's confirmation may take
@@ -50,7 +50,7 @@ public:
     static QString BindingAdvice(const QString& desktop, int modifier, int code);
 
 Q_SIGNALS:
-    // The desktop answered a BindShortcuts call (true: bound).
+    // The desktop answered whether it holds the shortcut now.
     void bindingFinished(bool bound);
 
 private Q_SLOTS:
