@@ -79,6 +79,9 @@ if [[ $quick == 0 ]]; then
     # fault; one that fails twice is.
     run_ctest x11 scripts/with-xvfb.sh ctest "${ctest_args[@]}" --repeat until-pass:2 --test-dir build -L x11
 
+    step "portal tier (xdg-desktop-portal's frontend and a mock desktop service on a private bus)"
+    run_ctest portal ctest "${ctest_args[@]}" --test-dir build -L portal
+
     step "build with ASan+UBSan"
     configure build-asan -DCMAKE_BUILD_TYPE=Debug -DVENDRASK_SANITIZE=address -DVENDRASK_BUILD_BENCH=OFF
     cmake --build build-asan -j "$jobs"

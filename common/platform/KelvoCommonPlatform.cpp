@@ -1,6 +1,8 @@
 #include "KelvoCommonPlatform.h"
 
 #include "KelvoCommonLog.h"
+#include "KelvoCommonSession.h"
+#include "wayland/KelvoCommonPortalHotKey.h"
 #include "x11/KelvoCommonFlockInstance.h"
 #include "x11/KelvoCommonGioShell.h"
 #include "x11/KelvoCommonQtEventInput.h"
@@ -18,8 +20,14 @@ CKelvoCommonPlatformServices KelvoCreatePlatformServices() {
     services.sound = std::make_unique<CKelvoCommonSdlSound>();
     services.instance = std::make_unique<CKelvoCommonFlockInstance>();
     services.windowSystem = std::make_unique<CKelvoCommonX11WindowSystem>();
-    // The X11 hot key, or one that refuses every registration off X11.
-    services.hotKey = CKelvoCommonX11HotKey::Create();
+    // The X11 hot key, or one that refuses every registration off X11. A
+    // Wayland session lets no program read the keys: the desktop's portal binds them.
+    const CKelvoCommonSession session = CKelvoCommonSession::Current();
+    if (session.IsWayland())
+        services.hotKey = std::make_unique<CKelvoCommonPortalHotKey>(QDBusConnection::sessionBus(),
+                                                                     session.desktop);
+    else
+        services.hotKey = CKelvoCommonX11HotKey::Create();
     services.shell = std::make_unique<CKelvoCommonGioShell>();
     services.hookMouse = std::make_unique<CKelvoCommonHookMouse>(
         std::make_unique<CKelvoCommonX11HookSource>(),
