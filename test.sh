@@ -84,6 +84,9 @@ if [[ $quick == 0 ]]; then
     run_ctest wayland scripts/with-sway.sh ctest "${ctest_args[@]}" --repeat until-pass:2 --test-dir build -L wayland
     run_ctest wayland-native scripts/with-sway.sh --no-xwayland ctest "${ctest_args[@]}" --repeat until-pass:2 --test-dir build -L wayland
 
+    step "portal tier (xdg-desktop-portal's frontend and a mock desktop service on a private bus)"
+    run_ctest portal ctest "${ctest_args[@]}" --test-dir build -L portal
+
     step "build with ASan+UBSan"
     configure build-asan -DCMAKE_BUILD_TYPE=Debug -DVENDRASK_SANITIZE=address -DVENDRASK_BUILD_BENCH=OFF
     cmake --build build-asan -j "$jobs"
@@ -122,6 +125,8 @@ if [[ $quick == 0 ]]; then
         exit 1
     }
 fi
+
+[[ $quick == 1 ]] || { step "packaging tier (Debian package, portable folder)" && scripts/test-package.sh build; }
 
 # One closing line over every tier.
 passed=0

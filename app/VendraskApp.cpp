@@ -53,6 +53,8 @@ constexpr std::array<CVendraskApp::ColorSet, CVendraskApp::kColorSetCount> kBuil
 
 constexpr const char16_t* kSmallFaceName = u"MS UI Gothic";
 constexpr const char16_t* kIniFileName = u"Vendrask.ini";
+// <prefix>/share/vendrask as seen from <prefix>/bin.
+constexpr const char* kDataFolderFromProgram = VENDRASK_DATA_FOLDER_FROM_PROGRAM;
 
 struct SpecialItem {
     const char16_t* name;
@@ -390,16 +392,29 @@ void CVendraskApp::ApplyMouseHookSettings() const {
     CKelvoCommonHookMouse::SetFlagMouseHookClickOnDesktop(m_mouseHookClickOnDesktop);
 }
 
-QString CVendraskApp::ResolveProgramPath(const QString& path) const {
-    if (path.isEmpty())
-        return {};
-    const QDir base(m_programFolder);
+namespace {
+QString ResolveIn(const QDir& base, const QString& path) {
     const QString asWritten = base.absoluteFilePath(path);
     if (QFileInfo::exists(asWritten) || !path.contains(QLatin1Char('\\')))
         return QDir::cleanPath(asWritten);
     QString slashed = path;
     slashed.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return QDir::cleanPath(base.absoluteFilePath(slashed));
+}
+} // namespace
+
+QString CVendraskApp::DataFolder() const {
+    return QDir::cleanPath(QDir(m_programFolder).filePath(QLatin1String(kDataFolderFromProgram)));
+}
+
+QString CVendraskApp::ResolveProgramPath(const QString& path) const {
+    if (path.isEmpty())
+        return {};
+    const QString beside = ResolveIn(QDir(m_programFolder), path);
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed = ResolveIn(QDir(DataFolder()), path);
+    return QFileInfo::exists(installed) ? installed : beside;
 }
 
 void CVendraskApp::ReleaseSoundData() {

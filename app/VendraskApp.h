@@ -114,8 +114,13 @@ public:
 
     // The file path a relative item or sound path means: resolved against
     // the program folder; backslashes read as folder separators when the
-    // path as written names nothing.
+    // path as written names nothing. A path that names nothing there is
+    // looked for in the installed data folder next (an installed launcher
+    // keeps its default sounds there, not beside the program).
     QString ResolveProgramPath(const QString& path) const;
+    // <prefix>/share/vendrask of an installed launcher, found from the
+    // program folder so that it stays right wherever the tree is moved.
+    QString DataFolder() const;
 
     // The text of the last failed write, empty after a good one.
     const QString& LastSaveError() const { return m_lastSaveError; }

@@ -7,7 +7,9 @@ QString VendraskSessionLine(const CKelvoCommonSession& session, const QString& p
     const QString windows = platformName == QLatin1String("xcb")
                                 ? QStringLiteral("through XWayland")
                                 : QStringLiteral("native (the compositor places them)");
-    const QString key = hotKey ? QStringLiteral("on")
+    // The portal answers later; its own line says when the desktop has none.
+    const QString key = hotKey ? QStringLiteral("through the desktop's shortcut portal, where it "
+                                                "has one")
                                : QStringLiteral("off (bind \"vendrask toggle\" to a key in the "
                                                 "desktop's settings)");
     const QString edgeState = edges ? QStringLiteral("on") : QStringLiteral("off");

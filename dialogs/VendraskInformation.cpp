@@ -6,6 +6,7 @@
 #include "KelvoCommonWindow.h"
 #include "VendraskApp.h"
 #include "VendraskDialogUnits.h"
+#include "VendraskLog.h"
 #include "VendraskResources.h"
 #include "VendraskVersion.h"
 
@@ -24,8 +25,8 @@ constexpr QSize kPictureFrameSize{34, 34};
 // Space kept free between the text lines and the window's sides.
 constexpr int kTextMargin = 10;
 
-// Where the README goes on installation, relative to the installation's
-// prefix, and the one of the tree this program was built from.
+// Where the README goes on installation, relative to the program's folder,
+// and the one of the tree this program was built from.
 constexpr const char* kInstalledDocumentation = VENDRASK_INSTALLED_README;
 constexpr const char* kSourceDocumentation = VENDRASK_SOURCE_README;
 
@@ -67,10 +68,14 @@ QString CVendraskInformation::NoticeText() {
 }
 
 QUrl CVendraskInformation::DocumentationAddress(const QString& programFolder) {
-    // The program lies in <prefix>/bin; its documentation in <prefix>/share.
-    const QString installed = QDir::cleanPath(
-        QDir(programFolder)
-            .filePath(QStringLiteral("../") + QLatin1String(kInstalledDocumentation)));
+    // The portable folder keeps the README beside the program; an installed
+    // program lies in <prefix>/bin, its documentation in <prefix>/share.
+    const QDir folder(programFolder);
+    const QString beside = folder.filePath(QStringLiteral("README.md"));
+    if (QFileInfo(beside).isFile())
+        return QUrl::fromLocalFile(beside);
+    const QString installed =
+        QDir::cleanPath(folder.filePath(QLatin1String(kInstalledDocumentation)));
     const QString source = QLatin1String(kSourceDocumentation);
     if (QFileInfo(installed).isFile() || !QFileInfo(source).isFile())
         return QUrl::fromLocalFile(installed);
@@ -88,6 +93,8 @@ CVendraskInformation::CVendraskInformation(CVendraskApp& app, QWidget* parent)
       m_versionText(VersionText()),
       m_addressUrl(DocumentationAddress(QCoreApplication::applicationDirPath())) {
     setObjectName(QStringLiteral("VendraskInformation"));
+    // Which README a moved or installed tree found.
+    qCDebug(lcVendrask).noquote() << "documentation" << m_addressUrl.toString();
     // Creation order is the tab order of the template.
     CreateCloseButton(kIdClose);
 

@@ -35,7 +35,8 @@ public:
     static QString VersionText();
     static QString DescriptionText();
     static QString NoticeText();
-    // The documentation's address: the README installed beside the program
+    // The documentation's address: the README in the program's folder (the
+    // portable folder), else the installed one
     // (programFolder/../share/doc/vendrask), else the one of the source tree
     // a build-tree program was made from, else the installed place anyway.
     static QUrl DocumentationAddress(const QString& programFolder);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, and only those missing.
 # Quiet when everything is there already.
+#   scripts/install-deps.sh [--kde]
 set -euo pipefail
 
 packages=(
@@ -15,7 +16,11 @@ packages=(
     sway xwayland wtype xdg-desktop-portal x11-xserver-utils
     libwayland-dev wayland-protocols qt6-wayland
     fonts-dejavu-core fonts-urw-base35 fonts-liberation2 fonts-ipafont-gothic
+    dpkg-dev lintian appstream
 )
+# --kde: also KDE's compositor and its portal service, for the opt-in check of
+# the portal hot key against KDE (tests/portal/kde-check.sh).
+[[ "${1:-}" == "--kde" ]] && packages+=(kwin-wayland xdg-desktop-portal-kde)
 
 missing=()
 for p in "${packages[@]}"; do

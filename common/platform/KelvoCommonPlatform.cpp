@@ -3,6 +3,7 @@
 #include "KelvoCommonLog.h"
 #include "KelvoCommonSession.h"
 #include "wayland/KelvoCommonCompositorScreen.h"
+#include "wayland/KelvoCommonPortalHotKey.h"
 #include "wayland/KelvoCommonUnavailableHookSource.h"
 #include "wayland/KelvoCommonWaylandWindowSystem.h"
 #include "x11/KelvoCommonFlockInstance.h"
@@ -13,7 +14,6 @@
 #include "x11/KelvoCommonX11HookSource.h"
 #include "x11/KelvoCommonX11HotKey.h"
 #include "x11/KelvoCommonX11Keyboard.h"
-#include "x11/KelvoCommonX11UnavailableHotKey.h"
 #include "x11/KelvoCommonX11WindowSystem.h"
 #include "x11/KelvoCommonXTestInput.h"
 
@@ -24,14 +24,17 @@ namespace {
 // X11's hot key and mouse hook would see only what is typed into X11
 // windows there: never started. The windows run through XWayland when
 // Qt does, natively otherwise.
-void AddWaylandServices(CKelvoCommonPlatformServices& services) {
+void AddWaylandServices(CKelvoCommonPlatformServices& services,
+                        const CKelvoCommonSession& session) {
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         // Its key hold stays: on sway it neither helps nor harms, as
         // keys reach XWayland only once the compositor focuses the menu.
         services.windowSystem = std::make_unique<CKelvoCommonX11WindowSystem>();
     else
         services.windowSystem = std::make_unique<CKelvoCommonWaylandWindowSystem>();
-    services.hotKey = std::make_unique<CKelvoCommonX11UnavailableHotKey>();
+    // No program may read another's keys: the desktop's portal binds them.
+    services.hotKey =
+        std::make_unique<CKelvoCommonPortalHotKey>(QDBusConnection::sessionBus(), session.desktop);
     services.hookMouse = std::make_unique<CKelvoCommonHookMouse>(
         std::make_unique<CKelvoCommonUnavailableHookSource>(),
         std::make_unique<CKelvoCommonHookMouseTimerScheduler>());
@@ -50,8 +53,8 @@ CKelvoCommonPlatformServices KelvoCreatePlatformServices() {
     services.shell = std::make_unique<CKelvoCommonGioShell>();
     // Off X11 it follows Qt's keys.
     services.keyboard = std::make_unique<CKelvoCommonX11Keyboard>();
-    if (CKelvoCommonSession::Current().IsWayland()) {
-        AddWaylandServices(services);
+    if (const CKelvoCommonSession session = CKelvoCommonSession::Current(); session.IsWayland()) {
+        AddWaylandServices(services, session);
         return services;
     }
     services.windowSystem = std::make_unique<CKelvoCommonX11WindowSystem>();

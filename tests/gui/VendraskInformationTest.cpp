@@ -125,7 +125,7 @@ TEST_F(VendraskInformationTest, ResultsAndTheShellCall) {
     }
 }
 
-TEST_F(VendraskInformationTest, DocumentationFoundInstalledFirst) {
+TEST_F(VendraskInformationTest, DocumentationFoundBesideTheProgramThenInstalled) {
     const QString prefix = QString::fromStdString(files.dir.File("prefix").string());
     const QString bin = prefix + QStringLiteral("/bin");
     const QString installed = prefix + QStringLiteral("/share/doc/vendrask/README.md");
@@ -139,6 +139,12 @@ TEST_F(VendraskInformationTest, DocumentationFoundInstalledFirst) {
     ASSERT_TRUE(readme.open(QIODevice::WriteOnly));
     readme.close();
     EXPECT_EQ(CVendraskInformation::DocumentationAddress(bin), QUrl::fromLocalFile(installed));
+    // The portable folder: the README beside the program wins.
+    QFile portable(bin + QStringLiteral("/README.md"));
+    ASSERT_TRUE(portable.open(QIODevice::WriteOnly));
+    portable.close();
+    EXPECT_EQ(CVendraskInformation::DocumentationAddress(bin),
+              QUrl::fromLocalFile(portable.fileName()));
 }
 
 TEST_F(VendraskInformationTest, MenuHidesQuietlyOnlyAfterTheAddressOpened) {

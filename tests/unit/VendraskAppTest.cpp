@@ -597,6 +597,47 @@ TEST_F(VendraskAppTest, SoundDataLoadsRelativeToTheProgramFolderAndReleases) {
     EXPECT_EQ(Sound(*app).Calls().last().kind, CKelvoCommonFakeSound::Call::StopCall);
 }
 
+TEST_F(VendraskAppTest, RelativePathsTryTheProgramFolderThenTheInstalledData) {
+    // An installed tree: the program in <prefix>/bin, its data in
+    // <prefix>/share/vendrask.
+    const std::filesystem::path bin = dir.File("prefix/bin");
+    const std::filesystem::path data = dir.File("prefix/share/vendrask");
+    std::filesystem::create_directories(bin / "sound");
+    std::filesystem::create_directories(data / "sound");
+    WriteBytes(data / "sound" / "MenuOpen.wav", "RIFFdata");
+    WriteBytes(data / "sound" / "MenuClose.wav", "RIFFdata");
+    WriteBytes(bin / "sound" / "MenuClose.wav", "RIFFbeside");
+    WriteBytes(data / "notes.txt", "");
+    auto app = LoadedApp();
+    app->SetProgramFolder(QString::fromStdString(bin.string()));
+    const auto text = [](const std::filesystem::path& path) {
+        return QString::fromStdString(path.lexically_normal().string());
+    };
+    struct Row {
+        const char* name;
+        QString path;
+        QString resolved;
+    };
+    const Row rows[] = {
+        {"only installed, backslashed", QStringLiteral("sound\\MenuOpen.wav"),
+         text(data / "sound" / "MenuOpen.wav")},
+        {"beside the program wins", QStringLiteral("sound\\MenuClose.wav"),
+         text(bin / "sound" / "MenuClose.wav")},
+        {"only installed, slashed", QStringLiteral("notes.txt"), text(data / "notes.txt")},
+        {"nowhere: beside the program", QStringLiteral("sound\\Gone.wav"),
+         text(bin / "sound" / "Gone.wav")},
+        {"absolute stays", QStringLiteral("/etc/hostname"), QStringLiteral("/etc/hostname")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(app->ResolveProgramPath(row.path), row.resolved);
+    }
+    // The default sounds of an installed launcher load from its data folder.
+    app->LoadSoundData();
+    EXPECT_EQ(app->m_soundData[CVendraskApp::SoundMenuOpen], QByteArray("RIFFdata"));
+    EXPECT_EQ(app->m_soundData[CVendraskApp::SoundMenuClose], QByteArray("RIFFbeside"));
+}
+
 TEST(VendraskFixedText, CutsToTheFieldNeverSplittingAPair) {
     using namespace std::string_view_literals;
     struct Row {

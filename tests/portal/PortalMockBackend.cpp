@@ -1,0 +1,109 @@
+#include "PortalMockBackend.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDateTime>
+
+static QDBusArgument& operator<<(QDBusArgument& argument, const PortalMockShortcut& shortcut) {
+    argument.beginStructure();
+    argument << shortcut.id << shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
+
+static const QDBusArgument& operator>>(const QDBusArgument& argument,
+                                       PortalMockShortcut& shortcut) {
+    argument.beginStructure();
+    argument >> shortcut.id >> shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
+
+namespace {
+const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kInterface = QStringLiteral("org.freedesktop.impl.portal.GlobalShortcuts");
+} // namespace
+
+QByteArray CPortalMockBackend::PortalFile() {
+    return QByteArray("[portal]\nDBusName=") + kBusName +
+           "\nInterfaces=org.freedesktop.impl.portal.GlobalShortcuts;\nUseIn=vendrasktest\n";
+}
+
+CPortalMockBackend::CPortalMockBackend(QObject* parent) : QObject(parent) {
+    qDBusRegisterMetaType<PortalMockShortcut>();
+    qDBusRegisterMetaType<QList<PortalMockShortcut>>();
+}
+
+bool CPortalMockBackend::Publish(QDBusConnection bus) {
+    m_bus = bus;
+    return bus.registerObject(kPath, this,
+                              QDBusConnection::ExportAllSlots |
+                                  QDBusConnection::ExportAllProperties) &&
+           bus.registerService(QLatin1String(kBusName));
+}
+
+QStringList CPortalMockBackend::OfferedTriggers(const QString& shortcutId) const {
+    QStringList triggers;
+    for (const Call& call : m_calls) {
+        for (const PortalMockShortcut& shortcut : call.shortcuts) {
+            if (shortcut.id == shortcutId)
+                triggers << call.method + QLatin1Char(' ') +
+                                shortcut.properties.value(QStringLiteral("preferred_trigger"))
+                                    .toString();
+        }
+    }
+    return triggers;
+}
+
+void CPortalMockBackend::Activate(const QString& shortcutId) {
+    QDBusMessage signal =
+        QDBusMessage::createSignal(kPath, kInterface, QStringLiteral("Activated"));
+    signal << QVariant::fromValue(QDBusObjectPath(m_lastSession)) << shortcutId
+           << static_cast<qulonglong>(QDateTime::currentMSecsSinceEpoch()) << QVariantMap();
+    m_bus.send(signal);
+}
+
+uint CPortalMockBackend::CreateSession(const QDBusObjectPath&, const QDBusObjectPath& sessionHandle,
+                                       const QString&, const QVariantMap& options,
+                                       QVariantMap& results) {
+    Call call{QStringLiteral("CreateSession"), sessionHandle.path(), options, {}};
+    const QVariant shortcuts = options.value(QStringLiteral("shortcuts"));
+    if (shortcuts.canConvert<QDBusArgument>())
+        call.shortcuts = qdbus_cast<QList<PortalMockShortcut>>(shortcuts.value<QDBusArgument>());
+    m_calls << call;
+    m_lastSession = sessionHandle.path();
+    results.insert(QStringLiteral("session_handle"), sessionHandle.path());
+    if (m_bindsOnCreate)
+        Bind(call.shortcuts, results);
+    Q_EMIT called(call.method);
+    return 0;
+}
+
+uint CPortalMockBackend::BindShortcuts(const QDBusObjectPath&, const QDBusObjectPath& sessionHandle,
+                                       const QList<PortalMockShortcut>& shortcuts, const QString&,
+                                       const QVariantMap& options, QVariantMap& results) {
+    m_calls << Call{QStringLiteral("BindShortcuts"), sessionHandle.path(), options, shortcuts};
+    Bind(shortcuts, results);
+    Q_EMIT called(m_calls.last().method);
+    return 0;
+}
+
+void CPortalMockBackend::Bind(const QList<PortalMockShortcut>& shortcuts, QVariantMap& results) {
+    m_bound.clear();
+    for (PortalMockShortcut shortcut : shortcuts) {
+        shortcut.properties.insert(
+            QStringLiteral("trigger_description"),
+            shortcut.properties.value(QStringLiteral("preferred_trigger")).toString());
+        m_bound << shortcut;
+    }
+    results.insert(QStringLiteral("shortcuts"), QVariant::fromValue(m_bound));
+}
+
+uint CPortalMockBackend::ListShortcuts(const QDBusObjectPath&, const QDBusObjectPath& sessionHandle,
+                                       QVariantMap& results) {
+    m_calls << Call{QStringLiteral("ListShortcuts"), sessionHandle.path(), {}, {}};
+    results.insert(QStringLiteral("shortcuts"), QVariant::fromValue(m_bound));
+    Q_EMIT called(m_calls.last().method);
+    return 0;
+}

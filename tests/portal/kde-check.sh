@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Opt-in check of the portal hot key against KDE's own service: a virtual
+# kwin_wayland 5.27 with XWayland, xdg-desktop-portal-kde behind the
+# frontend, on a private bus. The launcher binds Alt+Q; kglobalaccel's
+# invokeShortcut stands for the key (kwin takes no injected keys here); the
+# menu toggles, and Pause holds it off. Needs scripts/install-deps.sh --kde.
+#   tests/portal/kde-check.sh [BUILD_DIR]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/../.." && pwd)
+kde_portal=/usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde
+command -v kwin_wayland >/dev/null && [[ -x $kde_portal ]] ||
+    { echo "kde-check: run scripts/install-deps.sh --kde first" >&2; exit 1; }
+
+if [[ "${1:-}" != --inner ]]; then
+    build=$(cd "${1:-$here/build}" && pwd)
+    work=$(mktemp -d "${TMPDIR:-/tmp}/vendrask-kde-XXXXXX")
+    trap 'rm -rf "$work"' EXIT
+    # A copy carries no file capabilities, which a container refuses to exec.
+    cp "$(command -v kwin_wayland)" "$work/kwin_wayland"
+    mkdir -m 700 "$work/runtime"
+    mkdir "$work/home"
+    export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home XDG_CURRENT_DESKTOP=KDE \
+        XDG_SESSION_TYPE=wayland KDE_FULL_SESSION=true VENDRASK_KDE_WORK=$work
+    dbus-run-session -- timeout 120 "$work/kwin_wayland" --virtual --xwayland \
+        --socket wayland-vendrask --width 1280 --height 800 \
+        --exit-with-session "$0 --inner $build" >"$work/kwin.log" 2>&1 || true
+    cat "$work/result" 2>/dev/null || { echo "kde-check: no result" >&2; tail -20 "$work/kwin.log" >&2; }
+    grep -q '^PASS' "$work/result" 2>/dev/null
+    exit 0
+fi
+
+# Inside kwin's session (WAYLAND_DISPLAY and DISPLAY are kwin's).
+build=$2
+work=$VENDRASK_KDE_WORK
+exec >"$work/result" 2>&1
+QT_QPA_PLATFORM=xcb "$kde_portal" >"$work/kde-portal.log" 2>&1 &
+sleep 1
+/usr/libexec/xdg-desktop-portal --replace >"$work/frontend.log" 2>&1 &
+"$build/vendrask-profile" set "$work/V.ini" ColorSet FadeLevel 0
+"$build/vendrask-profile" set "$work/V.ini" HotKey Modifier 1
+"$build/vendrask-profile" set "$work/V.ini" HotKey Code 81
+QT_QPA_PLATFORM=xcb "$build/vendrask" --ini "$work/V.ini" >"$work/launcher.log" 2>&1 &
+fail() { echo "FAIL: $*"; cat "$work/launcher.log"; tail -20 "$work/kde-portal.log"; "$build/vendrask" quit; exit 1; }
+shown() { "$build/vendrask" status 2>/dev/null | grep -q "^menu shown: $1"; }
+press() {
+    dbus-send --session --print-reply --dest=org.kde.kglobalaccel /component/vendrask \
+        org.kde.kglobalaccel.Component.invokeShortcut string:toggle string:default >/dev/null
+}
+until_true() { for _ in $(seq 100); do "$@" && return 0; sleep 0.05; done; return 1; }
+bound() {
+    dbus-send --session --print-reply --dest=org.kde.kglobalaccel /component/vendrask \
+        org.kde.kglobalaccel.Component.allShortcutInfos 2>/dev/null | grep -q 'int32 134217809'
+}
+# Alt (0x08000000) + Q (81), as Qt writes the key KDE stored.
+until_true bound || fail "KDE did not bind Alt+Q"
+press
+until_true shown yes || fail "the shortcut did not show the menu"
+press
+until_true shown no || fail "the shortcut did not hide the menu"
+"$build/vendrask" pause
+press
+sleep 0.5
+shown no || fail "the shortcut showed the menu while paused"
+"$build/vendrask" quit
+echo "PASS: KDE bound Alt+Q for the launcher; its shortcut toggles the menu; Pause holds it off"
