@@ -1,0 +1,231 @@
+// The layer-shell surfaces of the Wayland hook: which exist per output and
+// areas, and how pointer events on them become the hook's events. No
+// compositor: the events are made up.
+#include "wayland/KelvoCommonLayerShellLayout.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+using Area = CKelvoCommonLayerShellArea;
+using Strip = CKelvoCommonLayerShellStrip;
+using Event = CKelvoCommonLayerShellPointer::Event;
+using Kind = Event::Kind;
+
+constexpr CKelvoCommonHookMouseAreas kAllEdges{true, true, true, true, false};
+constexpr CKelvoCommonHookMouseAreas kLeftAndDesktop{false, false, true, false, true};
+const QRect kFirst{0, 0, 1280, 800};
+const QRect kSecond{1280, 0, 1920, 1080};
+
+TEST(LayerShellStrips, OnePixelAlongEachEdgeAndTheWholeOutputBelowTheWindows) {
+    constexpr std::uint32_t T = Strip::kAnchorTop, B = Strip::kAnchorBottom, L = Strip::kAnchorLeft,
+                            R = Strip::kAnchorRight;
+    constexpr std::uint32_t kOverlay = Strip::kLayerOverlay, kBottom = Strip::kLayerBottom;
+    struct Row {
+        const char* name;
+        QRect output;
+        CKelvoCommonHookMouseAreas areas;
+        std::vector<Strip> strips;
+    };
+    const std::vector<Row> rows = {
+        {"all four edges of the first output",
+         kFirst,
+         kAllEdges,
+         {{7, Area::Top, T | L | R, kOverlay, {0, 1}, {0, 0, 1280, 1}},
+          {7, Area::Bottom, B | L | R, kOverlay, {0, 1}, {0, 799, 1280, 1}},
+          {7, Area::Left, L | T | B, kOverlay, {1, 0}, {0, 0, 1, 800}},
+          {7, Area::Right, R | T | B, kOverlay, {1, 0}, {1279, 0, 1, 800}}}},
+        {"an output right of another lies at its own position",
+         kSecond,
+         {false, true, false, true, false},
+         {{7, Area::Bottom, B | L | R, kOverlay, {0, 1}, {1280, 1079, 1920, 1}},
+          {7, Area::Right, R | T | B, kOverlay, {1, 0}, {3199, 0, 1, 1080}}}},
+        {"the desktop click alone",
+         kSecond,
+         {false, false, false, false, true},
+         {{7, Area::Desktop, T | B | L | R, kBottom, {0, 0}, kSecond}}},
+        {"nothing wanted", kFirst, {}, {}},
+        {"an output not yet sized", QRect(), kAllEdges, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(KelvoLayerShellStrips(7, row.output, row.areas), row.strips);
+    }
+}
+
+std::vector<Area> Areas(const std::vector<Strip>& strips, std::uint32_t output) {
+    std::vector<Area> areas;
+    for (const Strip& strip : strips) {
+        if (strip.output == output)
+            areas.push_back(strip.area);
+    }
+    return areas;
+}
+
+TEST(LayerShellLayout, OutputsComeAndGoAndTheBehaviorPageChangesTheAreas) {
+    CKelvoCommonLayerShellLayout layout;
+    // Outputs known before the areas get nothing yet.
+    EXPECT_TRUE(layout.SetOutput(1, kFirst).added.empty());
+    auto changes = layout.SetAreas(kLeftAndDesktop);
+    EXPECT_EQ(Areas(changes.added, 1), (std::vector{Area::Left, Area::Desktop}));
+
+    changes = layout.SetOutput(2, kSecond); // plugged in
+    EXPECT_EQ(Areas(changes.added, 2), (std::vector{Area::Left, Area::Desktop}));
+    EXPECT_TRUE(changes.removed.empty());
+
+    changes = layout.SetOutput(1, kFirst); // the same again: nothing to do
+    EXPECT_TRUE(changes.added.empty() && changes.removed.empty() && changes.moved.empty());
+
+    changes = layout.SetOutput(2, kSecond.translated(0, 100)); // moved
+    ASSERT_EQ(changes.moved.size(), 2u);
+    EXPECT_EQ(changes.moved[0].rect, QRect(1280, 100, 1, 1080));
+    EXPECT_TRUE(changes.added.empty() && changes.removed.empty());
+
+    changes = layout.SetAreas({false, false, false, false, true}); // the left edge off
+    EXPECT_EQ(Areas(changes.removed, 1), std::vector{Area::Left});
+    EXPECT_EQ(Areas(changes.removed, 2), std::vector{Area::Left});
+    EXPECT_TRUE(changes.added.empty());
+
+    changes = layout.RemoveOutput(1); // unplugged
+    EXPECT_EQ(Areas(changes.removed, 1), std::vector{Area::Desktop});
+    EXPECT_TRUE(Areas(changes.removed, 2).empty());
+
+    changes = layout.SetAreas({}); // all off
+    EXPECT_EQ(Areas(changes.removed, 2), std::vector{Area::Desktop});
+}
+
+// Surfaces of a two-output desktop, identified by these addresses.
+const int kLeftOfFirst = 0;
+const int kRightOfFirst = 0;
+const int kTopOfSecond = 0;
+const int kDesktopOfSecond = 0;
+
+struct Input {
+    enum Type { Enter, Motion, Leave, Press, Release } type;
+    const void* surface = nullptr;
+    QPointF local;
+    std::uint32_t button = CKelvoCommonLayerShellPointer::kButtonLeft;
+};
+Input EnterAt(const int& surface, QPointF local) {
+    return {Input::Enter, &surface, local};
+}
+Input MoveTo(QPointF local) {
+    return {Input::Motion, nullptr, local};
+}
+Input LeaveFrom(const int& surface) {
+    return {Input::Leave, &surface, {}};
+}
+Input Press(std::uint32_t button = CKelvoCommonLayerShellPointer::kButtonLeft) {
+    return {Input::Press, nullptr, {}, button};
+}
+Input Release() {
+    return {Input::Release, nullptr, {}};
+}
+
+Event Move(int x, int y) {
+    return {Kind::Move, {x, y}, false, 0};
+}
+Event Pressed(Kind kind, int x, int y, bool desktop = false) {
+    return {kind, {x, y}, desktop, 0};
+}
+
+TEST(LayerShellPointer, EventsOnTheSurfacesBecomeTheHooksEventsAtGlobalPositions) {
+    struct Row {
+        const char* name;
+        std::vector<Input> input;
+        std::vector<Event> events;
+        QPoint position;
+    };
+    const std::vector<Row> rows = {
+        {"along the left edge, then away",
+         {EnterAt(kLeftOfFirst, {0, 400.5}), MoveTo({0.7, 401}), LeaveFrom(kLeftOfFirst)},
+         {Move(0, 400), Move(0, 401), Move(1, 401)},
+         {1, 401}},
+        {"the right edge of the first output, and leaving inwards",
+         {EnterAt(kRightOfFirst, {0, 10}), LeaveFrom(kRightOfFirst)},
+         {Move(1279, 10), Move(1278, 10)},
+         {1278, 10}},
+        {"the top edge of the second output",
+         {EnterAt(kTopOfSecond, {5, 0}), LeaveFrom(kTopOfSecond)},
+         {Move(1285, 0), Move(1285, 1)},
+         {1285, 1}},
+        {"a press at an edge; releases and wheel buttons count for nothing",
+         {EnterAt(kLeftOfFirst, {0, 7}), Press(), Release(), Press(0x113), Press(0x111)},
+         {Move(0, 7), Pressed(Kind::LeftPress, 0, 7), Pressed(Kind::RightPress, 0, 7)},
+         {0, 7}},
+        {"the desktop: moves only noted, presses over the desktop",
+         {EnterAt(kDesktopOfSecond, {100, 200}), MoveTo({110, 210}), Press(), Press(0x112),
+          LeaveFrom(kDesktopOfSecond)},
+         {Pressed(Kind::LeftPress, 1390, 210, true), Pressed(Kind::MiddlePress, 1390, 210, true)},
+         {1390, 210}},
+        {"another client's surface, and a stale leave",
+         {EnterAt(kLeftOfFirst, {0, 5}),
+          LeaveFrom(kLeftOfFirst),
+          {Input::Enter, nullptr, {3, 3}},
+          MoveTo({4, 4}),
+          Press(),
+          LeaveFrom(kLeftOfFirst)},
+         {Move(0, 5), Move(1, 5)},
+         {1, 5}},
+    };
+    CKelvoCommonHookMouseAreas all = kAllEdges;
+    all.desktop = true;
+    const auto strip = [&](const QRect& output, Area area) {
+        for (const Strip& s : KelvoLayerShellStrips(1, output, all)) {
+            if (s.area == area)
+                return s;
+        }
+        return Strip{};
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<Event> events;
+        CKelvoCommonLayerShellPointer pointer([&](const Event& event) {
+            events.push_back(event);
+            events.back().time = 0;
+        });
+        pointer.SetSurface(&kLeftOfFirst, strip(kFirst, Area::Left));
+        pointer.SetSurface(&kRightOfFirst, strip(kFirst, Area::Right));
+        pointer.SetSurface(&kTopOfSecond, strip(kSecond, Area::Top));
+        pointer.SetSurface(&kDesktopOfSecond, strip(kSecond, Area::Desktop));
+        for (const Input& in : row.input) {
+            switch (in.type) {
+            case Input::Enter:
+                pointer.Enter(in.surface, in.local);
+                break;
+            case Input::Motion:
+                pointer.Motion(1, in.local);
+                break;
+            case Input::Leave:
+                pointer.Leave(in.surface);
+                break;
+            case Input::Press:
+            case Input::Release:
+                pointer.Button(2, in.button, in.type == Input::Press);
+                break;
+            }
+        }
+        ASSERT_EQ(events.size(), row.events.size());
+        for (std::size_t i = 0; i < events.size(); ++i) {
+            EXPECT_EQ(events[i].kind, row.events[i].kind) << i;
+            EXPECT_EQ(events[i].point, row.events[i].point) << i;
+            EXPECT_EQ(events[i].overDesktop, row.events[i].overDesktop) << i;
+        }
+        EXPECT_EQ(pointer.Position(), row.position);
+    }
+}
+
+TEST(LayerShellPointer, ASurfaceRemovedUnderThePointerIsForgotten) {
+    std::vector<Event> events;
+    CKelvoCommonLayerShellPointer pointer([&](const Event& event) { events.push_back(event); });
+    pointer.SetSurface(&kLeftOfFirst, KelvoLayerShellStrips(1, kFirst, kAllEdges)[2]);
+    pointer.Enter(&kLeftOfFirst, {0, 9});
+    pointer.RemoveSurface(&kLeftOfFirst); // the edge switched off meanwhile
+    pointer.Motion(1, {0, 10});
+    pointer.Button(2, CKelvoCommonLayerShellPointer::kButtonLeft, true);
+    pointer.Leave(&kLeftOfFirst);
+    EXPECT_EQ(events.size(), 1u);
+}
+
+} // namespace
