@@ -31,7 +31,7 @@ ptr() {
     local reply
     echo "$1" >&"${POINTER[1]}" && read -r -t 5 -u "${POINTER[0]}" reply && [[ "$reply" == ok ]]
 }
-shown() { swaymsg -t get_tree -r | jq -e '[.. | objects | select(.name? == "Vendrask")] | length > 0' >/dev/null; }
+shown() { swaymsg -t get_tree | grep -q '"name": "Vendrask"'; }
 becomes_shown() { for _ in $(seq 60); do shown && return 0; sleep 0.05; done; return 1; }
 becomes_hidden() { for _ in $(seq 60); do shown || return 0; sleep 0.05; done; return 1; }
 check() { # NAME COMMAND...
@@ -60,6 +60,7 @@ start() {
     # The surfaces are made once the hook starts, after the window exists.
     sleep 1
 }
+control() { "${as_user[@]}" "$build/vendrask" "$1" >/dev/null 2>&1; }
 stop() {
     [[ -n "$launcher" ]] || return 0
     kill "$launcher" 2>/dev/null
@@ -102,10 +103,21 @@ check "a single click on the desktop does nothing" not shown
 ptr "doubleclick"
 check "a double click on the desktop shows"       becomes_shown
 
-echo "# the left edge off"
-start 500 0 0
+echo "# the left edge switched off on the Behavior page"
+start 500 1 0
+ptr "move 0 400"
+check "the left edge works first"                 becomes_shown
+sleep 1
+control hide
+ptr "move 640 400"
+control configure; sleep 1.5
+# The configuration window where its left edge box is known, then a click
+# on that box.
+swaymsg '[title="Vendrask Configuration"] move position 100 100' >/dev/null; sleep 0.3
+ptr "move 557 223"; ptr "click"; sleep 0.3
+control hide; sleep 1
 ptr "move 0 400"; sleep 1
-check "an edge switched off shows nothing"        not shown
+check "at once it shows nothing"                  not shown
 
 stop
 if ((failures > 0)); then
