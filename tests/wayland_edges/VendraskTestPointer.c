@@ -3,6 +3,7 @@
  * line, each answered with "ok" once the compositor has seen it:
  *   move X Y       absolute, in the layout's pixels (extent W x H)
  *   press | release | click | doubleclick   the left button
+ *   line X0 Y0 X1 Y1 N   N moves from one point to the other, 1 ms apart
  *   window         maps a plain white window (the compositor places it)
  * Usage: vendrask-test-pointer W H */
 #define _GNU_SOURCE
@@ -143,8 +144,20 @@ int main(int argc, char** argv) {
     setvbuf(stdout, NULL, _IOLBF, 0);
     char line[256];
     while (fgets(line, sizeof line, stdin) != NULL) {
-        unsigned x = 0, y = 0;
-        if (sscanf(line, "move %u %u", &x, &y) == 2) {
+        unsigned x = 0, y = 0, x1 = 0, y1 = 0, n = 0;
+        if (sscanf(line, "line %u %u %u %u %u", &x, &y, &x1, &y1, &n) == 5 && n > 1) {
+            /* As a 1 kHz mouse would. */
+            for (unsigned i = 0; i < n; ++i) {
+                const double t = (double)i / (n - 1);
+                zwlr_virtual_pointer_v1_motion_absolute(
+                    pointer, now_ms(), (uint32_t)(x + t * ((double)x1 - x) + 0.5),
+                    (uint32_t)(y + t * ((double)y1 - y) + 0.5), width, height);
+                zwlr_virtual_pointer_v1_frame(pointer);
+                wl_display_flush(display);
+                const struct timespec ms = {0, 1000000};
+                nanosleep(&ms, NULL);
+            }
+        } else if (sscanf(line, "move %u %u", &x, &y) == 2) {
             zwlr_virtual_pointer_v1_motion_absolute(pointer, now_ms(), x, y, width, height);
             zwlr_virtual_pointer_v1_frame(pointer);
         } else if (strncmp(line, "press", 5) == 0) {
