@@ -3,6 +3,10 @@
 // compositor: the events are made up.
 #include "wayland/KelvoCommonLayerShellLayout.h"
 
+#include "wayland/KelvoCommonLayerShellHookSource.h"
+
+#include <QStringList>
+#include <QtGlobal>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -226,6 +230,31 @@ TEST(LayerShellPointer, ASurfaceRemovedUnderThePointerIsForgotten) {
     pointer.Button(2, CKelvoCommonLayerShellPointer::kButtonLeft, true);
     pointer.Leave(&kLeftOfFirst);
     EXPECT_EQ(events.size(), 1u);
+}
+
+QStringList g_lines;
+
+TEST(LayerShellHookSource, WithoutACompositorItDoesNotStartAndSaysSoOnce) {
+    const QByteArray saved = qgetenv("WAYLAND_DISPLAY");
+    qputenv("WAYLAND_DISPLAY", "/nonexistent/wayland-socket");
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { g_lines << text; });
+    CKelvoCommonLayerShellHookSource source;
+    int events = 0;
+    EXPECT_FALSE(source.Start([&](int, const CKelvoCommonHookMouseData&) { ++events; }));
+    source.SetAreas(kAllEdges); // harmless when not started
+    EXPECT_FALSE(source.Start([&](int, const CKelvoCommonHookMouseData&) { ++events; }));
+    source.Stop();
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(events, 0);
+    ASSERT_EQ(g_lines.size(), 1);
+    EXPECT_TRUE(g_lines[0].endsWith(QStringLiteral(
+        "the screen edges and the desktop double click are not available in this session")))
+        << g_lines[0].toStdString();
+    if (saved.isNull())
+        qunsetenv("WAYLAND_DISPLAY");
+    else
+        qputenv("WAYLAND_DISPLAY", saved);
 }
 
 } // namespace

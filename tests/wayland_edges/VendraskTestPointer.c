@@ -7,6 +7,9 @@
  *   window         maps a plain white window (the compositor places it)
  * Usage: vendrask-test-pointer W H */
 #define _GNU_SOURCE
+#include "wlr-virtual-pointer-unstable-v1-client-protocol.h"
+#include "xdg-shell-client-protocol.h"
+
 #include <linux/input-event-codes.h>
 #include <stdint.h>
 #include <stdio.h>
@@ -16,9 +19,6 @@
 #include <time.h>
 #include <unistd.h>
 #include <wayland-client.h>
-
-#include "wlr-virtual-pointer-unstable-v1-client-protocol.h"
-#include "xdg-shell-client-protocol.h"
 
 static struct zwlr_virtual_pointer_manager_v1* manager;
 static struct wl_seat* seat;
@@ -78,8 +78,8 @@ static void toplevel_close(void* data, struct xdg_toplevel* toplevel) {
     (void)data;
     (void)toplevel;
 }
-static const struct xdg_toplevel_listener toplevel_listener = {
-    .configure = toplevel_configure, .close = toplevel_close};
+static const struct xdg_toplevel_listener toplevel_listener = {.configure = toplevel_configure,
+                                                               .close = toplevel_close};
 
 static void make_window(void) {
     /* Opaque white, larger than an output: the compositor shrinks nothing of

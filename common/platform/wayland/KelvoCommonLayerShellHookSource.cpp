@@ -291,8 +291,11 @@ bool Connection::Open() {
     for (auto& [name, output] : m_outputs)
         WatchOutput(output.get());
     // Geometry, modes and logical positions; the seats' capabilities.
-    wl_display_roundtrip(m_display);
-    return wl_display_get_error(m_display) == 0;
+    if (wl_display_roundtrip(m_display) < 0) {
+        ReportUnavailable("the Wayland connection failed");
+        return false;
+    }
+    return true;
 }
 
 void Connection::Global(void* data, wl_registry* registry, std::uint32_t name,
