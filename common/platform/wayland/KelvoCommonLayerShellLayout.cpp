@@ -86,7 +86,14 @@ void CKelvoCommonLayerShellPointer::RemoveSurface(const void* surface) {
 }
 
 void CKelvoCommonLayerShellPointer::Enter(const void* surface, QPointF local) {
-    m_current = m_surfaces.count(surface) != 0 ? surface : nullptr;
+    const auto found = m_surfaces.find(surface);
+    m_current = found != m_surfaces.end() ? surface : nullptr;
+    if (m_current != nullptr && found->second.area != Area::Desktop) {
+        // The pointer came from inside the output. Said first, so that a
+        // leave the hook let pass (its guard was up) still counts as one.
+        const QPoint edge = ToGlobal(found->second, local);
+        m_sink({Event::Kind::Move, Inward(found->second.area, edge), false, m_lastTime});
+    }
     Motion(m_lastTime, local);
 }
 
@@ -95,26 +102,10 @@ void CKelvoCommonLayerShellPointer::Motion(std::uint32_t time, QPointF local) {
     const auto found = m_surfaces.find(m_current);
     if (found == m_surfaces.end())
         return;
-    const Strip& strip = found->second;
-    // Surface-local positions are fractional; pixels are whole.
-    QPoint point = strip.rect.topLeft() + QPoint(static_cast<int>(std::floor(local.x())),
-                                                 static_cast<int>(std::floor(local.y())));
-    // A strip's pixels all lie on its edge, however the compositor rounds.
-    switch (strip.area) {
-    case Area::Left:
-    case Area::Right:
-        point.setX(strip.rect.left());
-        break;
-    case Area::Top:
-    case Area::Bottom:
-        point.setY(strip.rect.top());
-        break;
-    case Area::Desktop:
-        Note(point);
-        return;
-    }
+    const QPoint point = ToGlobal(found->second, local);
     Note(point);
-    m_sink({Event::Kind::Move, point, false, time});
+    if (found->second.area != Area::Desktop)
+        m_sink({Event::Kind::Move, point, false, time});
 }
 
 void CKelvoCommonLayerShellPointer::Leave(const void* surface) {
@@ -125,23 +116,9 @@ void CKelvoCommonLayerShellPointer::Leave(const void* surface) {
         return;
     }
     m_current = nullptr;
-    QPoint point = Position();
-    switch (found->second.area) {
-    case Area::Left:
-        point.rx() += 1;
-        break;
-    case Area::Right:
-        point.rx() -= 1;
-        break;
-    case Area::Top:
-        point.ry() += 1;
-        break;
-    case Area::Bottom:
-        point.ry() -= 1;
-        break;
-    case Area::Desktop:
+    if (found->second.area == Area::Desktop)
         return;
-    }
+    const QPoint point = Inward(found->second.area, Position());
     Note(point);
     m_sink({Event::Kind::Move, point, false, m_lastTime});
 }
@@ -159,6 +136,34 @@ void CKelvoCommonLayerShellPointer::Button(std::uint32_t time, std::uint32_t but
     else if (button != kButtonLeft)
         return;
     m_sink(event);
+}
+
+QPoint CKelvoCommonLayerShellPointer::ToGlobal(const Strip& strip, QPointF local) {
+    // Surface-local positions are fractional; pixels are whole.
+    QPoint point = strip.rect.topLeft() + QPoint(static_cast<int>(std::floor(local.x())),
+                                                 static_cast<int>(std::floor(local.y())));
+    // A strip's pixels all lie on its edge, however the compositor rounds.
+    if (strip.area == Area::Left || strip.area == Area::Right)
+        point.setX(strip.rect.left());
+    else if (strip.area == Area::Top || strip.area == Area::Bottom)
+        point.setY(strip.rect.top());
+    return point;
+}
+
+QPoint CKelvoCommonLayerShellPointer::Inward(Area area, QPoint point) {
+    switch (area) {
+    case Area::Left:
+        return point + QPoint(1, 0);
+    case Area::Right:
+        return point - QPoint(1, 0);
+    case Area::Top:
+        return point + QPoint(0, 1);
+    case Area::Bottom:
+        return point - QPoint(0, 1);
+    case Area::Desktop:
+        break;
+    }
+    return point;
 }
 
 void CKelvoCommonLayerShellPointer::Note(QPoint point) {

@@ -73,9 +73,9 @@ private:
 
 // Turns pointer events on the hook's surfaces (surface-local positions)
 // into the hook's moves and presses at global positions. On an edge strip
-// every move counts; leaving a strip is a move one pixel inside the output,
-// which is where the pointer went. On the desktop surface only presses
-// count (overDesktop), the moves are merely noted.
+// every move counts; entering a strip is a move from one pixel inside the
+// output onto the edge, leaving it a move back there. On the desktop
+// surface only presses count (overDesktop), the moves are merely noted.
 class CKelvoCommonLayerShellPointer final {
 public:
     // Linux input button codes.
@@ -108,6 +108,9 @@ public:
     QPoint Position() const { return {m_x.load(), m_y.load()}; }
 
 private:
+    static QPoint ToGlobal(const CKelvoCommonLayerShellStrip& strip, QPointF local);
+    // One pixel off the edge, into the output.
+    static QPoint Inward(CKelvoCommonLayerShellArea area, QPoint point);
     void Note(QPoint point);
 
     Sink m_sink;
