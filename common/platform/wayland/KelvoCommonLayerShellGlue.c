@@ -10,10 +10,11 @@ const struct wl_interface* kelvo_layer_shell_interface(void) {
     return &zwlr_layer_shell_v1_interface;
 }
 
-struct zwlr_layer_surface_v1* kelvo_layer_shell_get_surface(
-    struct zwlr_layer_shell_v1* shell, struct wl_surface* surface, struct wl_output* output,
-    uint32_t layer, uint32_t anchor, uint32_t width, uint32_t height, const char* purpose,
-    const struct kelvo_layer_surface_listener* listener, void* data) {
+struct zwlr_layer_surface_v1*
+kelvo_layer_shell_get_surface(struct zwlr_layer_shell_v1* shell, struct wl_surface* surface,
+                              struct wl_output* output, uint32_t layer, uint32_t anchor,
+                              uint32_t width, uint32_t height, const char* purpose,
+                              const struct kelvo_layer_surface_listener* listener, void* data) {
     struct zwlr_layer_surface_v1* layer_surface =
         zwlr_layer_shell_v1_get_layer_surface(shell, surface, output, layer, purpose);
     zwlr_layer_surface_v1_add_listener(
