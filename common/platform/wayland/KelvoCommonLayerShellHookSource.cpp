@@ -354,6 +354,9 @@ void Connection::WatchOutput(Output* output) {
 }
 
 void Connection::OutputChanged(Output* output) {
+    // With xdg-output the logical place is the one that counts; wait for it.
+    if (m_xdgOutputs != nullptr && output->xdgOutput != nullptr && !output->logical)
+        return;
     if (m_shell != nullptr)
         Apply(m_layout.SetOutput(output->name, output->Rect()));
 }
@@ -407,6 +410,8 @@ void Connection::Apply(const CKelvoCommonLayerShellLayout::Changes& changes) {
         if (found != m_surfaces.end()) {
             found->second->strip = strip;
             m_pointer.SetSurface(found->second->surface, strip);
+            qCDebug(lcKelvoCommon) << "hook surface moved: output" << strip.output << "area"
+                                   << static_cast<int>(strip.area) << strip.rect;
         }
     }
     for (const Strip& strip : changes.added)
@@ -435,9 +440,13 @@ void Connection::MakeSurface(const Strip& strip) {
     wl_surface_commit(surface->surface);
     m_pointer.SetSurface(surface->surface, strip);
     m_surfaces[{strip.output, strip.area}] = std::move(surface);
+    qCDebug(lcKelvoCommon) << "hook surface made: output" << strip.output << "area"
+                           << static_cast<int>(strip.area) << strip.rect;
 }
 
 void Connection::DestroySurface(Surface* surface) {
+    qCDebug(lcKelvoCommon) << "hook surface destroyed: output" << surface->strip.output << "area"
+                           << static_cast<int>(surface->strip.area);
     m_pointer.RemoveSurface(surface->surface);
     kelvo_layer_surface_destroy(surface->layerSurface);
     if (surface->viewport != nullptr)
