@@ -94,6 +94,10 @@ TEST(LayerShellLayout, OutputsComeAndGoAndTheBehaviorPageChangesTheAreas) {
     EXPECT_EQ(Areas(changes.removed, 2), std::vector{Area::Left});
     EXPECT_TRUE(changes.added.empty());
 
+    layout.Forget(2, Area::Desktop); // closed by the compositor
+    changes = layout.SetOutput(1, kFirst);
+    EXPECT_EQ(Areas(changes.added, 2), std::vector{Area::Desktop}) << "made again";
+
     changes = layout.RemoveOutput(1); // unplugged
     EXPECT_EQ(Areas(changes.removed, 1), std::vector{Area::Desktop});
     EXPECT_TRUE(Areas(changes.removed, 2).empty());

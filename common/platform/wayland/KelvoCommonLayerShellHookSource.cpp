@@ -514,12 +514,14 @@ void Connection::Configure(void* data, zwlr_layer_surface_v1* layerSurface, std:
 }
 
 void Connection::Closed(void* data, zwlr_layer_surface_v1* layerSurface) {
-    // The compositor took it away (its output went); the output's removal
-    // follows, or a later change of the areas makes it again.
+    // The compositor took it away: mostly its output's removal follows;
+    // otherwise the next change makes it again if it is still wanted.
     auto* surface = static_cast<Surface*>(data);
     Connection* self = surface->connection;
-    if (self->Find(layerSurface) == surface)
+    if (self->Find(layerSurface) == surface) {
+        self->m_layout.Forget(surface->strip.output, surface->strip.area);
         self->DestroySurface(surface);
+    }
 }
 
 CKelvoCommonLayerShellHookSource::CKelvoCommonLayerShellHookSource() = default;

@@ -61,6 +61,11 @@ public:
     Changes RemoveOutput(std::uint32_t output);
     Changes SetAreas(const CKelvoCommonHookMouseAreas& areas);
     const CKelvoCommonHookMouseAreas& Areas() const { return m_areas; }
+    // The compositor closed that surface: the next change makes it again
+    // if it is still wanted.
+    void Forget(std::uint32_t output, CKelvoCommonLayerShellArea area) {
+        m_strips.erase({output, area});
+    }
 
 private:
     using Key = std::pair<std::uint32_t, CKelvoCommonLayerShellArea>;
