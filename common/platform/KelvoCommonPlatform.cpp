@@ -2,6 +2,7 @@
 
 #include "KelvoCommonLog.h"
 #include "KelvoCommonSession.h"
+#include "wayland/KelvoCommonLayerShellHookSource.h"
 #include "wayland/KelvoCommonPortalHotKey.h"
 #include "x11/KelvoCommonFlockInstance.h"
 #include "x11/KelvoCommonGioShell.h"
@@ -29,9 +30,14 @@ CKelvoCommonPlatformServices KelvoCreatePlatformServices() {
     else
         services.hotKey = CKelvoCommonX11HotKey::Create();
     services.shell = std::make_unique<CKelvoCommonGioShell>();
+    // A Wayland client sees the pointer only over its own surfaces.
+    std::unique_ptr<CKelvoCommonHookMouseSource> hookSource;
+    if (session.IsWayland())
+        hookSource = std::make_unique<CKelvoCommonLayerShellHookSource>();
+    else
+        hookSource = std::make_unique<CKelvoCommonX11HookSource>();
     services.hookMouse = std::make_unique<CKelvoCommonHookMouse>(
-        std::make_unique<CKelvoCommonX11HookSource>(),
-        std::make_unique<CKelvoCommonHookMouseTimerScheduler>());
+        std::move(hookSource), std::make_unique<CKelvoCommonHookMouseTimerScheduler>());
     // Off X11 it follows Qt's keys.
     services.keyboard = std::make_unique<CKelvoCommonX11Keyboard>();
     if (CKelvoCommonXTestInput::Available()) {
