@@ -13,7 +13,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth openbox xcompmgr trayer xdotool x11-utils x11-xkb-utils
     desktop-file-utils dbus-daemon dbus-bin
-    sway xwayland wtype xdg-desktop-portal x11-xserver-utils
+    sway xwayland wtype grim xdg-desktop-portal x11-xserver-utils
     libwayland-dev wayland-protocols qt6-wayland
     fonts-dejavu-core fonts-urw-base35 fonts-liberation2 fonts-ipafont-gothic
     dpkg-dev lintian appstream

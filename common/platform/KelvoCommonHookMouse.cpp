@@ -102,24 +102,30 @@ void CKelvoCommonHookMouse::SetMilliSecondForWait(std::uint32_t milliSecond) {
 }
 void CKelvoCommonHookMouse::SetFlagMouseHookAtTop(int flag) {
     m_flagMouseHookAtTop.store(flag);
+    AreasChanged();
 }
 void CKelvoCommonHookMouse::SetFlagMouseHookAtBottom(int flag) {
     m_flagMouseHookAtBottom.store(flag);
+    AreasChanged();
 }
 void CKelvoCommonHookMouse::SetFlagMouseHookAtLeft(int flag) {
     m_flagMouseHookAtLeft.store(flag);
+    AreasChanged();
 }
 void CKelvoCommonHookMouse::SetFlagMouseHookAtRight(int flag) {
     m_flagMouseHookAtRight.store(flag);
+    AreasChanged();
 }
 void CKelvoCommonHookMouse::SetFlagMouseHookClickOnDesktop(int flag) {
     m_flagMouseHookClickOnDesktop.store(flag);
+    AreasChanged();
 }
 
 void CKelvoCommonHookMouse::StartHook() {
     CKelvoCommonHookMouse* none = nullptr;
     if (!m_hHook.compare_exchange_strong(none, this))
         return;
+    m_source->SetAreas(Areas());
     const bool started = m_source->Start(
         [](int message, const CKelvoCommonHookMouseData& data) { HookProc(0, message, data); });
     if (!started)
@@ -138,6 +144,21 @@ bool CKelvoCommonHookMouse::IsAtActiveEdge(QPoint point, const QRect& primaryScr
            (m_flagMouseHookAtTop.load() == 1 && point.y() == primaryScreen.top()) ||
            (m_flagMouseHookAtBottom.load() == 1 &&
             point.y() == primaryScreen.top() + primaryScreen.height() - 1);
+}
+
+CKelvoCommonHookMouseAreas CKelvoCommonHookMouse::Areas() {
+    CKelvoCommonHookMouseAreas areas;
+    areas.top = m_flagMouseHookAtTop.load() == 1;
+    areas.bottom = m_flagMouseHookAtBottom.load() == 1;
+    areas.left = m_flagMouseHookAtLeft.load() == 1;
+    areas.right = m_flagMouseHookAtRight.load() == 1;
+    areas.desktop = m_flagMouseHookClickOnDesktop.load() == 1;
+    return areas;
+}
+
+void CKelvoCommonHookMouse::AreasChanged() {
+    if (CKelvoCommonHookMouse* hook = m_hHook.load())
+        hook->m_source->SetAreas(Areas());
 }
 
 void CKelvoCommonHookMouse::HookProc(int code, int message, const CKelvoCommonHookMouseData& data) {

@@ -63,6 +63,8 @@ public:
     static int FlagCloseMode() { return m_flagCloseMode.load(); }
     // True when the point lies on an active edge of the screen rectangle.
     static bool IsAtActiveEdge(QPoint point, const QRect& primaryScreen);
+    // The edges and the desktop click as the flags stand.
+    static CKelvoCommonHookMouseAreas Areas();
 
     CKelvoCommonHookMouseSource& Source() { return *m_source; }
     CKelvoCommonHookMouseScheduler& Scheduler() { return *m_scheduler; }
@@ -75,6 +77,8 @@ private:
     static void ThreadHideWindow(CKelvoCommonHookMouse& hook);
     static void ThreadShowWindowWithSleep(CKelvoCommonHookMouse& hook);
     void StartWorker(Worker worker, std::uint32_t delayMs);
+    // Tells the installed hook's source that the areas changed.
+    static void AreasChanged();
 
     static std::atomic<std::uint32_t> m_threadId;
     static std::atomic<int> m_flagCloseMode;

@@ -7,6 +7,8 @@
 CKelvoCommonHookMouseSource::CKelvoCommonHookMouseSource() = default;
 CKelvoCommonHookMouseSource::~CKelvoCommonHookMouseSource() = default;
 
+void CKelvoCommonHookMouseSource::SetAreas(const CKelvoCommonHookMouseAreas&) {}
+
 void CKelvoCommonHookMouseSource::SetDoubleClickRule(int intervalMs, int distance) {
     m_intervalMs.store(intervalMs);
     m_distance.store(distance);

@@ -12,6 +12,18 @@ struct CKelvoCommonHookMouseData {
     bool overDesktop = false; // the window under the pointer is the bare desktop (presses only)
 };
 
+// Which parts of the screen the hook acts on: edges of the screen and
+// the bare desktop's double click.
+struct CKelvoCommonHookMouseAreas {
+    bool top = false;
+    bool bottom = false;
+    bool left = false;
+    bool right = false;
+    bool desktop = false;
+
+    bool operator==(const CKelvoCommonHookMouseAreas&) const = default;
+};
+
 // Where the mouse hook's events come from: every pointer move and button
 // press of the whole display, whichever program has the pointer. Left
 // presses become single presses or double clicks here, by the desktop's
@@ -40,6 +52,10 @@ public:
     virtual QPoint CursorPos() = 0;
     // The primary screen, in the pixels of the positions above. Any thread.
     virtual QRect PrimaryScreen() const = 0;
+    // The areas the hook acts on now: before Start and at every change. A
+    // source that sees the whole display anyway may ignore it; one that
+    // must watch each area itself follows it at once. UI thread.
+    virtual void SetAreas(const CKelvoCommonHookMouseAreas& areas);
 
     // A second left press within intervalMs of the first and at most
     // distance pixels away from it (each axis) completes a double click.

@@ -3,8 +3,8 @@
 #include "KelvoCommonLog.h"
 #include "KelvoCommonSession.h"
 #include "wayland/KelvoCommonCompositorScreen.h"
+#include "wayland/KelvoCommonLayerShellHookSource.h"
 #include "wayland/KelvoCommonPortalHotKey.h"
-#include "wayland/KelvoCommonUnavailableHookSource.h"
 #include "wayland/KelvoCommonWaylandWindowSystem.h"
 #include "x11/KelvoCommonFlockInstance.h"
 #include "x11/KelvoCommonGioShell.h"
@@ -21,9 +21,9 @@
 
 namespace {
 
-// X11's hot key and mouse hook would see only what is typed into X11
-// windows there: never started. The windows run through XWayland when
-// Qt does, natively otherwise.
+// X11's hot key and mouse hook would see only what reaches X11 windows
+// there: never started; the portal and layer-shell strips stand in. The
+// windows run through XWayland when Qt does, natively otherwise.
 void AddWaylandServices(CKelvoCommonPlatformServices& services,
                         const CKelvoCommonSession& session) {
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
@@ -36,7 +36,7 @@ void AddWaylandServices(CKelvoCommonPlatformServices& services,
     services.hotKey =
         std::make_unique<CKelvoCommonPortalHotKey>(QDBusConnection::sessionBus(), session.desktop);
     services.hookMouse = std::make_unique<CKelvoCommonHookMouse>(
-        std::make_unique<CKelvoCommonUnavailableHookSource>(),
+        std::make_unique<CKelvoCommonLayerShellHookSource>(),
         std::make_unique<CKelvoCommonHookMouseTimerScheduler>());
     // XTest moves XWayland's pointer, not the compositor's.
     services.input = std::make_unique<CKelvoCommonQtEventInput>();

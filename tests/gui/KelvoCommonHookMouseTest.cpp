@@ -286,3 +286,15 @@ TEST_F(HookMouse, ForgetsADestroyedWindow) {
     clock->Advance(600);
     EXPECT_FALSE(CKelvoCommonHookMouse::IsWorkerPending());
 }
+
+TEST_F(HookMouse, TellsTheSourceItsAreasAtStartAndAtEveryChange) {
+    Apply(kRightOnly);
+    EXPECT_EQ(source->Areas(), CKelvoCommonHookMouseAreas{})
+        << "a hook not started keeps its source out of it";
+    hook->StartHook();
+    EXPECT_EQ(source->Areas(), (CKelvoCommonHookMouseAreas{false, false, false, true, false}));
+    CKelvoCommonHookMouse::SetFlagMouseHookAtLeft(1);
+    CKelvoCommonHookMouse::SetFlagMouseHookClickOnDesktop(1);
+    CKelvoCommonHookMouse::SetFlagMouseHookAtRight(2); // only 1 counts
+    EXPECT_EQ(source->Areas(), (CKelvoCommonHookMouseAreas{false, false, true, false, true}));
+}
