@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with -Werror and runs every test tier:
 #   0. every C++ file clang-formatted, 1. unit and gui tiers (offscreen),
-#   2. the x11 tier under Xvfb, 3. unit and gui tiers again with ASan+UBSan
-#   and leak checking, 4. a short fuzz run of each parser.
+#   2. the x11 tier under Xvfb and the wayland tier under headless sway,
+#   3. unit and gui tiers again with ASan+UBSan and leak checking, 4. a
+#   short fuzz run of each parser.
 # --quick: one build, unit and gui tiers only (everyday work).
 # TSAN=1 adds a ThreadSanitizer run; FUZZ_SECONDS sets the fuzz time.
 set -euo pipefail
@@ -78,6 +79,10 @@ if [[ $quick == 0 ]]; then
     # fails gets one more run, so a slow moment of a shared machine is not a
     # fault; one that fails twice is.
     run_ctest x11 scripts/with-xvfb.sh ctest "${ctest_args[@]}" --repeat until-pass:2 --test-dir build -L x11
+
+    step "wayland tier (headless sway, through XWayland and native)"
+    run_ctest wayland scripts/with-sway.sh ctest "${ctest_args[@]}" --repeat until-pass:2 --test-dir build -L wayland
+    run_ctest wayland-native scripts/with-sway.sh --no-xwayland ctest "${ctest_args[@]}" --repeat until-pass:2 --test-dir build -L wayland
 
     step "portal tier (xdg-desktop-portal's frontend and a mock desktop service on a private bus)"
     run_ctest portal ctest "${ctest_args[@]}" --test-dir build -L portal

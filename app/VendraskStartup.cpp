@@ -8,12 +8,14 @@
 #include "VendraskControlSocket.h"
 #include "VendraskLog.h"
 #include "VendraskMain.h"
+#include "VendraskSessionLine.h"
 #include "VendraskSignalWatcher.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QStringList>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -58,7 +60,17 @@ bool HasDisplay() {
         const char* value = std::getenv(name);
         return value != nullptr && *value != '\0';
     };
-    return set("DISPLAY") || set("QT_QPA_PLATFORM");
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+}
+
+// Qt 6.4 on Wayland can neither place a window nor keep it above others:
+// through XWayland it can, where the compositor honours that for X11
+// windows. True when this process chose xcb (the user chose nothing).
+bool ChooseXWayland(const CKelvoCommonSession& session) {
+    if (!session.IsWayland() || !session.xwayland || qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return false;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    return true;
 }
 
 } // namespace
@@ -81,20 +93,31 @@ int RunVendrask(int argc, char** argv) {
         return 0;
     }
     if (!HasDisplay()) {
-        Print(stderr, QStringLiteral("vendrask: no X display (DISPLAY is not set); to try it "
-                                     "without a desktop: xvfb-run -a ./run.sh\n"));
+        Print(stderr, QStringLiteral("vendrask: no display (neither DISPLAY nor WAYLAND_DISPLAY "
+                                     "is set); to try it without a desktop: xvfb-run -a "
+                                     "./run.sh\n"));
         return 1;
     }
 
+    const CKelvoCommonSession session = CKelvoCommonSession::Current();
+    const bool choseXWayland = ChooseXWayland(session);
     QApplication application(argc, argv);
+    // Programs the launcher starts choose their own platform.
+    if (choseXWayland)
+        qunsetenv("QT_QPA_PLATFORM");
     QApplication::setQuitOnLastWindowClosed(false);
     CVendraskApp app(KelvoCreatePlatformServices());
     app.SetCommandLineIni(options.iniFile);
-    app.SetMenuRunner([](CVendraskApp& model) {
+    app.SetMenuRunner([&session](CVendraskApp& model) {
         // The never-shown owner of the menu window.
         QWidget owner;
         owner.setAttribute(Qt::WA_DontShowOnScreen);
         CVendraskMain menu(model, &owner);
+        if (session.IsWayland())
+            qCInfo(lcVendrask).noquote() << VendraskSessionLine(
+                session, QGuiApplication::platformName(),
+                model.Services().hotKey != nullptr && model.Services().hotKey->IsAvailable(),
+                CKelvoCommonHookMouse::IsHookInstalled(), QSystemTrayIcon::isSystemTrayAvailable());
         // Requests from outside, once the menu exists to carry them.
         CVendraskControlAdapter control(model, menu);
         CVendraskControlServer server(control);

@@ -97,7 +97,9 @@ void CVendraskWindowFrame::MoveToPrimaryScreen() {
 }
 
 void CVendraskWindowFrame::MoveToPointerMonitor() {
-    if (const QScreen* screen = ScreenUnderPointer())
+    // Where no pointer position can be read, the compositor's focused output.
+    CKelvoCommonActiveScreen* active = m_app.Services().activeScreen.get();
+    if (const QScreen* screen = active != nullptr ? active->Screen() : ScreenUnderPointer())
         m_window->move(CentredOn(screen->geometry(), m_window->size()));
 }
 

@@ -2,6 +2,7 @@
 // fade, sounds, Pause and Close.
 #include "KelvoCommonHotKey.h"
 #include "KelvoCommonMessages.h"
+#include "KelvoCommonSession.h"
 #include "VendraskApp.h"
 #include "VendraskConfig.h"
 #include "VendraskConfirmation.h"
@@ -76,8 +77,13 @@ void CVendraskMain::SetUpShowHide() {
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         m_trayIcon->show();
     } else {
-        std::fputs("vendrask: no system tray here; call the menu with the hot key or a "
-                   "screen edge\n",
+        // Wayland trays are StatusNotifierItem hosts only.
+        std::fputs(CKelvoCommonSession::Current().IsWayland()
+                       ? "vendrask: no system tray here (no StatusNotifierItem host on the "
+                         "session bus; on GNOME the AppIndicator extension provides one); call "
+                         "the menu with \"vendrask toggle\"\n"
+                       : "vendrask: no system tray here; call the menu with the hot key or a "
+                         "screen edge\n",
                    stderr);
         m_trayIcon->show(); // appears by itself if a tray starts later
     }

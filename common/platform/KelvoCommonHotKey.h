@@ -25,6 +25,8 @@ public:
     // expressed on this display, no display); the reason is logged once.
     virtual bool Register(int modifier, int code) = 0;
     virtual void Unregister(int modifier, int code) = 0;
+    // False where this session offers no global hot key at all.
+    virtual bool IsAvailable() const { return true; }
     static constexpr int Identifier(int modifier, int code) {
         return (modifier & 255) * 256 + (code & 255);
     }

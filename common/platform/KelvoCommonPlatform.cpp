@@ -2,8 +2,10 @@
 
 #include "KelvoCommonLog.h"
 #include "KelvoCommonSession.h"
+#include "wayland/KelvoCommonCompositorScreen.h"
 #include "wayland/KelvoCommonLayerShellHookSource.h"
 #include "wayland/KelvoCommonPortalHotKey.h"
+#include "wayland/KelvoCommonWaylandWindowSystem.h"
 #include "x11/KelvoCommonFlockInstance.h"
 #include "x11/KelvoCommonGioShell.h"
 #include "x11/KelvoCommonQtEventInput.h"
@@ -15,31 +17,52 @@
 #include "x11/KelvoCommonX11WindowSystem.h"
 #include "x11/KelvoCommonXTestInput.h"
 
+#include <QGuiApplication>
+
+namespace {
+
+// X11's hot key and mouse hook would see only what reaches X11 windows
+// there: never started; the portal and layer-shell strips stand in. The
+// windows run through XWayland when Qt does, natively otherwise.
+void AddWaylandServices(CKelvoCommonPlatformServices& services,
+                        const CKelvoCommonSession& session) {
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        // Its key hold stays: on sway it neither helps nor harms, as
+        // keys reach XWayland only once the compositor focuses the menu.
+        services.windowSystem = std::make_unique<CKelvoCommonX11WindowSystem>();
+    else
+        services.windowSystem = std::make_unique<CKelvoCommonWaylandWindowSystem>();
+    // No program may read another's keys: the desktop's portal binds them.
+    services.hotKey =
+        std::make_unique<CKelvoCommonPortalHotKey>(QDBusConnection::sessionBus(), session.desktop);
+    services.hookMouse = std::make_unique<CKelvoCommonHookMouse>(
+        std::make_unique<CKelvoCommonLayerShellHookSource>(),
+        std::make_unique<CKelvoCommonHookMouseTimerScheduler>());
+    // XTest moves XWayland's pointer, not the compositor's.
+    services.input = std::make_unique<CKelvoCommonQtEventInput>();
+    services.activeScreen = std::make_unique<CKelvoCommonCompositorScreen>();
+}
+
+} // namespace
+
 CKelvoCommonPlatformServices KelvoCreatePlatformServices() {
     CKelvoCommonPlatformServices services;
     services.messageBox = std::make_unique<CKelvoCommonQtMessageBox>();
     services.sound = std::make_unique<CKelvoCommonSdlSound>();
     services.instance = std::make_unique<CKelvoCommonFlockInstance>();
-    services.windowSystem = std::make_unique<CKelvoCommonX11WindowSystem>();
-    // The X11 hot key, or one that refuses every registration off X11. A
-    // Wayland session lets no program read the keys: the desktop's portal binds them.
-    const CKelvoCommonSession session = CKelvoCommonSession::Current();
-    if (session.IsWayland())
-        services.hotKey = std::make_unique<CKelvoCommonPortalHotKey>(QDBusConnection::sessionBus(),
-                                                                     session.desktop);
-    else
-        services.hotKey = CKelvoCommonX11HotKey::Create();
     services.shell = std::make_unique<CKelvoCommonGioShell>();
-    // A Wayland client sees the pointer only over its own surfaces.
-    std::unique_ptr<CKelvoCommonHookMouseSource> hookSource;
-    if (session.IsWayland())
-        hookSource = std::make_unique<CKelvoCommonLayerShellHookSource>();
-    else
-        hookSource = std::make_unique<CKelvoCommonX11HookSource>();
-    services.hookMouse = std::make_unique<CKelvoCommonHookMouse>(
-        std::move(hookSource), std::make_unique<CKelvoCommonHookMouseTimerScheduler>());
     // Off X11 it follows Qt's keys.
     services.keyboard = std::make_unique<CKelvoCommonX11Keyboard>();
+    if (const CKelvoCommonSession session = CKelvoCommonSession::Current(); session.IsWayland()) {
+        AddWaylandServices(services, session);
+        return services;
+    }
+    services.windowSystem = std::make_unique<CKelvoCommonX11WindowSystem>();
+    // The X11 hot key, or one that refuses every registration off X11.
+    services.hotKey = CKelvoCommonX11HotKey::Create();
+    services.hookMouse = std::make_unique<CKelvoCommonHookMouse>(
+        std::make_unique<CKelvoCommonX11HookSource>(),
+        std::make_unique<CKelvoCommonHookMouseTimerScheduler>());
     if (CKelvoCommonXTestInput::Available()) {
         services.input = std::make_unique<CKelvoCommonXTestInput>();
     } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KelvoCommonActiveScreen.h"
 #include "KelvoCommonExport.h"
 #include "KelvoCommonHookMouse.h"
 #include "KelvoCommonHotKey.h"
@@ -26,6 +27,8 @@ struct CKelvoCommonPlatformServices {
     std::unique_ptr<CKelvoCommonShell> shell;
     std::unique_ptr<CKelvoCommonHookMouse> hookMouse;
     std::unique_ptr<CKelvoCommonKeyboard> keyboard;
+    // Null where the pointer tells (X11).
+    std::unique_ptr<CKelvoCommonActiveScreen> activeScreen;
 };
 
 // Services of the desktop session this process runs in.

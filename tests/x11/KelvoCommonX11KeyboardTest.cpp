@@ -6,6 +6,8 @@
 #include "KelvoCommonX11TestClient.h"
 
 #include <QKeyEvent>
+#include <QProcess>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,4 +53,26 @@ TEST_F(KelvoCommonX11KeyboardTest, KeysByTheirPlaceInEveryLayout) {
         const QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, row.keycode, 0, 0);
         EXPECT_EQ(keyboard.VirtualKey(press), row.virtualKey);
     }
+}
+
+TEST_F(KelvoCommonX11KeyboardTest, AMadeUpKeymapFollowsTheCharacter) {
+    // As a virtual keyboard (wtype, XWayland under sway) uploads it: only
+    // the keys it types, under names of its own.
+    QTemporaryFile keymap;
+    ASSERT_TRUE(keymap.open());
+    keymap.write("xkb_keymap {\n"
+                 "xkb_keycodes \"(unnamed)\" { minimum = 8; maximum = 255; <K1> = 9; };\n"
+                 "xkb_types \"(unnamed)\" { include \"complete\" };\n"
+                 "xkb_compatibility \"(unnamed)\" { include \"complete\" };\n"
+                 "xkb_symbols \"(unnamed)\" { key <K1> { [ d ] }; };\n"
+                 "};\n");
+    keymap.close();
+    QProcess load;
+    load.start(QStringLiteral("xkbcomp"),
+               {QStringLiteral("-w0"), keymap.fileName(), qEnvironmentVariable("DISPLAY")});
+    ASSERT_TRUE(load.waitForFinished(10000) && load.exitCode() == 0);
+    CKelvoCommonX11Keyboard keyboard;
+    const QKeyEvent press(QEvent::KeyPress, Qt::Key_D, Qt::NoModifier, 9, 0, 0,
+                          QStringLiteral("d"));
+    EXPECT_EQ(keyboard.VirtualKey(press), 'D');
 }

@@ -85,6 +85,7 @@ std::string_view KeyName(const XkbDescRec& xkb, int keycode) {
     return {name, strnlen(name, XkbKeyNameLength)};
 }
 
+// -1 when the keymap cannot tell.
 int VirtualKeyOf(const XkbDescRec& xkb, int keycode) {
     const std::string_view name = KeyName(xkb, keycode);
     // The number row: AE01 ... AE09 are 1 ... 9, AE10 is 0.
@@ -113,7 +114,9 @@ int VirtualKeyOf(const XkbDescRec& xkb, int keycode) {
         if (us.name == name)
             return us.letter;
     }
-    return 0;
+    // Neither a Latin layout nor a known place: a keymap a program made up
+    // for the keys it types (a virtual keyboard). Only the character tells.
+    return -1;
 }
 
 } // namespace
@@ -137,5 +140,6 @@ int CKelvoCommonX11Keyboard::VirtualKey(const QKeyEvent& event) {
     if (static_cast<int>(keycode) < xkb->min_key_code ||
         static_cast<int>(keycode) > xkb->max_key_code)
         return VirtualKeyFromQtKey(event);
-    return VirtualKeyOf(*xkb, static_cast<int>(keycode));
+    const int virtualKey = VirtualKeyOf(*xkb, static_cast<int>(keycode));
+    return virtualKey >= 0 ? virtualKey : VirtualKeyFromQtKey(event);
 }

@@ -11,6 +11,7 @@ public:
     explicit CKelvoCommonX11UnavailableHotKey(QObject* parent = nullptr);
     bool Register(int modifier, int code) override;
     void Unregister(int modifier, int code) override;
+    bool IsAvailable() const override { return false; }
 
 private:
     bool m_reported = false;
