@@ -112,8 +112,20 @@ reader=$!
 
 drive() { "$work/soakdrive" -w "$menu" -v "$vendrask" -T "$tray" -l "$startlog" "$@"; }
 rss() { awk '/^VmRSS/ {print $2}' "/proc/$launcher/status"; }
-fds() { ls "/proc/$launcher/fd" | wc -l; }
+fds() { ls "/proc/$launcher/fd" 2>/dev/null | wc -l; }
 threads() { ls "/proc/$launcher/task" | wc -l; }
+# Processes come and go meanwhile (the reader's): one that ended between the
+# listing and the read is skipped, not an error.
+zombie_children() {
+    local stat rest count=0
+    for stat in /proc/[0-9]*/stat; do
+        read -r rest 2>/dev/null <"$stat" || continue
+        rest=${rest##*) } # after the command name, which may hold blanks
+        read -r state ppid _ <<<"$rest"
+        [[ $ppid == "$1" && $state == Z ]] && count=$(( count + 1 ))
+    done
+    echo "$count"
+}
 share() { echo $(( $1 * ($2 + 1) / rounds - $1 * $2 / rounds )); } # total, round
 requested=0 honoured=0 lost=0
 declare -A spent
@@ -142,7 +154,7 @@ elapsed=$(( EPOCHSECONDS - t0 ))
 alive=0; kill -0 "$launcher" 2>/dev/null && alive=1
 if (( alive )); then
     rss1=$(rss); fds1=$(fds); threads1=$(threads)
-    zombies=$(awk -v p="$launcher" '$4 == p && $3 == "Z"' /proc/[0-9]*/stat 2>/dev/null | wc -l)
+    zombies=$(zombie_children "$launcher")
 else
     rss1=0; fds1=0; threads1=0; zombies=0
 fi
