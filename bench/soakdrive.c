@@ -131,13 +131,14 @@ static void tray_click(void) {
     /* Two clicks within the double-click time are a double click, which
      * toggles nothing (as the second press of one on the design's icon). */
     double since = now_ms() - last_tray_click;
-    if (since < 450) usleep((useconds_t)((450 - since) * 1000));
-    last_tray_click = now_ms();
+    if (since < 500) usleep((useconds_t)((500 - since) * 1000));
     char x[16], y[16];
     snprintf(x, sizeof x, "%d", trayx);
     snprintf(y, sizeof y, "%d", trayy);
     char *argv[] = {"xdotool", "mousemove", x, y, "click", "1", NULL};
     run(argv);
+    /* From the click's end: a slow start of xdotool must not shorten it. */
+    last_tray_click = now_ms();
 }
 
 /* "ctrl+alt", "ctrl+c", "Return": press in order, release in reverse. */
