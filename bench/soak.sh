@@ -117,7 +117,7 @@ threads() { ls "/proc/$launcher/task" | wc -l; }
 # Processes come and go meanwhile (the reader's): one that ended between the
 # listing and the read is skipped, not an error.
 zombie_children() {
-    local stat rest count=0
+    local stat rest state ppid count=0
     for stat in /proc/[0-9]*/stat; do
         read -r rest 2>/dev/null <"$stat" || continue
         rest=${rest##*) } # after the command name, which may hold blanks
@@ -127,7 +127,7 @@ zombie_children() {
     echo "$count"
 }
 share() { echo $(( $1 * ($2 + 1) / rounds - $1 * $2 / rounds )); } # total, round
-requested=0 honoured=0 lost=0
+requested=0 honoured=0 lost=0 rss0=0 fds0=0 threads0=0
 declare -A spent
 t0=$EPOCHSECONDS
 for (( r = 0; r < rounds; r++ )); do
