@@ -487,7 +487,8 @@ private:
         connect(&m_holdLimit, &QTimer::timeout, this, [this] { ReleaseKeys(); });
     }
     ~WindowHints() override {
-        QCoreApplication::instance()->removeNativeEventFilter(this);
+        if (QCoreApplication* application = QCoreApplication::instance())
+            application->removeNativeEventFilter(this);
         ReleaseKeys();
     }
 
