@@ -3,7 +3,9 @@
 #include "KelvoCommonLog.h"
 #include "KelvoCommonX11Listener.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -379,7 +381,7 @@ namespace {
 // is written into the property before every map (the manager reads it
 // then) and asked for again once the window is mapped (a show right after
 // a hide can race the manager's cleanup of the old state).
-class WindowHints final : public QObject {
+class WindowHints final : public QObject, public QAbstractNativeEventFilter {
 public:
     // The hints of a widget whose native window exists; made on first use.
     static WindowHints* Of(QWidget* window, std::shared_ptr<CKelvoCommonX11Timestamps> timestamps) {
@@ -426,6 +428,23 @@ public:
         m_activateWhenMapped = !IsMapped(connection, native);
     }
 
+    // The focus itself ends the hold: Qt sends no WindowActivate when its
+    // own idea of the focus never changed (a show right after a hide), and
+    // the keys would stay frozen until the limit.
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override {
+        Q_UNUSED(result);
+        if (!m_holding || eventType != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_FOCUS_IN)
+            return false;
+        const auto* focus = reinterpret_cast<const xcb_focus_in_event_t*>(event);
+        if (focus->event == NativeWindow(m_window) && focus->mode != XCB_NOTIFY_MODE_GRAB &&
+            focus->mode != XCB_NOTIFY_MODE_UNGRAB && focus->detail != XCB_NOTIFY_DETAIL_POINTER)
+            ReleaseKeys();
+        return false;
+    }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == m_window &&
@@ -463,10 +482,15 @@ private:
         : QObject(window), m_window(window), m_timestamps(std::move(timestamps)) {
         window->installEventFilter(this);
         window->windowHandle()->installEventFilter(this);
+        QCoreApplication::instance()->installNativeEventFilter(this);
         m_holdLimit.setSingleShot(true);
         connect(&m_holdLimit, &QTimer::timeout, this, [this] { ReleaseKeys(); });
     }
-    ~WindowHints() override { ReleaseKeys(); }
+    ~WindowHints() override {
+        if (QCoreApplication* application = QCoreApplication::instance())
+            application->removeNativeEventFilter(this);
+        ReleaseKeys();
+    }
 
     // A frozen (synchronous) grab: the server queues every key until the
     // grab ends, then delivers them in order to whoever has the focus by
