@@ -128,8 +128,12 @@ int RunVendrask(int argc, char** argv) {
         QObject::connect(&watcher, &CVendraskSignalWatcher::terminationRequested, &menu,
                          &CVendraskMain::CloseLauncher);
         // Once the loop is idle for the first time: how long start-up took.
-        QTimer::singleShot(0, &menu, [] {
+        QTimer::singleShot(0, &menu, [&menu] {
             qCInfo(lcVendraskTiming, "ready %.1f ms after process start", MillisecondsSinceStart());
+            // The first call-up shows the menu from its picture too; made
+            // a little later, so a call-up right at start is not kept
+            // waiting behind it.
+            QTimer::singleShot(500, &menu, [&menu] { menu.ScheduleMenuPicture(); });
         });
         menu.RunModalLoop();
     });

@@ -31,6 +31,9 @@ QPoint CVendraskWindowFrame::CentredOn(const QRect& monitor, QSize window) {
 }
 
 QScreen* CVendraskWindowFrame::ScreenUnderPointer() {
+    // With one screen the pointer is on it; reading the pointer costs a round trip.
+    if (QGuiApplication::screens().size() == 1)
+        return QGuiApplication::primaryScreen();
     const QPoint pointer = QCursor::pos();
     if (QScreen* screen = QGuiApplication::screenAt(pointer))
         return screen;

@@ -16,13 +16,16 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDataStream>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -116,6 +119,7 @@ void CVendraskMain::CreateControls() {
         KelvoCommonSetDlgCtrlID(label, kIdLabelFirst + s);
         label->setGeometry(LabelRect(s));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->installEventFilter(this);
         m_label[s] = label;
     }
 
@@ -286,13 +290,90 @@ void CVendraskMain::PaintBackground(QPainter& painter) {
     painter.drawPixmap(0, 0, m_background);
 }
 
+namespace {
+
+template <typename Record>
+QByteArray RecordBytes(const Record& record) {
+    return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+} // namespace
+
+QByteArray CVendraskMain::MenuPaintKey() const {
+    QByteArray key;
+    QDataStream out(&key, QIODevice::WriteOnly);
+    out << size() << devicePixelRatioF() << m_flagRedrawBackground << m_background.cacheKey()
+        << m_app.m_colorSetInvertTitlebar << m_frame->IsDrawnEnabled() << palette().cacheKey();
+    for (const QPixmap& bitmap : m_app.m_captionBitmap)
+        out << bitmap.cacheKey();
+    for (const QObject* child : children()) {
+        const auto* widget = qobject_cast<const QWidget*>(child);
+        if (widget == nullptr || widget->isWindow())
+            continue;
+        out << widget->geometry() << widget->isVisibleTo(this) << widget->font().key();
+        if (const auto* button = qobject_cast<const CKelvoCommonButton*>(widget)) {
+            const CKelvoCommonButton::PaintState state = button->CurrentPaintState();
+            out << button->text() << state.bitmapMode << state.enabled << state.hovered
+                << state.pressed << state.checked << state.checkMode << state.invert
+                << state.focused << RecordBytes(button->m_color)
+                << button->m_bitmapNormal.cacheKey() << button->m_bitmapPressed.cacheKey()
+                << button->m_bitmapDisabled.cacheKey()
+                << static_cast<int>(button->CurrentDragHoverFrame())
+                << button->palette().color(QPalette::ButtonText);
+        } else if (const auto* label = qobject_cast<const CKelvoCommonStatic*>(widget)) {
+            out << label->text() << label->contentsRect() << int(label->alignment())
+                << label->wordWrap() << RecordBytes(label->m_color);
+        } else {
+            return {};
+        }
+    }
+    return key;
+}
+
+void CVendraskMain::UpdateMenuPicture() {
+    m_menuPictureScheduled = false;
+    QByteArray key = MenuPaintKey();
+    if (!key.isEmpty() && key == m_menuPictureKey && !m_menuPicture.isNull())
+        return;
+    m_menuPicture = grab();
+    ++m_menuPicturePaintCount;
+    // The paint itself may settle state (the title's caption buttons).
+    m_menuPictureKey = MenuPaintKey();
+}
+
+void CVendraskMain::ScheduleMenuPicture() {
+    // While the menu is shown or still active its controls show focus and
+    // hover that the next show will not have; made once it is all gone.
+    if (m_menuPictureScheduled || isVisible() || isActiveWindow())
+        return;
+    m_menuPictureScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible() && !isActiveWindow())
+            UpdateMenuPicture();
+        else
+            m_menuPictureScheduled = false;
+    });
+}
+
 void CVendraskMain::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    PaintBackground(painter);
-    m_frame->PaintTitle(painter);
+    const bool fromPicture = std::exchange(m_showFromPicture, false) && !m_menuPicture.isNull() &&
+                             m_menuPicture.size() == size() * devicePixelRatioF() &&
+                             MenuPaintKey() == m_menuPictureKey;
+    if (fromPicture) {
+        painter.drawPixmap(0, 0, m_menuPicture);
+        // The controls paint right after this, in the same pass.
+        m_skipControlPaints = true;
+        QMetaObject::invokeMethod(
+            this, [this] { m_skipControlPaints = false; }, Qt::QueuedConnection);
+    } else {
+        PaintBackground(painter);
+        m_frame->PaintTitle(painter);
+    }
     if (m_callUpClock.isValid()) {
-        qCInfo(lcVendraskTiming, "menu painted %.2f ms after the call-up",
-               static_cast<double>(m_callUpClock.nsecsElapsed()) / 1e6);
+        qCInfo(lcVendraskTiming, "menu painted %.2f ms after the call-up%s",
+               static_cast<double>(m_callUpClock.nsecsElapsed()) / 1e6,
+               fromPicture ? " (from its picture)" : "");
         m_callUpClock.invalidate();
     }
 }
@@ -304,6 +385,8 @@ bool CVendraskMain::event(QEvent* event) {
         message->SetResult(OnMessage(*message));
         return true;
     }
+    if (event->type() == QEvent::WindowDeactivate)
+        ScheduleMenuPicture();
     return QDialog::event(event);
 }
 
@@ -345,6 +428,8 @@ void CVendraskMain::RequestSound(int sound, int flags) {
 }
 
 bool CVendraskMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && m_skipControlPaints)
+        return true;
     if (event->type() == QEvent::KeyPress && isVisible() &&
         PreTranslateKey(static_cast<QKeyEvent*>(event)))
         return true;

@@ -146,6 +146,20 @@ public:
     // after construction and after a colour change).
     int BackgroundPaintCount() const { return m_backgroundPaintCount; }
 
+    // The picture of the whole menu a show draws at once instead of painting
+    // every control. It is made while the menu is hidden, again only when
+    // something it shows changed (a label, the group, a colour, a font, a
+    // control's state); a show whose menu differs from it paints afresh.
+    // Null until first made.
+    const QPixmap& MenuPicture() const { return m_menuPicture; }
+    // Makes the picture again when it no longer matches the menu.
+    void UpdateMenuPicture();
+    // UpdateMenuPicture once the menu is hidden and no longer active, on
+    // the next pass of the loop.
+    void ScheduleMenuPicture();
+    // How often the picture was made.
+    int MenuPicturePaintCount() const { return m_menuPicturePaintCount; }
+
     // Flags of the show and hide logic, and the open flags of sub-windows.
     int m_flagHotKeyActive = 1;
     int m_flagKeepHidden = 1;
@@ -201,6 +215,9 @@ private:
     void RequestSound(int sound, int flags);
     qintptr OnMessage(CKelvoCommonMessageEvent& message);
     void PaintBackground(QPainter& painter);
+    // Everything the menu's paint depends on; equal keys paint equal pixels.
+    // Empty when a control of an unknown kind makes it unsure.
+    QByteArray MenuPaintKey() const;
     void SetUpShowHide();
     void SetUpHook();
     void RunFade(bool fadeIn);
@@ -234,6 +251,15 @@ private:
     ItemPlace m_itemMenuPlace;
     QPixmap m_background;
     int m_backgroundPaintCount = 0;
+    QPixmap m_menuPicture;
+    QByteArray m_menuPictureKey;
+    int m_menuPicturePaintCount = 0;
+    bool m_menuPictureScheduled = false;
+    // Set by a show; the show's first paint draws the picture when it matches.
+    bool m_showFromPicture = false;
+    // While a show's paint draws the picture, the controls' own paints are
+    // skipped: the picture already holds them.
+    bool m_skipControlPaints = false;
     // Vertical wheel distance not yet worth a group (touchpads send parts
     // of a notch).
     int m_wheelDistance = 0;

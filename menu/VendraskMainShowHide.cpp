@@ -199,6 +199,7 @@ void CVendraskMain::ShowMenu() {
     m_frame->MoveToPointerMonitor();
     m_app.Services().windowSystem->SetTopMost(this, m_app.m_behaviorShowTopMost != 0);
     SetOpacity(0);
+    m_showFromPicture = true;
     show();
     // The keyboard at once: keys typed during the fade wait for its end.
     m_app.Services().windowSystem->ActivateWindow(this);
@@ -236,6 +237,7 @@ void CVendraskMain::HideMenu() {
         m_app.m_currentGroup = defaultGroup;
         ShowCurrentGroup();
     }
+    ScheduleMenuPicture();
     RunRequestAfterFade();
 }
 

@@ -16,6 +16,7 @@
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 using vendrask::test::TempDir;
@@ -267,6 +268,62 @@ TEST_F(VendraskShowHide, HidingReturnsToTheDefaultGroup) {
         EXPECT_EQ(app->m_currentGroup, row.groupAfterHide);
         EXPECT_EQ(menu->GroupButton(row.groupAfterHide)->GetCheck(), 1);
     }
+}
+
+TEST_F(VendraskShowHide, MenuPictureIsAFreshPaintAfterEveryChange) {
+    struct Row {
+        const char* name;
+        std::function<void(CVendraskApp&, CVendraskMain&)> change;
+    };
+    const Row rows[] = {
+        {"item label",
+         [](CVendraskApp& a, CVendraskMain& m) {
+             a.m_item[2].Name.Assign(QStringLiteral("Terminal"));
+             m.ShowItemNames();
+         }},
+        {"group switch",
+         [](CVendraskApp& a, CVendraskMain& m) {
+             a.m_currentGroup = 4;
+             m.ShowCurrentGroup();
+         }},
+        {"colour set",
+         [](CVendraskApp& a, CVendraskMain& m) {
+             a.m_colorSetIndex = 3;
+             a.ApplyColorSet();
+             KelvoCommonSendMessage(&m, WM_APP_COLORCHANGED);
+         }},
+        {"button font",
+         [](CVendraskApp& a, CVendraskMain& m) {
+             a.m_fontButton.setPointSize(a.m_fontButton.pointSize() + 4);
+             m.ApplyAppearance();
+         }},
+        {"hover", [](CVendraskApp&, CVendraskMain& m) { m.ItemButton(5)->m_flagHovered = 1; }},
+        {"disabled", [](CVendraskApp&, CVendraskMain& m) { m.ItemButton(7)->SetFlagEnable(0); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        menu->UpdateMenuPicture();
+        const QImage before = menu->MenuPicture().toImage();
+        row.change(*app, *menu);
+        menu->UpdateMenuPicture();
+        const QImage picture = menu->MenuPicture().toImage();
+        EXPECT_NE(picture, before) << "the change shows";
+        EXPECT_EQ(picture, menu->grab().toImage()) << "the picture is what a paint gives now";
+    }
+}
+
+TEST_F(VendraskShowHide, MenuPictureIsKeptWhileNothingChanges) {
+    menu->UpdateMenuPicture();
+    const int made = menu->MenuPicturePaintCount();
+    for (int i = 0; i < 3; ++i) {
+        menu->ToggleMenu();
+        QCoreApplication::processEvents();
+        menu->ToggleMenu();
+        QCoreApplication::processEvents();
+    }
+    menu->UpdateMenuPicture();
+    EXPECT_EQ(menu->MenuPicturePaintCount(), made);
+    EXPECT_EQ(menu->MenuPicture().toImage(), menu->grab().toImage());
 }
 
 TEST_F(VendraskShowHide, TopMostFollowsTheSetting) {

@@ -522,6 +522,10 @@ private:
     }
 
     void Apply() {
+        // Hidden: the next Show writes the state before the map; asking the
+        // server now would only add round trips between a hot key and the map.
+        if (!m_window->isVisible())
+            return;
         xcb_connection_t* connection = QtConnection();
         const xcb_window_t native = NativeWindow(m_window);
         if (connection == nullptr || native == 0)
