@@ -118,8 +118,10 @@ if [[ $quick == 0 ]]; then
         fuzzers=$((fuzzers + 1))
         name=${fuzzer##*/fuzz_}
         mkdir -p "$logs/corpus-$name"
+        dict=()
+        [[ -f "tests/fuzz/$name.dict" ]] && dict=(-dict="tests/fuzz/$name.dict")
         "$fuzzer" -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
-            -artifact_prefix="$logs/" "$logs/corpus-$name" "tests/fuzz/corpus/$name" \
+            "${dict[@]}" -artifact_prefix="$logs/" "$logs/corpus-$name" "tests/fuzz/corpus/$name" \
             >"$logs/fuzz-$name.log" 2>&1 || {
             tail -n 60 "$logs/fuzz-$name.log"
             exit 1
