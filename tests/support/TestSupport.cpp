@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 
+#include <QElapsedTimer>
 #include <QString>
+#include <QThread>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -55,6 +57,17 @@ ToolResult RunToolEntry(ToolEntry entry, const char* program, std::vector<std::s
     std::ostringstream err;
     const int code = entry(args, out, err);
     return {code, out.str(), err.str()};
+}
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
 }
 
 } // namespace vendrask::test

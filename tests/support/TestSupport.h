@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -43,5 +44,8 @@ using ToolEntry = int (*)(const std::vector<std::string>& args, std::ostream& ou
                           std::ostream& err);
 // args without the program name, which comes first as argv[0] would.
 ToolResult RunToolEntry(ToolEntry entry, const char* program, std::vector<std::string> args);
+
+// Polls the condition every 20 ms; false when it still fails after the time.
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 3000);
 
 } // namespace vendrask::test

@@ -23,17 +23,6 @@ namespace {
 const QString kLauncher = QStringLiteral(VENDRASK_BINARY_DIR "/vendrask");
 const QString kProfileTool = QStringLiteral(VENDRASK_BINARY_DIR "/vendrask-profile");
 
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QThread::msleep(20);
-    }
-    return true;
-}
-
 QByteArray RunProgram(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);

@@ -23,17 +23,6 @@ QString SearchMenu(const QStringList& extra) {
 
 } // namespace
 
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QThread::msleep(20);
-    }
-    return true;
-}
-
 LauncherProcess::LauncherProcess() {
     std::filesystem::permissions(m_runtime.Path(), std::filesystem::perms::owner_all);
     Set(QStringLiteral("ColorSet"), QStringLiteral("FadeLevel"), QStringLiteral("0"));

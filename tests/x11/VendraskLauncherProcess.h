@@ -12,9 +12,6 @@
 
 namespace vendrask::test {
 
-// Polls the condition every 20 ms; false when it still fails after the time.
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 3000);
-
 // The real launcher as another process on the test display, with a settings
 // file and a runtime folder of its own. Fade off unless a test sets it.
 class LauncherProcess final {
