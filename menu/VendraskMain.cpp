@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <cstdlib>
@@ -348,10 +349,15 @@ void CVendraskMain::ScheduleMenuPicture() {
         return;
     m_menuPictureScheduled = true;
     QTimer::singleShot(0, this, [this] {
-        if (!isVisible() && !isActiveWindow())
-            UpdateMenuPicture();
-        else
+        if (isVisible() || isActiveWindow()) {
             m_menuPictureScheduled = false;
+            return;
+        }
+        UpdateMenuPicture();
+        // Hidden from here on. Qt's pixmap cache (scaled icons) would wake
+        // the launcher 30 s later to trim itself; the next show is drawn
+        // from the picture and needs none of it.
+        QPixmapCache::clear();
     });
 }
 

@@ -555,9 +555,18 @@ void CKelvoCommonButton::keyPressEvent(QKeyEvent* event) {
     QAbstractButton::keyPressEvent(event);
 }
 
+// The base classes repaint on every focus change; focus shows only in the
+// frame colour, which a checked button has either way. The menu's current
+// group gets the focus at every call-up, and that repaint would come a few
+// milliseconds after the menu is already on screen.
+bool CKelvoCommonButton::FocusChangesLook() const {
+    return m_flagChecked != 1 || m_dragHoverFrame != DragHoverFrame::None;
+}
+
 void CKelvoCommonButton::focusInEvent(QFocusEvent* event) {
-    QAbstractButton::focusInEvent(event);
-    Invalidate();
+    event->accept();
+    if (FocusChangesLook())
+        Invalidate();
 }
 
 void CKelvoCommonButton::focusOutEvent(QFocusEvent* event) {

@@ -195,6 +195,7 @@ private:
     void Initialize();
     // Repaints the whole button; whatever was drawn over it is gone.
     void Invalidate();
+    bool FocusChangesLook() const;
     bool HoldsCapture() const;
     void SendToParent(QEvent::Type message);
     void PostToParent(QEvent::Type message, quintptr wParam, QPoint point);

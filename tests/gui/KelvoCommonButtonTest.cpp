@@ -472,6 +472,49 @@ TEST(KelvoCommonButtonTest, RightPressTakesTheFocus) {
     EXPECT_TRUE(w.a.hasFocus());
 }
 
+// Counts one kind of event reaching a widget while it lives.
+class CEventCounter final : public QObject {
+public:
+    CEventCounter(QWidget* widget, QEvent::Type type, int& count) : m_type(type), m_count(count) {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == m_type)
+            ++m_count;
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    int& m_count;
+};
+
+// Focus shows only in the frame, which a checked button has anyway: the
+// menu's current group takes the focus at every call-up without a repaint.
+TEST(KelvoCommonButtonTest, FocusRepaintsOnlyWhenTheFrameChanges) {
+    struct Row {
+        const char* name;
+        int checked;
+        bool repaints;
+    };
+    for (const Row& row : {Row{"checked", 1, false}, Row{"not checked", 0, true}}) {
+        SCOPED_TRACE(row.name);
+        ButtonWindow w;
+        w.a.SetCheck(row.checked);
+        w.c.setFocus();
+        QCoreApplication::processEvents();
+        const QImage before = w.a.grab().toImage();
+        int paints = 0;
+        CEventCounter counter(&w.a, QEvent::Paint, paints);
+        w.a.setFocus();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(paints > 0, row.repaints);
+        EXPECT_EQ(w.a.grab().toImage() != before, row.repaints) << "what a paint gives now";
+    }
+}
+
 TEST(KelvoCommonButtonTest, MouseMessagesCarryKeyStateAndPointInButtonCoordinates) {
     ButtonWindow w;
     w.a.SetFlagBeginDrag(1);

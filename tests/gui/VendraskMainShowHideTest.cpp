@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPixmapCache>
 #include <QSet>
 #include <QSystemTrayIcon>
 #include <QTest>
@@ -324,6 +325,19 @@ TEST_F(VendraskShowHide, MenuPictureIsKeptWhileNothingChanges) {
     menu->UpdateMenuPicture();
     EXPECT_EQ(menu->MenuPicturePaintCount(), made);
     EXPECT_EQ(menu->MenuPicture().toImage(), menu->grab().toImage());
+}
+
+// Qt's pixmap cache trims itself on a timer 30 s after its last insert: a
+// hidden launcher holding entries would wake for it.
+TEST_F(VendraskShowHide, HiddenLauncherKeepsNothingInThePixmapCache) {
+    menu->ToggleMenu();
+    QPixmap probe(4, 4);
+    probe.fill(Qt::red);
+    QPixmapCache::insert(QStringLiteral("probe"), probe);
+    menu->ToggleMenu();
+    ASSERT_FALSE(menu->isVisible());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(QPixmapCache::find(QStringLiteral("probe"), &probe));
 }
 
 TEST_F(VendraskShowHide, TopMostFollowsTheSetting) {
