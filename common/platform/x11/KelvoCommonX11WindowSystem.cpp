@@ -6,6 +6,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -334,13 +335,34 @@ public:
     CKelvoCommonX11Timestamps(const CKelvoCommonX11Timestamps&) = delete;
     CKelvoCommonX11Timestamps& operator=(const CKelvoCommonX11Timestamps&) = delete;
 
-    // XCB_CURRENT_TIME (0) when the server cannot be asked.
-    std::uint32_t Now() {
-        if (!Open())
-            return XCB_CURRENT_TIME;
+    // Sends the question without waiting, so the answer travels while the
+    // caller does other work; the next Now() collects it.
+    void Request() {
+        if (m_pending || !Open())
+            return;
         xcb_change_property(m_connection, XCB_PROP_MODE_APPEND, m_window, XCB_ATOM_WM_NAME,
                             XCB_ATOM_STRING, 8, 0, nullptr);
         xcb_flush(m_connection);
+        m_pending = true;
+        m_asked.start();
+    }
+
+    // XCB_CURRENT_TIME (0) when the server cannot be asked.
+    std::uint32_t Now() {
+        // An answer nobody collected is too old to stand for "now".
+        if (m_pending && m_asked.hasExpired(kFreshMs))
+            Collect();
+        Request();
+        return Collect();
+    }
+
+private:
+    static constexpr qint64 kFreshMs = 100;
+
+    std::uint32_t Collect() {
+        if (!m_pending)
+            return XCB_CURRENT_TIME;
+        m_pending = false;
         while (xcb_generic_event_t* event = xcb_wait_for_event(m_connection)) {
             const bool notify = (event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY;
             const std::uint32_t time =
@@ -352,7 +374,6 @@ public:
         return XCB_CURRENT_TIME; // the connection broke
     }
 
-private:
     bool Open() {
         if (m_connection != nullptr)
             return xcb_connection_has_error(m_connection) == 0;
@@ -372,6 +393,8 @@ private:
 
     xcb_connection_t* m_connection = nullptr;
     xcb_window_t m_window = 0;
+    bool m_pending = false;
+    QElapsedTimer m_asked;
 };
 
 namespace {
@@ -424,8 +447,10 @@ public:
         // Asked at once even when the window is not mapped yet: Qt's map
         // request went first, so the window manager has taken the window on
         // when it reads this. Asked again once mapped, in case it had not.
-        AskForFocus(connection, native);
-        m_activateWhenMapped = !IsMapped(connection, native);
+        m_focusTime = FocusTime();
+        AskForFocus(connection, native, m_focusTime);
+        // Shown and not exposed since: the map is still on its way.
+        m_activateWhenMapped = !m_window->isVisible() || !m_mappedOnce;
     }
 
     // The focus itself ends the hold: Qt sends no WindowActivate when its
@@ -453,6 +478,10 @@ protected:
         if (watched == m_window && event->type() == QEvent::Show) {
             // Qt sends Show before it maps the window.
             m_mappedOnce = false;
+            // The focus request after the map needs a server time stamp:
+            // asked now, it arrives while Qt maps the window.
+            if (!CKelvoCommonX11Listener::RecentUserTime(kUserTimeFresh))
+                m_timestamps->Request();
             if (xcb_connection_t* connection = QtConnection()) {
                 WriteState(connection, NativeWindow(m_window));
                 WriteStartupId(connection, NativeWindow(m_window));
@@ -463,7 +492,7 @@ protected:
             if (xcb_connection_t* connection = QtConnection()) {
                 AskForState(connection, NativeWindow(m_window));
                 if (m_activateWhenMapped)
-                    AskForFocus(connection, NativeWindow(m_window));
+                    AskForFocus(connection, NativeWindow(m_window), m_focusTime);
                 m_activateWhenMapped = false;
                 if (!m_startupId.isEmpty()) {
                     SendStartupRemove(connection, NativeWindow(m_window), m_startupId);
@@ -500,13 +529,14 @@ private:
     void HoldKeys(xcb_connection_t* connection) {
         if (m_holding)
             return;
+        // Not waited for: a refused grab holds nothing, and the ungrab that
+        // ends a hold is then a no-op. The request only has to reach the
+        // server before the next key does.
         const auto cookie =
             xcb_grab_keyboard(connection, 1, RootWindow(connection), XCB_CURRENT_TIME,
                               XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_SYNC);
-        XcbReply<xcb_grab_keyboard_reply_t> reply(
-            xcb_grab_keyboard_reply(connection, cookie, nullptr));
-        if (reply == nullptr || reply->status != XCB_GRAB_STATUS_SUCCESS)
-            return;
+        xcb_discard_reply(connection, cookie.sequence);
+        xcb_flush(connection);
         m_holding = true;
         m_holdLimit.start(kHoldLimitMs);
     }
@@ -593,9 +623,16 @@ private:
     // A plain activation request from a program in the background may be
     // refused as focus stealing; one made on the user's behalf (source 2,
     // as a pager or task bar sends it) with a current time is honoured.
-    void AskForFocus(xcb_connection_t* connection, xcb_window_t native) const {
+    // The hot key's own time when it just called the window up: the time
+    // of the user's request, and no round trip to the server.
+    std::uint32_t FocusTime() const {
+        if (const auto time = CKelvoCommonX11Listener::RecentUserTime(kUserTimeFresh))
+            return *time;
+        return m_timestamps->Now();
+    }
+
+    void AskForFocus(xcb_connection_t* connection, xcb_window_t native, std::uint32_t time) const {
         const auto& atoms = Atoms(connection);
-        const std::uint32_t time = m_timestamps->Now();
         SendToRoot(connection, native, atoms[NetActiveWindow], {kSourcePager, time, 0, 0, 0});
     }
 
@@ -605,8 +642,10 @@ private:
     std::optional<bool> m_topMost;
     bool m_mappedOnce = false;
     bool m_activateWhenMapped = false;
+    std::uint32_t m_focusTime = XCB_CURRENT_TIME;
     QByteArray m_startupId;
     static constexpr int kHoldLimitMs = 500;
+    static constexpr std::chrono::milliseconds kUserTimeFresh{100};
     bool m_holding = false;
     QTimer m_holdLimit;
 };
