@@ -12,16 +12,25 @@ idle=${3:-60}
 exec "$here/scripts/with-xvfb.sh" bash -s "$build" "$runs" "$idle" <<'INNER'
 set -euo pipefail
 build=$1; runs=$2; idle=$3
+# A session bus, as on every desktop: without one, the first widget's
+# accessibility check starts dbus-launch (about 9 ms here).
+if command -v dbus-launch >/dev/null; then
+    eval "$(dbus-launch --sh-syntax </dev/null)"
+fi
 # Context switches of every thread (each sleep that ends is one) and CPU ticks.
 switches() { cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ {n += $2} END {print n}'; }
 ticks() { awk '{print $14 + $15}' /proc/"$1"/stat; }
-work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
+work=$(mktemp -d); trap 'rm -rf "$work"; kill "${DBUS_SESSION_BUS_PID:-}" 2>/dev/null' EXIT
 export QT_LOGGING_RULES="vendrask.timing.info=true"
 times=()
 for i in $(seq "$runs"); do
+    # The launcher's own figure counts from the kernel's 10 ms start tick;
+    # this one from just before the exec, to the microsecond.
+    started=$EPOCHREALTIME
     "$build/vendrask" --ini "$work/Vendrask.ini" >"$work/out" 2>&1 & pid=$!
     for _ in $(seq 200); do grep -q 'ready' "$work/out" && break; sleep 0.02; done
-    times+=("$(sed -nE 's/.*ready ([0-9.]+) ms.*/\1/p' "$work/out")")
+    ready=$(sed -nE 's/.*wall clock ([0-9.]+).*/\1/p' "$work/out")
+    times+=("$(awk -v a="$started" -v b="$ready" 'BEGIN {printf "%.1f", (b - a) * 1000}')")
     if [[ $i -eq $runs ]]; then
         sleep 2
         rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
@@ -31,8 +40,19 @@ for i in $(seq "$runs"); do
     fi
     kill -TERM "$pid"; wait "$pid" || true
 done
-median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}')
-echo "start-up to idle loop: median ${median} ms over ${runs} runs (target <= 60 ms)"
+median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
+# The yardstick: a plain Qt window on a grabbed key, started the same way.
+plain=()
+for i in $(seq "$runs"); do
+    started=$EPOCHREALTIME
+    "$build/vendrask_bench_minimal" >"$work/out" 2>&1 & pid=$!
+    for _ in $(seq 200); do grep -q 'ready' "$work/out" && break; sleep 0.02; done
+    ready=$(sed -nE 's/.*wall clock ([0-9.]+).*/\1/p' "$work/out")
+    plain+=("$(awk -v a="$started" -v b="$ready" 'BEGIN {printf "%.1f", (b - a) * 1000}')")
+    kill -TERM "$pid"; wait "$pid" || true
+done
+echo "start-up to idle loop: median $(printf '%s\n' "${times[@]}" | median) ms over ${runs} runs (target <= 40 ms);" \
+    "plain Qt window: $(printf '%s\n' "${plain[@]}" | median) ms"
 echo "first run: ${times[0]} ms"
 echo "RSS idle and hidden: $((rss / 1024)) MiB (${rss} KiB; target <= 30 MiB)"
 hz=$(getconf CLK_TCK)
