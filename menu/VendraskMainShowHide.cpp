@@ -23,6 +23,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -96,6 +97,11 @@ void CVendraskMain::SetUpShowHide() {
         m_app.Services().hotKey->Register(m_app.m_hotKeyModifier, m_app.m_hotKeyCode);
     }
     SetUpHook();
+}
+
+void CVendraskMain::PrepareWindow() {
+    if (std::exchange(m_windowPrepared, true))
+        return;
     if (m_app.Services().windowSystem)
         m_app.Services().windowSystem->PrepareMenuWindow(this);
 }
@@ -195,6 +201,7 @@ void CVendraskMain::ShowMenu() {
     if (m_flagKeepHidden == 1 || isVisible())
         return;
     m_callUpClock.start();
+    PrepareWindow();
     // Centred on the whole monitor under the pointer, at opacity 0.
     m_frame->MoveToPointerMonitor();
     m_app.Services().windowSystem->SetTopMost(this, m_app.m_behaviorShowTopMost != 0);
