@@ -147,8 +147,9 @@ for (( r = 0; r < rounds; r++ )); do
     done
     if (( r == 0 )); then
         rss0=$(rss); fds0=$(fds); threads0=$(threads)
-        echo "after round 1 ($(( callups / rounds )) call-ups, $(( EPOCHSECONDS - t0 )) s): VmRSS ${rss0} kB, ${fds0} fds, ${threads0} threads"
     fi
+    # Every round, so a steady climb shows apart from a warm-up step.
+    echo "after round $(( r + 1 )) ($(( callups * (r + 1) / rounds )) call-ups, $(( EPOCHSECONDS - t0 )) s): VmRSS $(rss) kB, $(fds) fds, $(threads) threads"
 done
 elapsed=$(( EPOCHSECONDS - t0 ))
 alive=0; kill -0 "$launcher" 2>/dev/null && alive=1
