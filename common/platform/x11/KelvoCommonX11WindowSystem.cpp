@@ -620,9 +620,6 @@ private:
         }
     }
 
-    // A plain activation request from a program in the background may be
-    // refused as focus stealing; one made on the user's behalf (source 2,
-    // as a pager or task bar sends it) with a current time is honoured.
     // The hot key's own time when it just called the window up: the time
     // of the user's request, and no round trip to the server.
     std::uint32_t FocusTime() const {
@@ -631,6 +628,9 @@ private:
         return m_timestamps->Now();
     }
 
+    // A plain activation request from a program in the background may be
+    // refused as focus stealing; one made on the user's behalf (source 2,
+    // as a pager or task bar sends it) with a current time is honoured.
     void AskForFocus(xcb_connection_t* connection, xcb_window_t native, std::uint32_t time) const {
         const auto& atoms = Atoms(connection);
         SendToRoot(connection, native, atoms[NetActiveWindow], {kSourcePager, time, 0, 0, 0});
