@@ -57,8 +57,9 @@ public:
         m_process.start(kBinaryDir + QStringLiteral("/vendrask"), {QStringLiteral("--ini"), ini});
         if (!m_process.waitForStarted(kTimeoutMs))
             return false;
-        for (int i = 0; i < kTimeoutMs / 20 && !LogText().contains("ready"); ++i)
-            QThread::msleep(20);
+        // Looked for often: the call-up is meant to come right at "ready".
+        for (int i = 0; i < kTimeoutMs / 2 && !LogText().contains("ready"); ++i)
+            QThread::msleep(2);
         return LogText().contains("ready");
     }
     ~Launcher() {
@@ -209,17 +210,24 @@ int main(int argc, char** argv) {
         std::fputs("vendrask_bench_menu: needs an X display (scripts/with-xvfb.sh)\n", stderr);
         return 1;
     }
-    session.launcher = std::make_unique<Launcher>();
-    if (!session.launcher->Start() || WatchMenuWindows(session.display.get()).empty()) {
-        std::fputs("vendrask_bench_menu: the launcher did not start\n", stderr);
-        return 1;
-    }
-    // The first show on its own: it may build what later shows reuse.
+    // A fresh X server and window manager take some 20 ms to map the first
+    // window any Qt program shows (a plain Qt window as much); a desktop did
+    // that long ago. So a first launcher is shown once and ended, and the
+    // one measured is started after it: its first call-up right at "ready"
+    // is the start-to-use figure.
     double mappedMs = 0;
     double paintedMs = 0;
-    session.ok = CallUp(session, mappedMs, paintedMs);
-    std::printf("first show: mapped %.2f ms, painted %.2f ms after the call-up\n", mappedMs,
-                paintedMs);
+    for (const char* run : {"on the cold display", "right after ready"}) {
+        session.launcher.reset();
+        session.launcher = std::make_unique<Launcher>();
+        if (!session.launcher->Start() || WatchMenuWindows(session.display.get()).empty()) {
+            std::fputs("vendrask_bench_menu: the launcher did not start\n", stderr);
+            return 1;
+        }
+        session.ok = CallUp(session, mappedMs, paintedMs);
+        std::printf("first show %s: mapped %.2f ms, painted %.2f ms after the call-up\n", run,
+                    mappedMs, paintedMs);
+    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     if (!session.painted.empty()) {
