@@ -136,8 +136,6 @@ int RunVendrask(int argc, char** argv) {
             qCInfo(lcVendraskTiming, "ready %.1f ms after process start (wall clock %lld.%06ld)",
                    MillisecondsSinceStart(), static_cast<long long>(wall.tv_sec),
                    wall.tv_nsec / 1000);
-            // Not needed to be ready: the menu's native window.
-            menu.PrepareWindow();
             // The first call-up shows the menu from its picture too; made
             // a little later, so a call-up right at start is not kept
             // waiting behind it.

@@ -157,9 +157,6 @@ public:
     // UpdateMenuPicture once the menu is hidden and no longer active, on
     // the next pass of the loop.
     void ScheduleMenuPicture();
-    // The native window and its hints: right after start-up is ready, or
-    // at the first show if that comes sooner.
-    void PrepareWindow();
     // How often the picture was made.
     int MenuPicturePaintCount() const { return m_menuPicturePaintCount; }
 
@@ -258,7 +255,6 @@ private:
     QByteArray m_menuPictureKey;
     int m_menuPicturePaintCount = 0;
     bool m_menuPictureScheduled = false;
-    bool m_windowPrepared = false;
     // Set by a show; the show's first paint draws the picture when it matches.
     bool m_showFromPicture = false;
     // While a show's paint draws the picture, the controls' own paints are

@@ -23,7 +23,6 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <cstdio>
-#include <utility>
 
 namespace {
 
@@ -97,11 +96,6 @@ void CVendraskMain::SetUpShowHide() {
         m_app.Services().hotKey->Register(m_app.m_hotKeyModifier, m_app.m_hotKeyCode);
     }
     SetUpHook();
-}
-
-void CVendraskMain::PrepareWindow() {
-    if (std::exchange(m_windowPrepared, true))
-        return;
     if (m_app.Services().windowSystem)
         m_app.Services().windowSystem->PrepareMenuWindow(this);
 }
@@ -201,7 +195,6 @@ void CVendraskMain::ShowMenu() {
     if (m_flagKeepHidden == 1 || isVisible())
         return;
     m_callUpClock.start();
-    PrepareWindow();
     // Centred on the whole monitor under the pointer, at opacity 0.
     m_frame->MoveToPointerMonitor();
     m_app.Services().windowSystem->SetTopMost(this, m_app.m_behaviorShowTopMost != 0);
