@@ -304,7 +304,7 @@ void CKelvoCommonX11HotKey::OnCoreEvent(const xcb_generic_event_t& event) {
         const std::uint16_t mask = press.state & kModifierBits & ~locks;
         for (const Grab& grab : m_grabs) {
             if (grab.keycode == press.detail && grab.mask == mask)
-                Fire(grab.identifier, press.time);
+                Fire(grab.identifier);
         }
         break;
     }
@@ -370,7 +370,7 @@ void CKelvoCommonX11HotKey::OnRawEvent(const CKelvoCommonX11RawEvent& event) {
         if (identifiers.empty() || KeyboardTakenByAnother())
             break;
         for (int identifier : identifiers)
-            Fire(identifier, event.time);
+            Fire(identifier);
         break;
     }
     case XI_RawButtonPress:
@@ -399,8 +399,7 @@ bool CKelvoCommonX11HotKey::KeyboardTakenByAnother() {
            reply->status == XCB_GRAB_STATUS_FROZEN;
 }
 
-void CKelvoCommonX11HotKey::Fire(int identifier, std::uint32_t serverTime) {
-    CKelvoCommonX11Listener::NoteUserTime(serverTime);
+void CKelvoCommonX11HotKey::Fire(int identifier) {
     QMetaObject::invokeMethod(
         this, [this, identifier] { Q_EMIT hotKeyPressed(identifier); }, Qt::QueuedConnection);
 }

@@ -71,7 +71,7 @@ private:
     void OnCoreEvent(const xcb_generic_event_t& event);
     void OnRawEvent(const CKelvoCommonX11RawEvent& event);
     bool KeyboardTakenByAnother();
-    void Fire(int identifier, std::uint32_t serverTime);
+    void Fire(int identifier);
 
     void Report(int identifier, const QString& reason); // UI thread
 

@@ -24,36 +24,6 @@ bool g_reported = false;
 
 } // namespace
 
-namespace {
-
-// Server time in the low half, the steady clock's milliseconds when it was
-// noted in the high half (wrapping; only differences are used).
-std::atomic<std::uint64_t> g_userTime{0};
-
-std::uint32_t SteadyMs() {
-    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                          std::chrono::steady_clock::now().time_since_epoch())
-                                          .count());
-}
-
-} // namespace
-
-void CKelvoCommonX11Listener::NoteUserTime(std::uint32_t serverTime) {
-    if (serverTime != 0)
-        g_userTime.store(std::uint64_t{SteadyMs()} << 32 | serverTime, std::memory_order_relaxed);
-}
-
-std::optional<std::uint32_t>
-CKelvoCommonX11Listener::RecentUserTime(std::chrono::milliseconds within) {
-    const std::uint64_t noted = g_userTime.load(std::memory_order_relaxed);
-    const auto serverTime = static_cast<std::uint32_t>(noted);
-    const auto age =
-        static_cast<std::uint32_t>(SteadyMs() - static_cast<std::uint32_t>(noted >> 32));
-    if (serverTime == 0 || age > within.count())
-        return std::nullopt;
-    return serverTime;
-}
-
 QByteArray CKelvoCommonX11Listener::QtDisplayName() {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (x11 == nullptr || x11->display() == nullptr)

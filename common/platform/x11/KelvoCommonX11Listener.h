@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -10,7 +9,6 @@
 #include <map>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <thread>
 #include <xcb/xcb.h>
 
@@ -48,11 +46,6 @@ public:
     static std::shared_ptr<CKelvoCommonX11Listener> Acquire();
     // The name of the display Qt runs on; empty when Qt does not run on X11.
     static QByteArray QtDisplayName();
-    // The server time of the key that last called for a window (a hot
-    // key), from any thread; a focus request made right after it carries
-    // it instead of asking the server for the time.
-    static void NoteUserTime(std::uint32_t serverTime);
-    static std::optional<std::uint32_t> RecentUserTime(std::chrono::milliseconds within);
 
     ~CKelvoCommonX11Listener();
     CKelvoCommonX11Listener(const CKelvoCommonX11Listener&) = delete;

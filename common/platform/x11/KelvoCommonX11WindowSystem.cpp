@@ -6,7 +6,6 @@
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -335,34 +334,13 @@ public:
     CKelvoCommonX11Timestamps(const CKelvoCommonX11Timestamps&) = delete;
     CKelvoCommonX11Timestamps& operator=(const CKelvoCommonX11Timestamps&) = delete;
 
-    // Sends the question without waiting, so the answer travels while the
-    // caller does other work; the next Now() collects it.
-    void Request() {
-        if (m_pending || !Open())
-            return;
+    // XCB_CURRENT_TIME (0) when the server cannot be asked.
+    std::uint32_t Now() {
+        if (!Open())
+            return XCB_CURRENT_TIME;
         xcb_change_property(m_connection, XCB_PROP_MODE_APPEND, m_window, XCB_ATOM_WM_NAME,
                             XCB_ATOM_STRING, 8, 0, nullptr);
         xcb_flush(m_connection);
-        m_pending = true;
-        m_asked.start();
-    }
-
-    // XCB_CURRENT_TIME (0) when the server cannot be asked.
-    std::uint32_t Now() {
-        // An answer nobody collected is too old to stand for "now".
-        if (m_pending && m_asked.hasExpired(kFreshMs))
-            Collect();
-        Request();
-        return Collect();
-    }
-
-private:
-    static constexpr qint64 kFreshMs = 100;
-
-    std::uint32_t Collect() {
-        if (!m_pending)
-            return XCB_CURRENT_TIME;
-        m_pending = false;
         while (xcb_generic_event_t* event = xcb_wait_for_event(m_connection)) {
             const bool notify = (event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY;
             const std::uint32_t time =
@@ -374,6 +352,7 @@ private:
         return XCB_CURRENT_TIME; // the connection broke
     }
 
+private:
     bool Open() {
         if (m_connection != nullptr)
             return xcb_connection_has_error(m_connection) == 0;
@@ -393,8 +372,6 @@ private:
 
     xcb_connection_t* m_connection = nullptr;
     xcb_window_t m_window = 0;
-    bool m_pending = false;
-    QElapsedTimer m_asked;
 };
 
 namespace {
@@ -447,8 +424,7 @@ public:
         // Asked at once even when the window is not mapped yet: Qt's map
         // request went first, so the window manager has taken the window on
         // when it reads this. Asked again once mapped, in case it had not.
-        m_focusTime = FocusTime();
-        AskForFocus(connection, native, m_focusTime);
+        AskForFocus(connection, native);
         // Shown and not exposed since: the map is still on its way.
         m_activateWhenMapped = !m_window->isVisible() || !m_mappedOnce;
     }
@@ -478,10 +454,6 @@ protected:
         if (watched == m_window && event->type() == QEvent::Show) {
             // Qt sends Show before it maps the window.
             m_mappedOnce = false;
-            // The focus request after the map needs a server time stamp:
-            // asked now, it arrives while Qt maps the window.
-            if (!CKelvoCommonX11Listener::RecentUserTime(kUserTimeFresh))
-                m_timestamps->Request();
             if (xcb_connection_t* connection = QtConnection()) {
                 WriteState(connection, NativeWindow(m_window));
                 WriteStartupId(connection, NativeWindow(m_window));
@@ -492,7 +464,7 @@ protected:
             if (xcb_connection_t* connection = QtConnection()) {
                 AskForState(connection, NativeWindow(m_window));
                 if (m_activateWhenMapped)
-                    AskForFocus(connection, NativeWindow(m_window), m_focusTime);
+                    AskForFocus(connection, NativeWindow(m_window));
                 m_activateWhenMapped = false;
                 if (!m_startupId.isEmpty()) {
                     SendStartupRemove(connection, NativeWindow(m_window), m_startupId);
@@ -620,19 +592,16 @@ private:
         }
     }
 
-    // The hot key's own time when it just called the window up: the time
-    // of the user's request, and no round trip to the server.
-    std::uint32_t FocusTime() const {
-        if (const auto time = CKelvoCommonX11Listener::RecentUserTime(kUserTimeFresh))
-            return *time;
-        return m_timestamps->Now();
-    }
-
     // A plain activation request from a program in the background may be
     // refused as focus stealing; one made on the user's behalf (source 2,
     // as a pager or task bar sends it) with a current time is honoured.
-    void AskForFocus(xcb_connection_t* connection, xcb_window_t native, std::uint32_t time) const {
+    // Asked afresh each time, not the hot key's own time: the window
+    // manager's focus change after the last hide may reach the server
+    // after the hot key did, and the server ignores a focus request older
+    // than the last change.
+    void AskForFocus(xcb_connection_t* connection, xcb_window_t native) const {
         const auto& atoms = Atoms(connection);
+        const std::uint32_t time = m_timestamps->Now();
         SendToRoot(connection, native, atoms[NetActiveWindow], {kSourcePager, time, 0, 0, 0});
     }
 
@@ -642,10 +611,8 @@ private:
     std::optional<bool> m_topMost;
     bool m_mappedOnce = false;
     bool m_activateWhenMapped = false;
-    std::uint32_t m_focusTime = XCB_CURRENT_TIME;
     QByteArray m_startupId;
     static constexpr int kHoldLimitMs = 500;
-    static constexpr std::chrono::milliseconds kUserTimeFresh{100};
     bool m_holding = false;
     QTimer m_holdLimit;
 };
