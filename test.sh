@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds with -Werror and runs every test tier:
 #   0. every C++ file clang-formatted, 1. unit and gui tiers (offscreen),
 #   2. the x11 tier under Xvfb and the wayland tier under headless sway,
@@ -15,7 +16,7 @@ case "${1:-}" in
 --quick) quick=1 ;;
 "") ;;
 -h | --help)
-    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '3,10p' "$0" | sed 's/^# \{0,1\}//'
     exit 0
     ;;
 *)

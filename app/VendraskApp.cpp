@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskApp.h"
 
 #include "KelvoCommonFile.h"

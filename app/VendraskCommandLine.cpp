@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskCommandLine.h"
 
 #include "VendraskVersion.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskControlAdapter.h"
 
 #include "KelvoCommonWindowSystem.h"

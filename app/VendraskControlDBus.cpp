@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskControlDBus.h"
 
 #include "VendraskControlTarget.h"

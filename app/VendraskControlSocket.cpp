@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskControlSocket.h"
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskLaunch.h"
 
 #include "KelvoCommonShell.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskStartup.h"
 
 // What the small `vendrask` program calls once it has loaded this library:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskLog.h"
 
 Q_LOGGING_CATEGORY(lcVendrask, "vendrask", QtInfoMsg)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskSessionLine.h"
 
 QString VendraskSessionLine(const CKelvoCommonSession& session, const QString& platformName,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskSettingsTable.h"
 
 #include "VendraskApp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskSignalWatcher.h"
 
 #include "VendraskLog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskStartup.h"
 
 #include "VendraskApp.h"

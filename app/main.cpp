@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskControlClient.h"
 
 #include <climits>

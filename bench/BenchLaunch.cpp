@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Letter key to started program: the key reaches the shown menu window,
 // which hides quietly and starts the item through the real shell. The
 // shell returns once the program's exec has succeeded, so the time is key

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real launcher called up by its hot key, as a user calls it: XTest
 // presses and releases Ctrl+Alt, and the clock stops when the X server maps
 // the menu window (seen by this separate client). The launcher's own timing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardstick of the side-by-side measurement (bench/peers.sh): the least
 // a Qt 6 program does to show a window on a global key. Ctrl+Space grabbed
 // on its own X connection shows a plain 790 x 550 window; Escape hides it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Settings file load and one-item save on a full file (260 items with long
 // texts, all titles). Targets on a 2-core machine: load <= 1 ms, save <= 5 ms.
 #include "VendraskApp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hot key to menu window on screen: XTest presses and releases Ctrl+Alt,
 // the X11 hot key reports the chord on the UI thread, the window is shown
 // and we stop the clock when it is mapped (exposed). Needs an X display:

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Control from outside on a private Xvfb display:
 #  1. `vendrask toggle` from process start to the launcher's reply, against
 #     `dbus-send --version` in the same run (target: <= 2x);

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Cost of the mouse hook's layer-shell surfaces in the real launcher on a
 # private headless sway: wake-ups and CPU while the pointer rests (menu
 # hidden, all four edges and the desktop click on), and CPU while a virtual

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Cost of the mouse hook in the real launcher on a private Xvfb display:
 # wake-ups and CPU while the pointer rests (menu hidden), and CPU while the
 # pointer moves N times at about 1 kHz (away from the edges, so the menu

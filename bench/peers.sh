@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Side-by-side call-up figures of resident launchers on one private Xvfb + openbox:
 # our launcher, the peers synapse and kupfer, and a plain Qt 6 window on a grabbed key
 # (vendrask_bench_minimal), one after another, fade 0 and sounds off.

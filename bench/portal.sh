@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The hot key through the desktop portal against the X11 hot key, in one run
 # on a private Xvfb display and a private portal bus:
 #  1. the X11 hot key (Ctrl+Alt pressed and released with XTest) to the menu

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Endurance: the real launcher on one private Xvfb display with openbox and
 # trayer, driven by bench/soakdrive.c in ten rounds of call-ups and hides
 # (hot key, tray click, `vendrask toggle`, Escape), item starts, item edits

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* soakdrive: drives the running launcher for bench/soak.sh, as fast as a user
  * types, and counts the maps of its menu window.
  *

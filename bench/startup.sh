@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Whole-program figures of the launcher on a private Xvfb display:
 # start-up (process start to the menu loop idle, median of N runs) and the
 # resident memory, wake-ups and CPU while idle and hidden.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Wayland call-up speed, median of N runs:
 #  1. `vendrask toggle` run by sway (`swaymsg exec`, as a key binding runs
 #     it) to the menu mapped, seen as sway's "new" window event, through

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Where an installation puts the launcher's files, relative to its prefix,
 # and the run path that lets the programs find their private libraries
 # wherever the tree lands (a system prefix, /opt, a portable folder).

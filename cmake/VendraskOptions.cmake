@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # One INTERFACE target carries the language level, warnings, Qt safety
 # defines and sanitizer flags for every target of the project.
 include_guard(GLOBAL)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Symbols of libKelvoCommon are hidden unless marked. Mark what the launcher

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskConfig.h"
 
 #include "KelvoCommonButton.h"

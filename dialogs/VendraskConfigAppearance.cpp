@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskConfigAppearance.h"
 
 #include "KelvoCommonButton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskConfigBehavior.h"
 
 #include "KelvoCommonCheck.h"

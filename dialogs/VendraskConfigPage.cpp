@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskConfigPage.h"
 
 #include "KelvoCommonButton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskConfigSound.h"
 
 #include "KelvoCommonButton.h"

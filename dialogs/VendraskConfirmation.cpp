@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskConfirmation.h"
 
 #include "KelvoCommonButton.h"

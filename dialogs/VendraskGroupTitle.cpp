@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskGroupTitle.h"
 
 #include "KelvoCommonButton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskInformation.h"
 
 #include "KelvoCommonButton.h"

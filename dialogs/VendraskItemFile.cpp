@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskItemFile.h"
 
 #include "KelvoCommonDesktopEntry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskItemSetting.h"
 
 #include "KelvoCommonButton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskSmallWindow.h"
 
 #include "KelvoCommonButton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskWindowFrame.h"
 
 #include "KelvoCommonButton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskMain.h"
 
 #include "KelvoCommonButton.h"

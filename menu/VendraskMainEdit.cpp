@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Editing items in place: the item commands of the item menu and their
 // accelerators, the one-item clipboard, files dropped onto item buttons,
 // item buttons dragged onto others, and the group title window.

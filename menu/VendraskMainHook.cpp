@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The mouse hook: screen edges and the desktop double click call the menu
 // up and send it away through the window's own show and hide paths.
 #include "KelvoCommonHookMouse.h"

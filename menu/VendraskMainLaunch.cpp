@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The menu's part of starting an item: hide quietly, then the launch service.
 #include "VendraskApp.h"
 #include "VendraskMain.h"

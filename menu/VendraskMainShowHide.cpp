@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Calling the menu up and sending it away: hot key, tray icon, placement,
 // fade, sounds, Pause and Close.
 #include "KelvoCommonHotKey.h"

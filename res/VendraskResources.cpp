@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskResources.h"
 
 #include <QFont>

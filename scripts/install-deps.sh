@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the project needs, and only those missing.
 # Quiet when everything is there already.
 #   scripts/install-deps.sh [--kde]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes the portable folder from a build: BUILD/vendrask-VERSION-linux-x86_64.tar.gz
 # holds one folder, vendrask-VERSION/, with the launcher, its tools, its
 # libraries, sound/ and README.md side by side. Unpacked anywhere it runs

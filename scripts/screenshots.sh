@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Writes the README's and the AppStream metadata's screenshots into
 # docs/screenshots/: the real launcher of a build, unpacked as the portable
 # folder, on a private Xvfb display with openbox and xcompmgr, driven by

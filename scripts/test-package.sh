@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The packaging tier. From a build folder it makes the Debian package and
 # the portable archive and uses them as a user would:
 #   - the package holds exactly the files of tests/package/files.txt, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a command on a private session bus with xdg-desktop-portal's frontend
 # and the mock desktop shortcut service (tests/portal/PortalMockMain.cpp)
 # behind it, and tears it all down afterwards, also on failure. The

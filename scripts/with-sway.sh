@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a command inside a private headless sway session (two 1280x800
 # outputs side by side, XWayland on unless --no-xwayland), with a temporary
 # HOME, and tears it all down afterwards, also on failure.

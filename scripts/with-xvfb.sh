@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a command on a private Xvfb display with openbox (EWMH) and
 # xcompmgr (opacity), trayer (a system tray), a temporary HOME and XDG_RUNTIME_DIR, and tears it
 # all down afterwards, also on failure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonButton.h"
 
 #include "KelvoCommonCapture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonCapture.h"
 
 #include "KelvoCommonMessages.h"

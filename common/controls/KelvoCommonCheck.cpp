@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonCheck.h"
 
 #include "KelvoCommonBitmaps.h"

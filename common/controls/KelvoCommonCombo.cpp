@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonCombo.h"
 
 #include "KelvoCommonBitmaps.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonDragPicture.h"
 
 #include <QPainter>

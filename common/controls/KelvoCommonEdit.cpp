@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonEdit.h"
 
 #include "KelvoCommonGroup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonGdiplus.h"
 
 #include <QLinearGradient>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonGroup.h"
 
 #include "KelvoCommonPaint.h"

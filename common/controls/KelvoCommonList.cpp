@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonList.h"
 
 #include "KelvoCommonCapture.h"

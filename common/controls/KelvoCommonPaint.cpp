@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonPaint.h"
 
 #include "KelvoCommonGdiplus.h"

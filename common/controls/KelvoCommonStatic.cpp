@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonStatic.h"
 
 #include "KelvoCommonPaint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonTab.h"
 
 #include "KelvoCommonPaint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonWindow.h"
 
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonHookMouse.h"
 
 #include <QEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonHotKey.h"
 
 CKelvoCommonHotKey::CKelvoCommonHotKey(QObject* parent) : QObject(parent) {}

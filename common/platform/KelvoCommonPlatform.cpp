@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonPlatform.h"
 
 #include "KelvoCommonLog.h"

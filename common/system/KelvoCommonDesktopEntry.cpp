@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonDesktopEntry.h"
 
 #include <QFile>

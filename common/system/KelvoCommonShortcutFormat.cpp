@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonShortcutFormat.h"
 
 #include "KelvoCommonProfile.h"

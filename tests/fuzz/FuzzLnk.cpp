@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target for the shell link reader: any bytes are read or refused
 // without a read out of bounds; a refused input changes nothing; what reads
 // survives our writer and a second read; the caller's buffers are never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target for the settings-file engine: parsing must keep every
 // byte, lookups must agree with each other, and a written value must read
 // back after a round trip through the bytes.

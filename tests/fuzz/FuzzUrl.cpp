@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target for the Internet shortcut reader: any bytes give an
 // address or none, the address agrees with the settings engine's own lookup,
 // and copying it never overruns the caller's buffer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The library's nine pictures: sizes at each device pixel ratio, key pixels,
 // and sharp edges (no colour but the picture's own).
 

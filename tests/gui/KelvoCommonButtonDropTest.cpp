@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Files dropped on a button from the file manager: a synthesised Qt drop
 // carrying text/uri-list, as the file manager sends it.
 

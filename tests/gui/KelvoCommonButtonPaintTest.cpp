@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button's picture in each mode and state, painted into an image and
 // read back pixel by pixel against the colour record.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button's pointer tracking, clicks, check mode and drag of one button
 // onto another, driven through the window system as a user would.
 

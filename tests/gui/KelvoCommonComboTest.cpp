@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The drop-down list: its face and entries by pixel, the pressed state, and
 // the rules of its font list.
 #include "KelvoCommonCombo.h"

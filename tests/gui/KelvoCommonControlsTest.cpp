@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The static, check box, group, edit and tab controls: their pictures read
 // back pixel by pixel, their clicks and their geometry rules.
 

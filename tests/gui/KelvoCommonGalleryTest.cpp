@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The gallery renders every control offscreen, with the focused button
 // really holding the focus.
 

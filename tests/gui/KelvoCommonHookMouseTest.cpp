@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The mouse hook's decisions, driven by a fake event source on a fake clock.
 #include "KelvoCommonHookMouse.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The services a session without X11 input injection gets (the offscreen
 // platform is one): no fake among them, and Enter's click on a small window
 // still reaches the control under the point.

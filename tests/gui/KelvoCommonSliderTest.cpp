@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonSlider.h"
 
 #include "KelvoCommonBitmaps.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The configuration window and its three pages: what each page shows for
 // the stored settings, what each change does to the model, the hot key and
 // the hook, how colour changes reach the menu window, and what closing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Requests from outside reach the menu as the hot key, the tray menu and a
 // click would: the flows a key binding or a script walks.
 #include "VendraskControlAdapter.h"

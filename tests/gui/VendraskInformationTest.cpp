@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The information window: its texts and picture frame, how each way of
 // closing it ends, the documentation it opens, and the menu around it.
 #include "VendraskInformation.h"

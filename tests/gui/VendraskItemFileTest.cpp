@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An item made from a desktop entry starts the program with exactly the
 // arguments the entry's Exec line gives.
 #include "VendraskItemFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Editing items from the menu window: the item commands under the lock and
 // confirmation switches, the clipboard, moves, file drops and the group
 // title window, also when the menu goes away while a command runs.

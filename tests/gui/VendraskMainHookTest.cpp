@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The menu window called up and sent away by the mouse hook.
 #include "KelvoCommonHookMouse.h"
 #include "TestSupport.h"

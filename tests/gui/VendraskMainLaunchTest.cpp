@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starting items from the menu: the quiet hide before the start.
 #include "TestSupport.h"
 #include "VendraskApp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonButton.h"
 #include "KelvoCommonMessages.h"
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The small windows on their own: frame, results, storing on close, and
 // the choosers of the item setting window.
 #include "KelvoCommonButton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the user reads: every text of the launcher's windows fits the control
 // that shows it, on one line, with the faces the project installs, and no
 // character of the launcher's own texts or of Japanese item names is drawn

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The portal hot key against xdg-desktop-portal's own frontend on a private
 // bus, with a mock desktop service behind it.
 #include "wayland/KelvoCommonPortalHotKey.h"

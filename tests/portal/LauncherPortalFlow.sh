@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The launcher in a Wayland session with the portal's shortcut service: run
 # inside scripts/with-sway.sh and scripts/with-portal.sh.
 #   LauncherPortalFlow.sh BUILD_DIR bound    the desktop's Activated toggles the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The mock desktop shortcut service as a program of its own, for flows
 // with the real launcher and for benchmarks: it serves on the session bus
 // of its environment, prints every call it gets as one line on stdout, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PortalTestBus.h"
 
 #include "PortalMockBackend.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Opt-in check of the portal hot key against KDE's own service: a virtual
 # kwin_wayland 5.27 with XWayland, xdg-desktop-portal-kde behind the
 # frontend, on a private bus. The launcher binds Alt+Q; kglobalaccel's

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the build into a fresh prefix, as a packager would, and checks
 # that the tree holds the launcher and its library but nothing of the tests:
 # no static archive, no fake inside libKelvoCommon.

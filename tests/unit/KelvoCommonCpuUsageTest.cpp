@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonCpuUsage.h"
 
 #include "CpuTool.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Command lines of desktop entries, as an item gets them.
 #include "KelvoCommonDesktopEntry.h"
 

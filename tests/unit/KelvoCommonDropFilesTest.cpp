@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shell drop blocks: the layout the builder writes and the reader's
 // bounds-checked view of blocks from anywhere.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hot key's pure parts: the modifier-only chord, the virtual-key table,
 // the identifier, and what the hot key does where there is no X11.
 #include "KelvoCommonHotKey.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The layer-shell surfaces of the Wayland hook: which exist per output and
 // areas, and how pointer events on them become the hook's events. No
 // compositor: the events are made up.

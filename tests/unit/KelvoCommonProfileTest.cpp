@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonProfile.h"
 
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which session the variables a session manager sets describe.
 #include "KelvoCommonSession.h"
 

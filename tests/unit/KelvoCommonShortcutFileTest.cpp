@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonShortcutFile.h"
 
 #include "KelvoCommonProfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starting items through the shell, without a window: path forms, one
 // variable, Internet shortcuts, the working folder.
 #include "VendraskLaunch.h"

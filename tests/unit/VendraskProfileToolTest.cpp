@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ProfileTool.h"
 #include "TestSupport.h"
 

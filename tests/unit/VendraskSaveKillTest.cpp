@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A launcher killed at any moment while saving must leave a settings file
 // that parses and holds, for each item, either the old or the new record:
 // never a torn file, never a half-written item.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ShortcutTool.h"
 #include "TestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real launcher in a headless sway session (scripts/with-sway.sh), as
 // a user of a Wayland desktop meets it: it says what works, "vendrask
 // toggle" from the compositor shows the menu on the focused output, and a

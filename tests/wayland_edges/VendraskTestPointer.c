@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* A second program on the test compositor: a virtual pointer (the wlr
  * virtual-pointer protocol), moved and pressed by commands on stdin, one per
  * line, each answered with "ok" once the compositor has seen it:

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The launcher on a headless sway (scripts/with-sway.sh), called up with the
 # mouse alone through its layer-shell surfaces: a virtual pointer at the
 # left edge, in "Click" mode, and double clicks on the bare desktop and on a

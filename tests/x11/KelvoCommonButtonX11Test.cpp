@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button on a real X display: the hover holds a pointer grab, so the
 // button sees the pointer leave even when it jumps out of the window, and a
 // drag of one button onto another works with the real pointer while the drag

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The error box under openbox: seen above a top-most menu, closed by
 // keyboard, and the window the user was in has the keyboard again.
 #include "KelvoCommonX11TestClient.h"

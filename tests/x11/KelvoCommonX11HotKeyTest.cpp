@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The X11 hot key on the Xvfb display, driven by XTest key events (xdotool).
 #include "x11/KelvoCommonX11HotKey.h"
 

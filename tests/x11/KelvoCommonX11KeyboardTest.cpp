@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keys by their place on the X server's keymap, layouts switched with
 // setxkbmap: the number row, the Latin letters of the user's layouts, and a
 // US keyboard's places when no layout is Latin.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The X11 window system under openbox: full-screen test, task bar hints,
 // top-most and keyboard focus for the menu window.
 #include "x11/KelvoCommonX11WindowSystem.h"

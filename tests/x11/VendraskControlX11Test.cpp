@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The verbs as a user's key binding or script calls them: the real client
 // against the real launcher.
 #include "KelvoCommonX11TestClient.h"

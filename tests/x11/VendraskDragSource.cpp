@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Another program that drags one file, as a file manager would: a small
 // window that starts a drag of the file given on the command line as soon
 // as the left button goes down on it, then ends.

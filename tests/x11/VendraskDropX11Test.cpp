@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A file dragged from another program onto an item button of the real
 // launcher: the item is registered, written to the settings file, and there
 // after a restart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real launcher keeps an edit in the group it was started in: the item
 // setting window is opened in group 3, the menu is sent away meanwhile (and
 // so returns to the default group 0), and closing the window still stores

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real launcher on the Xvfb display, called up with the mouse alone:
 // screen edges and the desktop double click. The pointer is pushed with
 // relative moves, since absolute warps make no raw motion.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real launcher under other keyboard layouts: group and item keys go
 // by the key's place, keys sent by key code as a user's keyboard sends them.
 #include "KelvoCommonX11TestClient.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The everyday keyboard flow with the real launcher, typed as fast as a
 // user types it: a letter right after the hot key, the keyboard after
 // every small window, a second hot key during the fade.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real launcher starts a real program: called up with the hot key, the
 // item's letter pressed, the program gets its arguments verbatim in its
 // working folder, the menu is gone, and the program outlives the launcher.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VendraskLauncherProcess.h"
 
 #include "KelvoCommonX11TestClient.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real launcher on the Xvfb display, driven the way a user drives it:
 // hot key chords through XTest, the tray icon, the window manager's view
 // of the menu window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real launcher on the Xvfb display: one instance, clean ends, nothing
 // mapped at start.
 #include "TestSupport.h"

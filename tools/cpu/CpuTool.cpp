@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CpuTool.h"
 
 #include "KelvoCommonCpuUsage.h"

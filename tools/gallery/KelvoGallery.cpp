@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoGallery.h"
 
 #include "KelvoCommonBitmaps.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonFakeHotKey.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonFakeInput.h"
 
 void CKelvoCommonFakeInput::ClickAt(QPoint globalPos) {

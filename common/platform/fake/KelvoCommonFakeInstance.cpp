@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonFakeInstance.h"
 
 bool CKelvoCommonFakeInstance::Acquire(const QString& name) {

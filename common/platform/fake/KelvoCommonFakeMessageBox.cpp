@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonFakeMessageBox.h"
 
 void CKelvoCommonFakeMessageBox::ShowError(const QString& text) {

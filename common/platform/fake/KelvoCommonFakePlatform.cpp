@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonFakePlatform.h"
 
 #include "KelvoCommonFakeHookMouseClock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonFakeShell.h"
 
 bool CKelvoCommonFakeShell::Open(const QString& file, const QString& parameters,

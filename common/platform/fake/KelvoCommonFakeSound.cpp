@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonFakeSound.h"
 
 void CKelvoCommonFakeSound::Play(const QByteArray& data, int flags) {

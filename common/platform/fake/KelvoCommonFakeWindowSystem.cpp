@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonFakeWindowSystem.h"
 
 void CKelvoCommonFakeWindowSystem::SetWindowOpacity(QWidget* window, int alpha) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonCompositorScreen.h"
 
 #include "KelvoCommonLog.h"

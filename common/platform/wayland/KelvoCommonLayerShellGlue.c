@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonLayerShellGlue.h"
 
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"

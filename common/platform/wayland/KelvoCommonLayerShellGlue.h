@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The layer-shell calls the hook makes. The generated protocol header names

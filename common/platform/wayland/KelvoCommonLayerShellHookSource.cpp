@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonLayerShellHookSource.h"
 
 #include "KelvoCommonLayerShellGlue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonPortalHotKey.h"
 
 #include "KelvoCommonLog.h"

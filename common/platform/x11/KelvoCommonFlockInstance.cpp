@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonFlockInstance.h"
 
 #include "KelvoCommonLog.h"

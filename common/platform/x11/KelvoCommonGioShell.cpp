@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonGioShell.h"
 
 #include "KelvoCommonLog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonQtMessageBox.h"
 
 #include "KelvoCommonLog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonSdlSound.h"
 
 #include "KelvoCommonLog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonX11HotKey.h"
 
 #include "KelvoCommonLog.h"

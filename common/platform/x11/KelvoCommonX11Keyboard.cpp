@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonX11Keyboard.h"
 
 #include "KelvoCommonLog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonX11Listener.h"
 
 #include "KelvoCommonLog.h"

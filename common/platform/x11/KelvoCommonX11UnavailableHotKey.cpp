@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonX11UnavailableHotKey.h"
 
 #include "KelvoCommonLog.h"

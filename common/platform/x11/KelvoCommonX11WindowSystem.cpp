@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonX11WindowSystem.h"
 
 #include "KelvoCommonLog.h"

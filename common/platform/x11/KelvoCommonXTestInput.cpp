@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KelvoCommonXTestInput.h"
 
 #include "KelvoCommonLog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Include after the X11 headers: takes back the Xlib macros whose names Qt
 // and GoogleTest use as identifiers. Deliberately without an include guard,
 // so that every inclusion takes them back again.
