@@ -113,7 +113,7 @@ int CVendraskAutostart::Run(int argc, char** argv) {
     const std::string path = EntryPath();
     if (path.empty())
         return Fail(1, "neither XDG_CONFIG_HOME nor HOME is set");
-    struct stat info {};
+    struct stat info{};
     if (action == "status") {
         const bool on = ::stat(path.c_str(), &info) == 0;
         std::printf("autostart: %s\n", on ? ("on (" + path + ")").c_str() : "off");

@@ -210,7 +210,7 @@ int CVendraskControlClient::Run(int argc, char** argv) {
         return Fail(1, "no safe folder for the control socket");
     const std::string path = folder + "/control";
     int fd = -1;
-    struct stat info {};
+    struct stat info{};
     if (::lstat(folder.c_str(), &info) != 0) {
         // Missing: no launcher. Unreachable (another user's folder): fail.
         if (errno != ENOENT)

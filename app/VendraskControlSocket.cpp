@@ -60,7 +60,7 @@ std::string CVendraskControlSocket::SocketPath() {
 }
 
 bool CVendraskControlSocket::IsPrivateFolder(const std::string& folder) {
-    struct stat info {};
+    struct stat info{};
     return ::lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
            info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
 }
@@ -74,7 +74,7 @@ bool CVendraskControlSocket::PrepareFolder(const std::string& folder, std::strin
         error = folder + ": " + std::strerror(errno);
         return false;
     }
-    struct stat info {};
+    struct stat info{};
     if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
         info.st_uid != ::getuid()) {
         error = folder + ": not a folder of this user";
@@ -113,7 +113,7 @@ int CVendraskControlSocket::Listen(const std::string& path, std::string& error) 
         error = path + ": name too long for a socket";
         return -1;
     }
-    struct stat info {};
+    struct stat info{};
     if (::lstat(path.c_str(), &info) == 0) {
         if (!S_ISSOCK(info.st_mode)) {
             error = path + ": exists and is no socket";

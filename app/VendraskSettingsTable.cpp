@@ -130,8 +130,8 @@ struct Overloaded : Ts... {
 void ReadKey(const CKelvoCommonProfileDocument& doc, const Key& key, App& app) {
     std::visit(
         Overloaded{
-            [&](int App::*member) { app.*member = doc.GetInt(key.section, key.key, key.number); },
-            [&](QString App::*member) {
+            [&](int App::* member) { app.*member = doc.GetInt(key.section, key.key, key.number); },
+            [&](QString App::* member) {
                 app.*member =
                     QString::fromStdU16String(doc.GetString(key.section, key.key, key.text));
             },
@@ -152,8 +152,8 @@ void ReadKey(const CKelvoCommonProfileDocument& doc, const Key& key, App& app) {
 QString Value(const Key& key, const App& app) {
     return std::visit(
         Overloaded{
-            [&](int App::*member) { return QString::number(app.*member); },
-            [&](QString App::*member) { return app.*member; },
+            [&](int App::* member) { return QString::number(app.*member); },
+            [&](QString App::* member) { return app.*member; },
             [&](ColorByte byte) {
                 const COLORREF color = app.m_colorSet[0][static_cast<std::size_t>(byte.position)];
                 return QString::number((color >> byte.shift) & 0xFF);

@@ -33,7 +33,7 @@ CVendraskSignalWatcher::CVendraskSignalWatcher(QObject* parent) : QObject(parent
     }
     m_notifier = std::make_unique<QSocketNotifier>(g_pipe[0], QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &CVendraskSignalWatcher::Drain);
-    struct sigaction action {};
+    struct sigaction action{};
     action.sa_handler = OnTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

@@ -24,7 +24,7 @@ struct CheckEntry {
     int id;
     const char* text;
     QRect du;
-    int CVendraskApp::*setting;
+    int CVendraskApp::* setting;
 };
 const std::array<CheckEntry, 9> kChecks{{
     {CVendraskConfigBehavior::kIdTop, "", {360, 13, 8, 8}, &CVendraskApp::m_mouseHookTop},

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs the Debian packages the project needs, and only those missing.
-# Quiet when everything is there already.
+# Installs the Debian packages the project needs, and only those missing,
+# on Debian 12 (bookworm) and Debian 13 (trixie). Quiet when everything is
+# there already.
 #   scripts/install-deps.sh [--kde]
 set -euo pipefail
 
@@ -11,7 +12,9 @@ packages=(
     libx11-dev libxi-dev libxtst-dev libxdamage-dev
     libsdl2-dev libglib2.0-dev
     libgtest-dev libgmock-dev libbenchmark-dev liblnk-utils
-    clang libclang-rt-14-dev
+    # The release's own clang and its sanitizer runtimes; one formatter
+    # version on every release, so the formatting check means the same.
+    clang libclang-rt-dev clang-format-19 ccache
     xvfb xauth openbox xcompmgr trayer xdotool x11-utils x11-xkb-utils
     desktop-file-utils dbus-daemon dbus-bin
     sway xwayland wtype grim xdg-desktop-portal x11-xserver-utils

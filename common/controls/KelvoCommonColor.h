@@ -119,9 +119,9 @@ struct CKelvoCommonSliderColor {
 
 namespace kelvo::detail {
 template <typename Record, std::size_t Fields>
-constexpr bool IsPackedColorRecord = std::is_standard_layout_v<Record>&&
-                                         std::is_trivially_copyable_v<Record> &&
-                                     sizeof(Record) == Fields * sizeof(COLORREF);
+constexpr bool IsPackedColorRecord =
+    std::is_standard_layout_v<Record> && std::is_trivially_copyable_v<Record> &&
+    sizeof(Record) == Fields * sizeof(COLORREF);
 } // namespace kelvo::detail
 
 static_assert(sizeof(COLORREF) == 4);

@@ -94,7 +94,7 @@ KelvoFileRead KelvoReadSmallFile(const fs::path& file, std::uintmax_t maxBytes, 
         ::close(fd);
         return KelvoFileRead::Failed;
     };
-    struct stat info {};
+    struct stat info{};
     if (::fstat(fd, &info) != 0)
         return fail(ErrorText(errno));
     if (!S_ISREG(info.st_mode))
@@ -132,7 +132,7 @@ KelvoFileRead KelvoReadSmallFile(const fs::path& file, std::uintmax_t maxBytes, 
 fs::path KelvoResolveLinks(const fs::path& file) {
     fs::path current = file;
     for (int hop = 0; hop < 40; ++hop) {
-        struct stat info {};
+        struct stat info{};
         if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
             return current;
         std::error_code ec;
@@ -146,7 +146,7 @@ fs::path KelvoResolveLinks(const fs::path& file) {
 
 KelvoFileWrite KelvoReplaceFile(const fs::path& file, std::string_view bytes, std::string& why) {
     const fs::path target = KelvoResolveLinks(file);
-    struct stat info {};
+    struct stat info{};
     const bool existed = ::stat(target.c_str(), &info) == 0;
     const fs::path folder = FolderOf(target);
     std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();

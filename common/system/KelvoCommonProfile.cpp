@@ -605,7 +605,7 @@ void CKelvoCommonProfile::Fail(const char* what, const std::string& reason) {
 }
 
 bool CKelvoCommonProfile::Exists() const {
-    struct stat info {};
+    struct stat info{};
     return ::stat(m_path.c_str(), &info) == 0;
 }
 

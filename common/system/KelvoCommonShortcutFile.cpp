@@ -159,7 +159,7 @@ KelvoShortcutStatus CKelvoCommonShortcutFile::WriteLnk(const fs::path& file,
     fields.arguments = arguments;
     fields.workingDirectory = workingFolder;
     fields.relativePath = relative;
-    struct stat info {};
+    struct stat info{};
     if (!target.empty() && ::stat(PathOf(target).c_str(), &info) == 0) {
         fields.fileAttributes = S_ISDIR(info.st_mode) ? kAttributeDirectory : kAttributeArchive;
         fields.creationTime = FileTime(info.st_ctim);

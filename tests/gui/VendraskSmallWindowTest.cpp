@@ -183,7 +183,7 @@ TEST_F(VendraskSmallWindowTest, ModalWindowOverItGivesTheLighterStripAndDimmedCa
           static_cast<CKelvoCommonButton*>(menu.Control(CVendraskMain::kIdInformation))}},
         {"group title window", &title, {title.CloseButton()}},
     };
-    const auto flags = [](const Row& row, int CKelvoCommonButton::*flag) {
+    const auto flags = [](const Row& row, int CKelvoCommonButton::* flag) {
         std::vector<int> values;
         for (const CKelvoCommonButton* button : row.captionButtons)
             values.push_back(button->*flag);

@@ -507,7 +507,7 @@ TEST(KelvoCommonProfileFile, WriteCreatesAMissingFileAsUtf16) {
     EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"Vendrask.ini"});
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    struct stat info {};
+    struct stat info{};
     ASSERT_EQ(::stat(profile.Path().c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask);
 }
@@ -539,7 +539,7 @@ TEST(KelvoCommonProfileFile, WriteKeepsSymbolicLinkAndPermissions) {
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(std::filesystem::read_symlink(link), "real/Vendrask.ini");
     EXPECT_EQ(ReadBytes(target), "[S]\nA=2\n");
-    struct stat info {};
+    struct stat info{};
     ASSERT_EQ(::stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
     EXPECT_EQ(FolderEntries(dir.File("real")), std::vector<std::string>{"Vendrask.ini"});

@@ -613,7 +613,7 @@ TEST(KelvoCommonShortcutFile, WritingReplacesAnExistingLink) {
     KelvoLnkInformation information;
     ASSERT_EQ(CKelvoCommonShortcutFile::ReadLnk(target, information), KelvoShortcutStatus::Ok);
     EXPECT_EQ(U8(information.arguments), "-c true");
-    struct stat info {};
+    struct stat info{};
     ASSERT_EQ(::stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.File("real")), fs::directory_iterator()), 1);

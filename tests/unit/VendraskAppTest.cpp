@@ -237,7 +237,9 @@ TEST_F(VendraskAppTest, ValuesReadFromAHandEditedFile) {
                        QStringLiteral("012345678901234567890123456789012345"));
          }},
         {"Japanese and emoji text", "[Item260]\r\nName=日本語 🎉\r\n",
-         [](const CVendraskApp& a) { EXPECT_EQ(a.m_item[259].Name.ToQString(), Qs(u"日本語 🎉")); }},
+         [](const CVendraskApp& a) {
+             EXPECT_EQ(a.m_item[259].Name.ToQString(), Qs(u"日本語 🎉"));
+         }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -140,7 +140,7 @@ std::string Ask(const std::string& path, const std::string& bytes, int waitMs = 
 }
 
 mode_t ModeOf(const std::string& path) {
-    struct stat info {};
+    struct stat info{};
     ::lstat(path.c_str(), &info);
     return info.st_mode & 07777;
 }

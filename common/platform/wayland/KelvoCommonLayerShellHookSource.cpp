@@ -159,11 +159,9 @@ const wl_registry_listener Connection::kRegistryListener = {&Connection::Global,
                                                             &Connection::GlobalRemove};
 
 const wl_output_listener Connection::kOutputListener = {
-    .geometry =
-        [](void* data, wl_output*, std::int32_t x, std::int32_t y, std::int32_t, std::int32_t,
-           std::int32_t, const char*, const char*, std::int32_t) {
-            static_cast<Output*>(data)->position = {x, y};
-        },
+    .geometry = [](void* data, wl_output*, std::int32_t x, std::int32_t y, std::int32_t,
+                   std::int32_t, std::int32_t, const char*, const char*,
+                   std::int32_t) { static_cast<Output*>(data)->position = {x, y}; },
     .mode =
         [](void* data, wl_output*, std::uint32_t flags, std::int32_t width, std::int32_t height,
            std::int32_t) {

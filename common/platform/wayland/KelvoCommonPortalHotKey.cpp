@@ -96,7 +96,7 @@ constexpr ModifierName kModifierNames[] = {
      "Super"},
 };
 
-QStringList Names(int modifier, const char* ModifierName::*field) {
+QStringList Names(int modifier, const char* ModifierName::* field) {
     QStringList names;
     for (const ModifierName& name : kModifierNames) {
         if ((modifier & name.bit) != 0)

@@ -26,7 +26,7 @@ QString CKelvoCommonFlockInstance::LockFolder() {
     const QString folder = QDir::tempPath() + QStringLiteral("/vendrask-%1").arg(::getuid());
     const QByteArray path = QFile::encodeName(folder);
     ::mkdir(path.constData(), 0700);
-    struct stat info {};
+    struct stat info{};
     if (::lstat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
         info.st_uid != ::getuid())
         return {};

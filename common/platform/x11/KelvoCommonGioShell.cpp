@@ -249,7 +249,7 @@ CKelvoCommonGioShell::Plan CKelvoCommonGioShell::PlanOpen(const QString& file,
 
 bool CKelvoCommonGioShell::IsExecutableFile(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
-    struct stat status {};
+    struct stat status{};
     if (::stat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode) ||
         (status.st_mode & S_IXUSR) == 0)
         return false;
