@@ -135,6 +135,7 @@ private:
     static const wl_output_listener kOutputListener;
     static const zxdg_output_v1_listener kXdgOutputListener;
     static const wl_seat_listener kSeatListener;
+    static wl_pointer_listener PointerListener();
     static const wl_pointer_listener kPointerListener;
     static const kelvo_layer_surface_listener kLayerSurfaceListener;
 
@@ -210,33 +211,38 @@ const wl_seat_listener Connection::kSeatListener = {
     .name = [](void*, wl_seat*, const char*) {},
 };
 
-const wl_pointer_listener Connection::kPointerListener = {
-    .enter =
-        [](void* data, wl_pointer*, std::uint32_t, wl_surface* surface, wl_fixed_t x,
-           wl_fixed_t y) {
-            static_cast<Connection*>(data)->m_pointer.Enter(
-                surface, {wl_fixed_to_double(x), wl_fixed_to_double(y)});
-        },
-    .leave = [](void* data, wl_pointer*, std::uint32_t,
-                wl_surface* surface) { static_cast<Connection*>(data)->m_pointer.Leave(surface); },
-    .motion =
-        [](void* data, wl_pointer*, std::uint32_t time, wl_fixed_t x, wl_fixed_t y) {
-            static_cast<Connection*>(data)->m_pointer.Motion(
-                time, {wl_fixed_to_double(x), wl_fixed_to_double(y)});
-        },
-    .button =
-        [](void* data, wl_pointer*, std::uint32_t, std::uint32_t time, std::uint32_t button,
-           std::uint32_t state) {
-            static_cast<Connection*>(data)->m_pointer.Button(
-                time, button, state == WL_POINTER_BUTTON_STATE_PRESSED);
-        },
-    .axis = [](void*, wl_pointer*, std::uint32_t, std::uint32_t, wl_fixed_t) {},
-    .frame = [](void*, wl_pointer*) {},
-    .axis_source = [](void*, wl_pointer*, std::uint32_t) {},
-    .axis_stop = [](void*, wl_pointer*, std::uint32_t, std::uint32_t) {},
-    .axis_discrete = [](void*, wl_pointer*, std::uint32_t, std::int32_t) {},
-    .axis_value120 = [](void*, wl_pointer*, std::uint32_t, std::int32_t) {},
-};
+// Filled member by member: later libwayland versions add members (the seat is
+// bound at version 5, so their events never come), and a listener named in
+// full would not compile against both.
+wl_pointer_listener Connection::PointerListener() {
+    wl_pointer_listener listener{};
+    listener.enter = [](void* data, wl_pointer*, std::uint32_t, wl_surface* surface, wl_fixed_t x,
+                        wl_fixed_t y) {
+        static_cast<Connection*>(data)->m_pointer.Enter(
+            surface, {wl_fixed_to_double(x), wl_fixed_to_double(y)});
+    };
+    listener.leave = [](void* data, wl_pointer*, std::uint32_t, wl_surface* surface) {
+        static_cast<Connection*>(data)->m_pointer.Leave(surface);
+    };
+    listener.motion = [](void* data, wl_pointer*, std::uint32_t time, wl_fixed_t x, wl_fixed_t y) {
+        static_cast<Connection*>(data)->m_pointer.Motion(
+            time, {wl_fixed_to_double(x), wl_fixed_to_double(y)});
+    };
+    listener.button = [](void* data, wl_pointer*, std::uint32_t, std::uint32_t time,
+                         std::uint32_t button, std::uint32_t state) {
+        static_cast<Connection*>(data)->m_pointer.Button(time, button,
+                                                         state == WL_POINTER_BUTTON_STATE_PRESSED);
+    };
+    listener.axis = [](void*, wl_pointer*, std::uint32_t, std::uint32_t, wl_fixed_t) {};
+    listener.frame = [](void*, wl_pointer*) {};
+    listener.axis_source = [](void*, wl_pointer*, std::uint32_t) {};
+    listener.axis_stop = [](void*, wl_pointer*, std::uint32_t, std::uint32_t) {};
+    listener.axis_discrete = [](void*, wl_pointer*, std::uint32_t, std::int32_t) {};
+    listener.axis_value120 = [](void*, wl_pointer*, std::uint32_t, std::int32_t) {};
+    return listener;
+}
+
+const wl_pointer_listener Connection::kPointerListener = PointerListener();
 
 const kelvo_layer_surface_listener Connection::kLayerSurfaceListener = {&Connection::Configure,
                                                                         &Connection::Closed};
