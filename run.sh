@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs what is missing, builds, and starts the launcher.
+# Installs what is missing, builds what the launcher needs, and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -9,12 +9,17 @@ build=${VENDRASK_BUILD_DIR:-build}
 
 scripts/install-deps.sh
 if [[ ! -f "$build/build.ninja" ]]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    echo "run.sh: configuring $build"
+    launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 fi
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
-cmake --build "$build" -j "$(nproc)" >"$log" 2>&1 || { cat "$log"; exit 1; }
+# The program, its library, its tools, sounds and icons: no tests, no benchmarks.
+# Ninja shows its progress ([12/140] ...) as it goes; a failure shows the error.
+echo "run.sh: building the launcher in $build"
+cmake --build "$build" -j "$(nproc)" --target vendrask VendraskLauncherShared \
+    vendrask-profile vendrask-shortcut kelvo-cpu vendrask_sounds vendrask-icon-theme
 
 # The launcher itself says when it needs a display and has none; --help and
 # --version need none.
-"$build/vendrask" "$@"
+exec "$build/vendrask" "$@"

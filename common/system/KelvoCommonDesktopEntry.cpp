@@ -39,6 +39,38 @@ bool StripFieldCodes(const QString& argument, QString& out) {
     return !(hadCode && out.isEmpty());
 }
 
+// A string value with the key-file escapes (\s \n \t \r \\) undone and
+// every other backslash kept: Exec quotes with \" and \$, which newer GLib
+// refuses in g_key_file_get_string, so the entry would read as having none.
+QString StringValue(GKeyFile* file, const char* group, const char* key) {
+    const GText raw(g_key_file_get_value(file, group, key, nullptr));
+    if (!raw)
+        return {};
+    const QString text = QString::fromUtf8(raw.get());
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != QLatin1Char('\\') || i + 1 >= text.size()) {
+            out.append(text[i]);
+            continue;
+        }
+        const QChar next = text[i + 1];
+        const char16_t plain = next == QLatin1Char('s')    ? u' '
+                               : next == QLatin1Char('n')  ? u'\n'
+                               : next == QLatin1Char('t')  ? u'\t'
+                               : next == QLatin1Char('r')  ? u'\r'
+                               : next == QLatin1Char('\\') ? u'\\'
+                                                           : u'\0';
+        if (plain == u'\0') {
+            out.append(text[i]);
+            continue;
+        }
+        out.append(QChar(plain));
+        ++i;
+    }
+    return out;
+}
+
 } // namespace
 
 std::optional<KelvoExecLine> KelvoParseExec(const QString& exec) {
@@ -73,11 +105,10 @@ std::optional<KelvoDesktopEntry> KelvoReadDesktopEntry(const QString& path) {
     const GText type(g_key_file_get_string(file.get(), group, "Type", nullptr));
     if (FromGText(type) != QStringLiteral("Application"))
         return std::nullopt;
-    const GText exec(g_key_file_get_string(file.get(), group, "Exec", nullptr));
-    std::optional<KelvoExecLine> line = KelvoParseExec(FromGText(exec));
+    std::optional<KelvoExecLine> line = KelvoParseExec(StringValue(file.get(), group, "Exec"));
     if (!line)
         return std::nullopt;
     const GText name(g_key_file_get_locale_string(file.get(), group, "Name", nullptr, nullptr));
-    const GText folder(g_key_file_get_string(file.get(), group, "Path", nullptr));
-    return KelvoDesktopEntry{FromGText(name), std::move(*line), FromGText(folder)};
+    return KelvoDesktopEntry{FromGText(name), std::move(*line),
+                             StringValue(file.get(), group, "Path")};
 }
