@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "VendraskAutostart.h"
 
+#include "VendraskOwnPath.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -125,11 +127,10 @@ int CVendraskAutostart::Run(int argc, char** argv) {
         return 0;
     }
 
-    char self[PATH_MAX];
-    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof(self) - 1);
-    if (length <= 0)
+    const std::string self = VendraskOwnPath();
+    if (self.empty())
         return Fail(1, "cannot tell where this program lies");
-    const std::string exec = ExecValue(std::string(self, static_cast<std::size_t>(length)), ini);
+    const std::string exec = ExecValue(self, ini);
     if (exec.empty())
         return Fail(1, "a path holds a control character; no autostart entry can name it");
     // Its folders as the base directory rules want them: private when new.

@@ -4,6 +4,7 @@
 #include "VendraskAutostart.h"
 #include "VendraskControlRequest.h"
 #include "VendraskControlSocket.h"
+#include "VendraskOwnPath.h"
 
 #include <cerrno>
 #include <climits>
@@ -100,11 +101,9 @@ bool IsNotRunning(int error) {
 // Starts the launcher on its own (no verb), detached from this process.
 // False when it could not be started.
 bool StartLauncher(const std::string& ini, pid_t& child) {
-    char self[PATH_MAX];
-    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof(self) - 1);
-    if (length <= 0)
+    std::string self = VendraskOwnPath();
+    if (self.empty())
         return false;
-    self[length] = '\0';
     child = ::fork();
     if (child < 0)
         return false;
@@ -118,7 +117,7 @@ bool StartLauncher(const std::string& ini, pid_t& child) {
             ::dup2(null, STDOUT_FILENO);
             ::dup2(null, STDERR_FILENO);
         }
-        std::vector<char*> arguments{self};
+        std::vector<char*> arguments{self.data()};
         std::string option = "--ini";
         std::string file = ini;
         if (!ini.empty()) {
@@ -126,7 +125,7 @@ bool StartLauncher(const std::string& ini, pid_t& child) {
             arguments.push_back(file.data());
         }
         arguments.push_back(nullptr);
-        ::execv(self, arguments.data());
+        ::execv(self.c_str(), arguments.data());
         ::_exit(127);
     }
     return true;

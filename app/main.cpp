@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "VendraskControlClient.h"
+#include "VendraskOwnPath.h"
 
-#include <climits>
 #include <cstdio>
 #include <dlfcn.h>
 #include <string>
@@ -12,11 +12,9 @@ namespace {
 // The launcher's library: beside the program in the build tree, in the
 // library folder once installed.
 void* LoadLauncher() {
-    char self[PATH_MAX];
-    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof(self) - 1);
-    if (length <= 0)
+    std::string folder = VendraskOwnPath();
+    if (folder.empty())
         return nullptr;
-    std::string folder(self, static_cast<std::size_t>(length));
     folder.resize(folder.rfind('/') + 1);
     for (const char* relative : {"", VENDRASK_LAUNCHER_LIBRARY_FOLDER}) {
         const std::string path = folder + relative + "libVendraskLauncher.so";
