@@ -29,6 +29,13 @@ cleanup() {
         kill "$sway_pid" 2>/dev/null || true
         wait "$sway_pid" 2>/dev/null || true
     fi
+    # What the private session mounted (the document portal's FUSE folder in
+    # the runtime folder) goes before the folders do.
+    local mount
+    while read -r mount; do
+        umount -l "$mount" 2>/dev/null || fusermount3 -u -z "$mount" 2>/dev/null ||
+            fusermount -u -z "$mount" 2>/dev/null || true
+    done < <(awk -v w="$work" 'index($2, w) == 1 { print $2 }' /proc/mounts | sort -r)
     rm -rf "$work"
 }
 trap cleanup EXIT INT TERM
