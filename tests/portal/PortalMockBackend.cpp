@@ -75,7 +75,7 @@ uint CPortalMockBackend::CreateSession(const QDBusObjectPath&, const QDBusObject
     m_calls << call;
     m_lastSession = sessionHandle.path();
     results.insert(QStringLiteral("session_handle"), sessionHandle.path());
-    if (m_bindsOnCreate)
+    if (m_bindsOnCreate && !call.shortcuts.isEmpty()) // newer frontends pass none on
         Bind(call.shortcuts, results);
     Q_EMIT called(call.method);
     return 0;

@@ -275,7 +275,8 @@ void CKelvoCommonPortalHotKey::CreateSession() {
     m_creating = true;
     QVariantMap options;
     options.insert(QStringLiteral("session_handle_token"), QLatin1String(kSessionToken));
-    // KDE's service binds only what it is given here.
+    // KDE 5 binds what it is given here, silently; portal 1.18 and later no
+    // longer pass it on, and the session's list says what is bound already.
     options.insert(QStringLiteral("shortcuts"), Shortcuts(*m_wanted));
     m_bindingNow = m_wanted;
     Call(Request::CreateSession, QStringLiteral("CreateSession"), {}, options);
@@ -337,6 +338,9 @@ void CKelvoCommonPortalHotKey::Call(Request kind, const QString& method, QList<Q
                     if (kind == Request::CreateSession) {
                         m_creating = false;
                         GiveUp(reason);
+                    } else if (kind == Request::ListShortcuts) {
+                        m_creating = false;
+                        BindShortcuts();
                     } else {
                         m_binding = false;
                         qCWarning(lcKelvoCommon).noquote() << "global shortcut:" << reason;
@@ -369,16 +373,23 @@ void CKelvoCommonPortalHotKey::OnResponse(uint response, const QVariantMap& resu
         return;
     const Request kind = found.value();
     Forget(message.path());
-    if (kind == Request::CreateSession)
+    switch (kind) {
+    case Request::CreateSession:
         OnCreated(response, results);
-    else
+        break;
+    case Request::ListShortcuts:
+        OnListed(response, results);
+        break;
+    case Request::BindShortcuts:
         OnBound(response, results);
+        break;
+    }
 }
 
 void CKelvoCommonPortalHotKey::OnCreated(uint response, const QVariantMap& results) {
-    m_creating = false;
     const QString handle = HandleText(results.value(QStringLiteral("session_handle")));
     if (response != 0 || handle.isEmpty()) {
+        m_creating = false;
         GiveUp(
             QStringLiteral("the desktop refused a shortcut session (response %1)").arg(response));
         return;
@@ -387,9 +398,26 @@ void CKelvoCommonPortalHotKey::OnCreated(uint response, const QVariantMap& resul
     m_bus.connect(kService, kPath, kInterface, QStringLiteral("Activated"), this,
                   SLOT(OnActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
     m_bindAgain = false;
-    // KDE binds what CreateSession brings and lists it in the answer; asking
-    // again would open its shortcut settings at every start.
+    // A desktop that holds the shortcut already (bound at CreateSession, or
+    // at an earlier start) is not asked again: KDE would open its shortcut
+    // settings at every start.
     if (const std::optional<QString> trigger = BoundTrigger(results)) {
+        m_creating = false;
+        Bound(*trigger);
+        BindIfChanged();
+        return;
+    }
+    m_bindingNow = m_wanted;
+    Call(Request::ListShortcuts, QStringLiteral("ListShortcuts"),
+         {QVariant::fromValue(QDBusObjectPath(m_sessionHandle))}, {});
+}
+
+void CKelvoCommonPortalHotKey::OnListed(uint response, const QVariantMap& results) {
+    m_creating = false;
+    m_bindAgain = false;
+    const std::optional<QString> trigger =
+        response == 0 ? BoundTrigger(results) : std::optional<QString>();
+    if (trigger) {
         Bound(*trigger);
         BindIfChanged();
     } else {

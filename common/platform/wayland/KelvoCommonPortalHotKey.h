@@ -61,7 +61,7 @@ private Q_SLOTS:
                      qulonglong timestamp, const QVariantMap& options);
 
 private:
-    enum class Request { CreateSession, BindShortcuts };
+    enum class Request { CreateSession, ListShortcuts, BindShortcuts };
     struct Combination {
         int modifier;
         int code;
@@ -77,6 +77,7 @@ private:
     void Call(Request kind, const QString& method, QList<QVariant> arguments, QVariantMap options);
     void Forget(const QString& requestPath);
     void OnCreated(uint response, const QVariantMap& results);
+    void OnListed(uint response, const QVariantMap& results);
     void OnBound(uint response, const QVariantMap& results);
     // The desktop holds the shortcut for the combination asked last.
     void Bound(const QString& trigger);
