@@ -138,13 +138,23 @@ void CKelvoCommonHookMouse::StopHook() {
         hook->m_source->Stop();
 }
 
-bool CKelvoCommonHookMouse::IsAtActiveEdge(QPoint point, const QRect& primaryScreen) {
-    return (m_flagMouseHookAtLeft.load() == 1 && point.x() == primaryScreen.left()) ||
-           (m_flagMouseHookAtRight.load() == 1 &&
-            point.x() == primaryScreen.left() + primaryScreen.width() - 1) ||
-           (m_flagMouseHookAtTop.load() == 1 && point.y() == primaryScreen.top()) ||
-           (m_flagMouseHookAtBottom.load() == 1 &&
-            point.y() == primaryScreen.top() + primaryScreen.height() - 1);
+bool CKelvoCommonHookMouse::IsAtActiveEdge(QPoint point, const std::vector<QRect>& screens) {
+    const auto onAScreen = [&screens](QPoint p) {
+        return std::any_of(screens.begin(), screens.end(),
+                           [p](const QRect& screen) { return screen.contains(p); });
+    };
+    // An edge between two screens is none: the pointer passes it.
+    const auto outer = [&](int dx, int dy) { return !onAScreen(point + QPoint(dx, dy)); };
+    for (const QRect& screen : screens) {
+        if (!screen.contains(point))
+            continue;
+        if ((m_flagMouseHookAtLeft.load() == 1 && point.x() == screen.left() && outer(-1, 0)) ||
+            (m_flagMouseHookAtRight.load() == 1 && point.x() == screen.right() && outer(1, 0)) ||
+            (m_flagMouseHookAtTop.load() == 1 && point.y() == screen.top() && outer(0, -1)) ||
+            (m_flagMouseHookAtBottom.load() == 1 && point.y() == screen.bottom() && outer(0, 1)))
+            return true;
+    }
+    return false;
 }
 
 CKelvoCommonHookMouseAreas CKelvoCommonHookMouse::Areas() {
@@ -173,7 +183,7 @@ void CKelvoCommonHookMouse::HookProc(int code, int message, const CKelvoCommonHo
         message == CKelvoCommonHookMouseSource::kLeftButtonDoubleClick && data.overDesktop)
         hook->StartWorker(visible ? ThreadHideWindow : ThreadShowWindow, 0);
 
-    if (IsAtActiveEdge(data.point, hook->m_source->PrimaryScreen())) {
+    if (IsAtActiveEdge(data.point, hook->m_source->Screens())) {
         if (m_milliSecondForWait.load() == kClickMode) {
             if (message == CKelvoCommonHookMouseSource::kLeftButtonDown)
                 hook->StartWorker(visible ? ThreadHideWindow : ThreadShowWindow, 0);
@@ -216,7 +226,7 @@ void CKelvoCommonHookMouse::ThreadHideWindow(CKelvoCommonHookMouse&) {
 void CKelvoCommonHookMouse::ThreadShowWindowWithSleep(CKelvoCommonHookMouse& hook) {
     QWidget* window = m_receiveWindow.load();
     if (window != nullptr && !window->isVisible() &&
-        IsAtActiveEdge(hook.m_source->CursorPos(), hook.m_source->PrimaryScreen())) {
+        IsAtActiveEdge(hook.m_source->CursorPos(), hook.m_source->Screens())) {
         KelvoCommonSendMessage(window, WM_KC_HOOK_SHOW);
         ShowWindow(window, true);
     }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QWidget;
 
@@ -62,8 +63,9 @@ public:
     static bool IsHookInstalled() { return m_hHook.load() != nullptr; }
     static bool IsWorkerPending() { return m_threadId.load() != 0; }
     static int FlagCloseMode() { return m_flagCloseMode.load(); }
-    // True when the point lies on an active edge of the screen rectangle.
-    static bool IsAtActiveEdge(QPoint point, const QRect& primaryScreen);
+    // True when the point lies on an active edge of the desktop: a side of
+    // a screen that no other screen continues (the pointer stops there).
+    static bool IsAtActiveEdge(QPoint point, const std::vector<QRect>& screens);
     // The edges and the desktop click as the flags stand.
     static CKelvoCommonHookMouseAreas Areas();
 

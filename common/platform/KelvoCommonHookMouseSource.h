@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QMetaObject>
 #include <QPoint>
 #include <QRect>
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <vector>
+
+class QObject;
 
 // What the hook procedure learns about one mouse event.
 struct CKelvoCommonHookMouseData {
@@ -23,6 +29,19 @@ struct CKelvoCommonHookMouseAreas {
     bool desktop = false;
 
     bool operator==(const CKelvoCommonHookMouseAreas&) const = default;
+};
+
+// The screens as the hook sees them. Written on the UI thread, read on any;
+// a read during a change may see a mix for that one event.
+class CKelvoCommonHookScreens final {
+public:
+    static constexpr std::size_t kMost = 8;
+    void Store(const std::vector<QRect>& screens);
+    std::vector<QRect> Load() const;
+
+private:
+    std::atomic<std::size_t> m_count{0};
+    std::array<std::array<std::atomic<int>, 4>, kMost> m_rects{};
 };
 
 // Where the mouse hook's events come from: every pointer move and button
@@ -51,8 +70,8 @@ public:
     virtual void Stop() = 0;
     // Where the pointer is now. UI thread.
     virtual QPoint CursorPos() = 0;
-    // The primary screen, in the pixels of the positions above. Any thread.
-    virtual QRect PrimaryScreen() const = 0;
+    // Every screen, in the pixels of the positions above. Any thread.
+    std::vector<QRect> Screens() const { return m_screens.Load(); }
     // The areas the hook acts on now: before Start and at every change. A
     // source that sees the whole display anyway may ignore it; one that
     // must watch each area itself follows it at once. UI thread.
@@ -71,8 +90,17 @@ protected:
     int LeftPressMessage(QPoint point, std::uint32_t timeMs);
     // Another button between two left presses breaks the pair.
     void OtherButtonPressed() { m_havePress = false; }
+    // Follows the desktop's screens from now on; devicePixels: the
+    // positions come in device pixels (X11), else in Qt's logical ones. UI thread.
+    void TrackScreens(bool devicePixels);
+    void SetScreens(const std::vector<QRect>& screens) { m_screens.Store(screens); }
 
 private:
+    void ReadScreens(bool devicePixels);
+
+    CKelvoCommonHookScreens m_screens;
+    std::unique_ptr<QObject> m_screenWatch;
+    std::unique_ptr<QObject> m_geometryWatch;
     std::atomic<int> m_intervalMs{400};
     std::atomic<int> m_distance{5};
     // The source's delivering thread only.

@@ -249,6 +249,33 @@ TEST_F(HookMouse, Decisions) {
     }
 }
 
+TEST(HookMouseEdges, OnlyOuterSidesOfSeveralScreensAreEdges) {
+    struct EdgeRow {
+        const char* name;
+        std::vector<QRect> screens;
+        QPoint point;
+        bool atEdge;
+    };
+    const QRect left(0, 0, 1280, 1024);
+    const QRect right(1280, 0, 1280, 800); // shorter, and the primary one
+    const EdgeRow rows[] = {
+        {"the desktop's left side", {right, left}, {0, 400}, true},
+        {"the right-hand screen's left side, between the two", {right, left}, {1280, 400}, false},
+        {"the left-hand screen's right side beside the other", {right, left}, {1279, 400}, false},
+        {"the left-hand screen's right side below the other", {right, left}, {1279, 900}, true},
+        {"the desktop's right side", {right, left}, {2559, 400}, true},
+        {"a side no screen shows", {right, left}, {2559, 900}, false},
+        {"no screens known yet", {}, {0, 0}, false},
+    };
+    CKelvoCommonHookMouse::SetFlagMouseHookAtTop(0);
+    CKelvoCommonHookMouse::SetFlagMouseHookAtBottom(0);
+    CKelvoCommonHookMouse::SetFlagMouseHookAtLeft(1);
+    CKelvoCommonHookMouse::SetFlagMouseHookAtRight(1);
+    for (const EdgeRow& row : rows)
+        EXPECT_EQ(CKelvoCommonHookMouse::IsAtActiveEdge(row.point, row.screens), row.atEdge)
+            << row.name;
+}
+
 TEST_F(HookMouse, NothingWithoutAReceiveWindow) {
     Apply(kDwell500);
     hook->StartHook();

@@ -300,7 +300,7 @@ TEST_F(VendraskConfigTest, BehaviorChangesReachTheModelAndTheRunningHook) {
     CKelvoCommonHookMouse::SetFlagMouseHookAtTop(1);
     auto window = Open();
     CVendraskConfigBehavior& page = *window->Behavior();
-    const QRect screen(0, 0, 1000, 800);
+    const std::vector<QRect> screen{QRect(0, 0, 1000, 800)};
     ASSERT_TRUE(CKelvoCommonHookMouse::IsAtActiveEdge(QPoint(500, 0), screen));
 
     Click(page.Control(CVendraskConfigBehavior::kIdTop));

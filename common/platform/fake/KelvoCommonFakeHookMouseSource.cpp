@@ -5,7 +5,9 @@
 
 CKelvoCommonFakeHookMouseSource::CKelvoCommonFakeHookMouseSource(
     const CKelvoCommonFakeHookMouseClock* clock)
-    : m_clock(clock) {}
+    : m_clock(clock) {
+    SetScreens({QRect(0, 0, 1920, 1080)});
+}
 
 bool CKelvoCommonFakeHookMouseSource::Start(Sink sink) {
     ++m_startCount;

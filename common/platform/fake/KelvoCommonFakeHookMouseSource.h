@@ -15,14 +15,13 @@ public:
     bool Start(Sink sink) override;
     void Stop() override;
     QPoint CursorPos() override { return m_cursor; }
-    QRect PrimaryScreen() const override { return m_screen; }
     void SetAreas(const CKelvoCommonHookMouseAreas& areas) override { m_areas = areas; }
 
     bool IsStarted() const { return static_cast<bool>(m_sink); }
     int StartCount() const { return m_startCount; }
     // Start fails from now on, as it does without a display.
     void SetUnavailable(bool unavailable) { m_unavailable = unavailable; }
-    void SetPrimaryScreen(const QRect& screen) { m_screen = screen; }
+    using CKelvoCommonHookMouseSource::SetScreens;
     // The areas the hook last said it acts on.
     const CKelvoCommonHookMouseAreas& Areas() const { return m_areas; }
 
@@ -36,7 +35,6 @@ private:
     const CKelvoCommonFakeHookMouseClock* m_clock;
     Sink m_sink;
     QPoint m_cursor{100, 100};
-    QRect m_screen{0, 0, 1920, 1080};
     CKelvoCommonHookMouseAreas m_areas;
     int m_startCount = 0;
     bool m_unavailable = false;

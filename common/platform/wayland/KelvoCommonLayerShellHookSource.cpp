@@ -564,7 +564,7 @@ bool CKelvoCommonLayerShellHookSource::Start(Sink sink) {
         return false;
     }
     TakeDoubleClickRuleFromDesktop();
-    TrackPrimaryScreen();
+    TrackScreens(false); // Wayland positions are logical pixels, as Qt's
     m_areasChanged.store(false);
     connection->SetAreas(FromBits(m_areas.load()));
     wl_display_flush(connection->Display());
@@ -585,17 +585,12 @@ void CKelvoCommonLayerShellHookSource::Stop() {
     m_connection.reset();
     close(m_wakeFd);
     m_wakeFd = -1;
-    m_context.reset();
 }
 
 QPoint CKelvoCommonLayerShellHookSource::CursorPos() {
     // A Wayland client learns the pointer's place only over its own
     // surfaces: the last place seen there.
     return m_connection ? m_connection->Position() : QCursor::pos();
-}
-
-QRect CKelvoCommonLayerShellHookSource::PrimaryScreen() const {
-    return {m_screenX.load(), m_screenY.load(), m_screenWidth.load(), m_screenHeight.load()};
 }
 
 void CKelvoCommonLayerShellHookSource::SetAreas(const CKelvoCommonHookMouseAreas& areas) {
@@ -642,30 +637,4 @@ void CKelvoCommonLayerShellHookSource::Run() {
     }
     if (!m_quit.load())
         qCWarning(lcKelvoCommon) << "the Wayland connection of the screen edges was lost";
-}
-
-void CKelvoCommonLayerShellHookSource::TrackPrimaryScreen() {
-    m_context = std::make_unique<QObject>();
-    const auto update = [this] {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        if (screen == nullptr)
-            return;
-        // Wayland positions are logical pixels, as Qt's.
-        const QRect g = screen->geometry();
-        m_screenX.store(g.x());
-        m_screenY.store(g.y());
-        m_screenWidth.store(g.width());
-        m_screenHeight.store(g.height());
-    };
-    const auto follow = [this, update] {
-        QObject::disconnect(m_geometryConnection);
-        update();
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            m_geometryConnection =
-                QObject::connect(screen, &QScreen::geometryChanged, m_context.get(), update);
-    };
-    if (qGuiApp == nullptr)
-        return;
-    QObject::connect(qGuiApp, &QGuiApplication::primaryScreenChanged, m_context.get(), follow);
-    follow();
 }

@@ -3,12 +3,9 @@
 
 #include "KelvoCommonHookMouseSource.h"
 
-#include <QMetaObject>
 #include <atomic>
 #include <memory>
 #include <thread>
-
-class QObject;
 
 // The mouse hook's events in a Wayland session. A Wayland client sees the
 // pointer only over its own surfaces, so the hook makes its own with
@@ -28,14 +25,12 @@ public:
     bool Start(Sink sink) override;
     void Stop() override;
     QPoint CursorPos() override;
-    QRect PrimaryScreen() const override;
     void SetAreas(const CKelvoCommonHookMouseAreas& areas) override;
 
     class Connection;
 
 private:
     void Run(); // the listener thread
-    void TrackPrimaryScreen();
 
     std::unique_ptr<Connection> m_connection;
     std::thread m_thread;
@@ -44,10 +39,4 @@ private:
     // The areas as bits, handed from the UI thread to the listener.
     std::atomic<unsigned> m_areas{0};
     std::atomic<bool> m_areasChanged{false};
-    std::atomic<int> m_screenX{0};
-    std::atomic<int> m_screenY{0};
-    std::atomic<int> m_screenWidth{0};
-    std::atomic<int> m_screenHeight{0};
-    std::unique_ptr<QObject> m_context;
-    QMetaObject::Connection m_geometryConnection;
 };

@@ -52,7 +52,7 @@ bool CKelvoCommonX11HookSource::Start(Sink sink) {
         return false;
     }
     TakeDoubleClickRuleFromDesktop();
-    TrackPrimaryScreen();
+    TrackScreens(true); // positions come from the server in device pixels
     m_sink = std::move(sink);
     m_listener->RunAndWait([this] {
         m_motionPending = false;
@@ -73,7 +73,6 @@ void CKelvoCommonX11HookSource::Stop() {
     m_listener->RemoveHandler(m_handler);
     m_handler = 0;
     m_sink = nullptr;
-    m_context.reset();
     m_listener.reset();
 }
 
@@ -83,35 +82,6 @@ QPoint CKelvoCommonX11HookSource::CursorPos() {
     QPoint point = QCursor::pos();
     m_listener->RunAndWait([&] { QueryPointer(m_listener->Root(), &point, nullptr); });
     return point;
-}
-
-QRect CKelvoCommonX11HookSource::PrimaryScreen() const {
-    return {m_screenX.load(), m_screenY.load(), m_screenWidth.load(), m_screenHeight.load()};
-}
-
-void CKelvoCommonX11HookSource::TrackPrimaryScreen() {
-    m_context = std::make_unique<QObject>();
-    const auto update = [this] {
-        QObject::disconnect(m_geometryConnection);
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        if (screen == nullptr)
-            return;
-        // Positions come from the server in device pixels.
-        const qreal ratio = screen->devicePixelRatio();
-        const QRect g = screen->geometry();
-        m_screenX.store(qRound(g.x() * ratio));
-        m_screenY.store(qRound(g.y() * ratio));
-        m_screenWidth.store(qRound(g.width() * ratio));
-        m_screenHeight.store(qRound(g.height() * ratio));
-    };
-    const auto follow = [this, update] {
-        update();
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            m_geometryConnection =
-                QObject::connect(screen, &QScreen::geometryChanged, m_context.get(), update);
-    };
-    QObject::connect(qGuiApp, &QGuiApplication::primaryScreenChanged, m_context.get(), follow);
-    follow();
 }
 
 void CKelvoCommonX11HookSource::OnRawEvent(const CKelvoCommonX11RawEvent& event) {

@@ -3,14 +3,12 @@
 
 #include "KelvoCommonHookMouseSource.h"
 
-#include <QMetaObject>
 #include <atomic>
 #include <cstdint>
 #include <memory>
 #include <xcb/xcb.h>
 
 class CKelvoCommonX11Listener;
-class QObject;
 struct CKelvoCommonX11RawEvent;
 
 // The mouse hook's events on X11: XInput2 raw motion and raw button
@@ -28,7 +26,6 @@ public:
     bool Start(Sink sink) override;
     void Stop() override;
     QPoint CursorPos() override;
-    QRect PrimaryScreen() const override;
 
 private:
     // Listener thread only.
@@ -40,8 +37,6 @@ private:
     bool HasProperty(xcb_window_t window, xcb_atom_t property, xcb_atom_t value);
     xcb_atom_t Atom(const char* name);
 
-    void TrackPrimaryScreen(); // UI thread
-
     std::shared_ptr<CKelvoCommonX11Listener> m_listener;
     int m_handler = 0;
     Sink m_sink;
@@ -49,11 +44,4 @@ private:
     xcb_atom_t m_atomWindowType = 0;
     xcb_atom_t m_atomTypeDesktop = 0;
     xcb_atom_t m_atomWmState = 0;
-    // The primary screen in device pixels, kept up to date on the UI thread.
-    std::atomic<int> m_screenX{0};
-    std::atomic<int> m_screenY{0};
-    std::atomic<int> m_screenWidth{0};
-    std::atomic<int> m_screenHeight{0};
-    std::unique_ptr<QObject> m_context;
-    QMetaObject::Connection m_geometryConnection;
 };
