@@ -1,29 +1,71 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs what is missing, builds with -Werror and runs every test tier:
-#   0. every C++ file clang-formatted, 1. unit and gui tiers (offscreen),
-#   2. the x11 tier under Xvfb and the wayland tier under headless sway,
-#   3. unit and gui tiers again with ASan+UBSan and leak checking, 4. a
-#   short fuzz run of each parser.
-# --quick: one build, unit and gui tiers only (everyday work).
-# TSAN=1 adds a ThreadSanitizer run (on by default when CI=true, TSAN=0
-# leaves it out); FUZZ_SECONDS sets the fuzz time.
+#   format (every C++ file clang-formatted), unit (unit and gui, offscreen),
+#   x11 (Xvfb), wayland (headless sway), portal, asan (ASan+UBSan, leaks),
+#   tsan (CI, or TSAN=1), fuzz (each parser), package (the Debian package,
+#   also installed with apt into a fresh chroot of this release), and with
+#   CI=true on Debian 12 the Debian 13 tiers in its chroot (unit, package).
+# --quick: one build, the unit tier only (everyday work).
+# --tiers LIST: only those tiers, comma-separated (e.g. unit,x11).
+# --debian 13: the Debian 13 tiers unit, x11, wayland, portal and package in
+#   a chroot of that release (scripts/with-debian.sh; needs root).
+# FUZZ_SECONDS sets the fuzz time.
 set -euo pipefail
 cd "$(dirname "$0")"
 
-quick=0
-case "${1:-}" in
---quick) quick=1 ;;
-"") ;;
--h | --help)
-    sed -n '3,10p' "$0" | sed 's/^# \{0,1\}//'
-    exit 0
-    ;;
-*)
-    echo "test.sh: unknown option '$1' (try --help)" >&2
-    exit 2
-    ;;
-esac
+all_tiers=format,unit,x11,wayland,portal,asan,tsan,fuzz,package
+tiers=
+debian=
+while [[ $# -gt 0 ]]; do
+    case "$1" in
+    --quick) tiers=unit ;;
+    --tiers)
+        tiers=${2:?--tiers needs a list, e.g. unit,x11}
+        shift
+        ;;
+    --debian)
+        debian=${2:?--debian needs a release: 13}
+        shift
+        ;;
+    -h | --help)
+        sed -n '3,13p' "$0" | sed 's/^# \{0,1\}//'
+        exit 0
+        ;;
+    *)
+        echo "test.sh: unknown option '$1' (try --help)" >&2
+        exit 2
+        ;;
+    esac
+    shift
+done
+for tier in ${tiers//,/ }; do
+    [[ ",$all_tiers," == *",$tier,"* ]] || {
+        echo "test.sh: unknown tier '$tier' (the tiers: $all_tiers)" >&2
+        exit 2
+    }
+done
+host_release=$(. /etc/os-release && echo "${ID}-${VERSION_ID%%.*}")
+# The Debian 13 tiers CI runs from a Debian 12 machine, within its time:
+# in its chroot, a warm compiler cache makes the build about 4 minutes,
+# unit 2, package 6 (x11 4, wayland 6 and portal 1 more with --debian 13).
+debian_tiers=
+if [[ -n "$debian" ]]; then
+    [[ "$debian" == 13 ]] || {
+        echo "test.sh: --debian takes 13 (this machine is $host_release)" >&2
+        exit 2
+    }
+    debian_tiers=unit,x11,wayland,portal,package
+    tiers=${tiers:-none}
+elif [[ -z "$tiers" ]]; then
+    tiers=$all_tiers
+    tsan=${TSAN:-0}
+    [[ -n "${TSAN:-}" || "${CI:-}" != true ]] || tsan=1
+    [[ "$tsan" == 1 ]] || tiers=${tiers/,tsan/}
+    [[ "${CI:-}" != true || "$host_release" != debian-12 ]] || debian_tiers=unit,package
+fi
+wants() { [[ ",$tiers," == *",$1,"* ]]; }
+builds() { wants unit || wants x11 || wants wayland || wants portal || wants package; }
 
 jobs=$(nproc)
 fuzz_seconds=${FUZZ_SECONDS:-60}
@@ -56,7 +98,7 @@ ctest_args=(--output-on-failure --timeout 300 --no-tests=error)
 
 scripts/install-deps.sh
 
-if [[ $quick == 0 ]]; then
+if wants format; then
     step "formatting (clang-format 19)"
     # One major version on every release: formatting rules change between them.
     command -v clang-format-19 >/dev/null || {
@@ -73,27 +115,37 @@ if [[ $quick == 0 ]]; then
     echo "every C++ file is formatted"
 fi
 
-step "build (gcc, -Werror)"
-configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$jobs"
+if builds; then
+    step "build (gcc, -Werror)"
+    configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j "$jobs"
+fi
 
-step "unit and gui tiers"
-run_ctest main ctest "${ctest_args[@]}" -j "$jobs" --test-dir build -L 'unit|gui'
+if wants unit; then
+    step "unit and gui tiers"
+    run_ctest main ctest "${ctest_args[@]}" -j "$jobs" --test-dir build -L 'unit|gui'
+fi
 
-if [[ $quick == 0 ]]; then
+if wants x11; then
     step "x11 tier (Xvfb + openbox)"
     # Real processes, a window manager and timed pointer dwells: a test that
     # fails gets one more run, so a slow moment of a shared machine is not a
     # fault; one that fails twice is.
     run_ctest x11 scripts/with-xvfb.sh ctest "${ctest_args[@]}" --repeat until-pass:2 --test-dir build -L x11
+fi
 
+if wants wayland; then
     step "wayland tier (headless sway, through XWayland and native)"
     run_ctest wayland scripts/with-sway.sh ctest "${ctest_args[@]}" --repeat until-pass:2 --test-dir build -L wayland
     run_ctest wayland-native scripts/with-sway.sh --no-xwayland ctest "${ctest_args[@]}" --repeat until-pass:2 --test-dir build -L wayland
+fi
 
+if wants portal; then
     step "portal tier (xdg-desktop-portal's frontend and a mock desktop service on a private bus)"
     run_ctest portal ctest "${ctest_args[@]}" --test-dir build -L portal
+fi
 
+if wants asan; then
     step "build with ASan+UBSan"
     configure build-asan -DCMAKE_BUILD_TYPE=Debug -DVENDRASK_SANITIZE=address -DVENDRASK_BUILD_BENCH=OFF
     cmake --build build-asan -j "$jobs"
@@ -102,19 +154,19 @@ if [[ $quick == 0 ]]; then
         LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         run_ctest asan ctest "${ctest_args[@]}" -j "$jobs" --test-dir build-asan -L 'unit|gui'
+fi
 
-    # About 5 minutes cold and 2 warm on two cores: CI can afford it.
-    tsan=${TSAN:-0}
-    [[ -n "${TSAN:-}" || "${CI:-}" != true ]] || tsan=1
-    if [[ "$tsan" == 1 ]]; then
-        step "build and run with TSan"
-        configure build-tsan -DCMAKE_BUILD_TYPE=Debug -DVENDRASK_SANITIZE=thread -DVENDRASK_BUILD_BENCH=OFF
-        cmake --build build-tsan -j "$jobs"
-        # Qt is not instrumented: tests/tsan.supp says what is left out and why.
-        TSAN_OPTIONS=halt_on_error=1:suppressions=$PWD/tests/tsan.supp \
-            run_ctest tsan ctest "${ctest_args[@]}" -j "$jobs" --test-dir build-tsan -L 'unit|gui'
-    fi
+# About 5 minutes cold and 2 warm on two cores: CI can afford it.
+if wants tsan; then
+    step "build and run with TSan"
+    configure build-tsan -DCMAKE_BUILD_TYPE=Debug -DVENDRASK_SANITIZE=thread -DVENDRASK_BUILD_BENCH=OFF
+    cmake --build build-tsan -j "$jobs"
+    # Qt is not instrumented: tests/tsan.supp says what is left out and why.
+    TSAN_OPTIONS=halt_on_error=1:suppressions=$PWD/tests/tsan.supp \
+        run_ctest tsan ctest "${ctest_args[@]}" -j "$jobs" --test-dir build-tsan -L 'unit|gui'
+fi
 
+if wants fuzz; then
     step "fuzz the file parsers for ${fuzz_seconds}s each (clang, libFuzzer, ASan+UBSan)"
     configure build-fuzz -DVENDRASK_FUZZ_ONLY=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build-fuzz -j "$jobs"
@@ -140,7 +192,44 @@ if [[ $quick == 0 ]]; then
     }
 fi
 
-[[ $quick == 1 ]] || { step "packaging tier (Debian package, portable folder)" && scripts/test-package.sh build; }
+# Installing into a fresh chroot takes root (debootstrap, chroot).
+install_check() { # release, package
+    if [[ $(id -u) -eq 0 ]]; then
+        scripts/test-install.sh "$1" "$2"
+    elif [[ "${CI:-}" == true ]]; then
+        echo "the install check needs root"
+        return 1
+    else
+        echo "the install check into a fresh Debian $1 needs root: skipped"
+    fi
+}
+
+if wants package; then
+    step "packaging tier (Debian package, portable folder, apt into a fresh $host_release)"
+    scripts/test-package.sh build
+    release=$(. /etc/os-release && echo "${VERSION_ID%%.*}")
+    if [[ "$(. /etc/os-release && echo "$ID")" == debian && -z "${VENDRASK_IN_CHROOT:-}" ]]; then
+        install_check "$release" build/package/vendrask_*"~deb${release}"_amd64.deb
+    fi
+fi
+
+if [[ -n "$debian_tiers" ]]; then
+    step "Debian 13 tiers ($debian_tiers) in its chroot"
+    [[ $(id -u) -eq 0 ]] || {
+        echo "the Debian 13 tiers need root (scripts/with-debian.sh)"
+        exit 1
+    }
+    rm -rf "$logs/package-13"
+    copy_out=()
+    [[ ",$debian_tiers," != *",package,"* ]] ||
+        copy_out=(--copy-out /home/vendrask/vendrask/build/package:"$logs/package-13")
+    scripts/with-debian.sh "${copy_out[@]}" 13 \
+        ./test.sh --tiers "$debian_tiers" 2>&1 | tee "$logs/debian-13.log"
+    [[ ${PIPESTATUS[0]} -eq 0 ]] || exit 1
+    if [[ ${#copy_out[@]} -gt 0 ]]; then
+        install_check 13 "$logs"/package-13/vendrask_*~deb13_amd64.deb
+    fi
+fi
 
 # One closing line over every tier.
 passed=0
@@ -153,6 +242,13 @@ for log in "$logs"/ctest-*.log; do
     passed=$((passed + total - bad))
     failed=$((failed + bad))
 done
+if [[ -f "$logs/debian-13.log" ]]; then
+    line=$(grep -E '^tests: [0-9]+ passed, [0-9]+ failed' "$logs/debian-13.log" | tail -n1 || true)
+    if [[ -n "$line" ]]; then
+        passed=$((passed + $(sed -E 's/tests: ([0-9]+) .*/\1/' <<<"$line")))
+        failed=$((failed + $(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")))
+    fi
+fi
 echo
 echo "tests: $passed passed, $failed failed"
 [[ $failed -eq 0 ]]

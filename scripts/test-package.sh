@@ -55,8 +55,13 @@ step "Debian package"
     cat "$scratch/cpack.log"
     fail "cpack failed"
 }
-deb=$build/package/vendrask_${version}_amd64.deb
+revision=$(sed -n 's/^VENDRASK_DEBIAN_REVISION:STRING=//p' "$build/CMakeCache.txt")
+deb=$build/package/vendrask_${version}-${revision}_amd64.deb
 [[ -f "$deb" ]] || fail "no $deb"
+# Built here, for this release only: its name says which.
+release=$(. /etc/os-release && echo "${VERSION_ID%%.*}")
+[[ "$(. /etc/os-release && echo "$ID")" != debian || "$revision" == *"~deb$release" ]] ||
+    fail "$deb does not name Debian $release, the release it was built on"
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 

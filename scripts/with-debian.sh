@@ -162,7 +162,7 @@ status=0
 chroot "$root" /usr/bin/env -i \
     HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" TSAN="${TSAN:-}" FUZZ_SECONDS="${FUZZ_SECONDS:-}" \
-    CCACHE_DIR=/var/cache/ccache VENDRASK_RELEASE_TIERS="${VENDRASK_RELEASE_TIERS:-}" \
+    CCACHE_DIR=/var/cache/ccache VENDRASK_IN_CHROOT=1 \
     bash -c 'cd "$1" && shift && exec "$@"' with-debian "$workdir" "$@" || status=$?
 
 for pair in "${copy_out[@]}"; do
