@@ -94,7 +94,10 @@ CKelvoCommonCombo* CVendraskConfigPage::AddCombo(int id, QRect rect, quint32 sty
     KelvoCommonSetDlgCtrlID(combo, id);
     // The template's height includes the dropped list; the face is one
     // measured entry high with room for its frame.
-    combo->setGeometry(rect.x(), rect.y(), rect.width(), combo->MeasuredSize().height() + 6);
+    const int face = combo->MeasuredSize().height() + 6;
+    combo->setGeometry(rect.x(), rect.y(), rect.width(), face);
+    // The rest of that height is the dropped list: four or five entries.
+    combo->setMaxVisibleItems(std::max(1, (rect.height() - face) / combo->MeasuredSize().height()));
     return combo;
 }
 

@@ -7,8 +7,8 @@
 #include "KelvoCommonStatic.h"
 #include "VendraskApp.h"
 #include "VendraskDialogUnits.h"
+#include "VendraskFileChooser.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -94,9 +94,10 @@ void CVendraskConfigSound::UpdateLengthHint() {
     m_lengthHint->setVisible(tooLong);
 }
 
+QString CVendraskConfigSound::FileFilter() {
+    return QString::fromUtf16(u"WAVファイル(*.wav) (*.wav)");
+}
+
 QString CVendraskConfigSound::DefaultFileChooser(QWidget* owner, const QString& startFolder) {
-    // A chosen link is returned as itself, not as its target.
-    return QFileDialog::getOpenFileName(owner, QString(), startFolder,
-                                        QString::fromUtf16(u"WAVファイル(*.wav) (*.wav)"), nullptr,
-                                        QFileDialog::DontResolveSymlinks);
+    return VendraskChooseFile(owner, startFolder, FileFilter());
 }

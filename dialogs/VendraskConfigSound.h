@@ -36,6 +36,8 @@ public:
     // Asks for an existing wave file, starting in startFolder (empty: the
     // chooser's own choice); returns its full path, or empty when cancelled.
     using FileChooser = std::function<QString(QWidget* owner, const QString& startFolder)>;
+    // The file chooser's filter: caption and patterns.
+    static QString FileFilter();
     static QString DefaultFileChooser(QWidget* owner, const QString& startFolder);
 
     CVendraskConfigSound(CVendraskApp& app, QWidget* parent);

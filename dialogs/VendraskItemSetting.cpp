@@ -7,6 +7,7 @@
 #include "KelvoCommonWindow.h"
 #include "VendraskApp.h"
 #include "VendraskDialogUnits.h"
+#include "VendraskFileChooser.h"
 #include "VendraskItemFile.h"
 
 #include <QFileDialog>
@@ -167,11 +168,12 @@ void CVendraskItemSetting::OnBrowseFolder(int id) {
         edit->setText(chosen);
 }
 
+QString CVendraskItemSetting::FileFilter() {
+    return QString::fromUtf16(u"すべてのファイル(*.*) (*)");
+}
+
 QString CVendraskItemSetting::DefaultFileChooser(QWidget* owner, const QString& startFolder) {
-    // A chosen link or shortcut is returned as itself, not as its target.
-    return QFileDialog::getOpenFileName(owner, QString(), startFolder,
-                                        QString::fromUtf16(u"すべてのファイル(*.*) (*)"), nullptr,
-                                        QFileDialog::DontResolveSymlinks);
+    return VendraskChooseFile(owner, startFolder, FileFilter());
 }
 
 QString CVendraskItemSetting::DefaultFolderChooser(QWidget* owner, const QString& current) {

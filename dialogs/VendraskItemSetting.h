@@ -57,6 +57,9 @@ public:
     int m_itemIndex = 0;
     int m_itemGroup = 0;
 
+    // The file chooser's filter: caption and patterns.
+    static QString FileFilter();
+
 protected:
     void OnCloseCommand() override;
     void OnInitDialog() override;

@@ -11,7 +11,9 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace {
 
@@ -318,6 +320,29 @@ void CKelvoCommonCombo::mouseReleaseEvent(QMouseEvent* event) {
         update();
     }
     QComboBox::mouseReleaseEvent(event);
+}
+
+void CKelvoCommonCombo::showPopup() {
+    QComboBox::showPopup();
+    // Styles that lay the list over the face (Fusion) show every entry
+    // and ignore maxVisibleItems: it drops below the face, as a drop-down
+    // list does.
+    QWidget* container = view()->parentWidget();
+    const int rows = std::min(count(), maxVisibleItems());
+    const int rowHeight = view()->sizeHintForRow(0);
+    if (container == nullptr || rows <= 0 || rowHeight <= 0)
+        return;
+    const int height = std::min(container->height(), rows * rowHeight + container->height() -
+                                                         view()->viewport()->height());
+    QPoint where = mapToGlobal(QPoint(0, this->height()));
+    if (const QScreen* shown = screen();
+        shown != nullptr && where.y() + height > shown->availableGeometry().bottom())
+        where.setY(mapToGlobal(QPoint(0, 0)).y() - height);
+    container->setGeometry(where.x(), where.y(), container->width(), height);
+    // A shortened list shows its scroll arrows, which take rows' room.
+    if (const int shortBy = rows * rowHeight - view()->viewport()->height(); shortBy > 0)
+        container->resize(container->width(), height + shortBy);
+    view()->scrollTo(view()->currentIndex());
 }
 
 void CKelvoCommonCombo::hidePopup() {

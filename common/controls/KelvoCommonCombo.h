@@ -109,6 +109,8 @@ public:
     CKelvoCommonComboColor m_color;
 
 public Q_SLOTS:
+    // The list drops below the face, maxVisibleItems entries tall.
+    void showPopup() override;
     void hidePopup() override;
 
 protected:

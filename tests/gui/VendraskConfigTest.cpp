@@ -23,6 +23,7 @@
 #include "fake/KelvoCommonFakeHotKey.h"
 #include "fake/KelvoCommonFakeWindowSystem.h"
 
+#include <QAbstractItemView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -221,6 +222,26 @@ TEST_F(VendraskConfigTest, WhatThePagesShowForTheStoredSettings) {
         EXPECT_EQ(fresh.app->m_hotKeyModifier, modifier);
         EXPECT_EQ(fresh.app->m_mouseHookMilliSecond, wait);
     }
+}
+
+TEST_F(VendraskConfigTest, DropDownListsOpenFourOrFiveEntriesTall) {
+    auto window = Open();
+    int checked = 0;
+    for (QWidget* page :
+         {static_cast<QWidget*>(window->Behavior()), static_cast<QWidget*>(window->Appearance())}) {
+        for (CKelvoCommonCombo* combo : page->findChildren<CKelvoCommonCombo*>()) {
+            if (combo->count() <= 5)
+                continue;
+            ++checked;
+            combo->showPopup();
+            QTRY_VERIFY(combo->view()->isVisible());
+            const int rows = combo->view()->viewport()->height() / combo->view()->sizeHintForRow(0);
+            EXPECT_GE(rows, 4) << combo->accessibleName().toStdString();
+            EXPECT_LE(rows, 5) << combo->accessibleName().toStdString();
+            combo->hidePopup();
+        }
+    }
+    EXPECT_GE(checked, 3);
 }
 
 TEST_F(VendraskConfigTest, FontListsShowTheStoredFaceOrTheFirstFont) {

@@ -6,8 +6,10 @@
 #include "KelvoCommonEdit.h"
 #include "KelvoCommonShortcutFile.h"
 #include "KelvoCommonStatic.h"
+#include "VendraskConfigSound.h"
 #include "VendraskConfirmation.h"
 #include "VendraskDialogTestSupport.h"
+#include "VendraskFileChooser.h"
 #include "VendraskGroupTitle.h"
 #include "VendraskItemFile.h"
 #include "VendraskItemSetting.h"
@@ -15,7 +17,9 @@
 #include "VendraskWindowFrame.h"
 #include "fake/KelvoCommonFakeWindowSystem.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -429,6 +433,25 @@ TEST_F(VendraskSmallWindowTest, GroupTitleStoresWhatTheFieldHolds) {
         EXPECT_EQ(title.DoModal(), 1);
         EXPECT_EQ(App().m_groupTitle[6].ToQString(), row.stored);
         EXPECT_EQ(files.Reloaded()->m_groupTitle[6].ToQString(), row.stored);
+    }
+}
+
+TEST(VendraskFileChooserTest, FilterCaptionsReadAsGiven) {
+    const struct {
+        const char* name;
+        QString filter;
+        QString caption;
+    } rows[] = {
+        {"the Sound page", CVendraskConfigSound::FileFilter(),
+         QString::fromUtf16(u"WAVファイル(*.wav)")},
+        {"the item setting window", CVendraskItemSetting::FileFilter(),
+         QString::fromUtf16(u"すべてのファイル(*.*)")},
+    };
+    for (const auto& row : rows) {
+        const auto chooser = VendraskMakeFileChooser(nullptr, QDir::tempPath(), row.filter);
+        const auto* types = chooser->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr) << row.name;
+        EXPECT_EQ(types->itemText(0), row.caption) << row.name;
     }
 }
 
