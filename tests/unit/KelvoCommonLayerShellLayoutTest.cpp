@@ -107,6 +107,21 @@ TEST(LayerShellLayout, OutputsComeAndGoAndTheBehaviorPageChangesTheAreas) {
     EXPECT_EQ(Areas(changes.removed, 2), std::vector{Area::Desktop});
 }
 
+TEST(LayerShellLayout, NoStripWhereOneOutputMeetsAnother) {
+    CKelvoCommonLayerShellLayout layout;
+    layout.SetAreas(kAllEdges);
+    layout.SetOutput(1, kFirst);
+    // kSecond is taller: the first output's right side lies wholly beside it,
+    // the second's left side only in part.
+    const auto changes = layout.SetOutput(2, kSecond);
+    EXPECT_EQ(Areas(changes.removed, 1), std::vector{Area::Right});
+    EXPECT_EQ(Areas(changes.added, 2),
+              (std::vector{Area::Top, Area::Bottom, Area::Left, Area::Right}));
+    EXPECT_EQ(Areas(layout.SetOutput(2, kSecond.adjusted(0, 0, 0, -280)).removed, 2),
+              std::vector{Area::Left})
+        << "outputs of the same height";
+}
+
 // Surfaces of a two-output desktop, identified by these addresses.
 const int kLeftOfFirst = 0;
 const int kRightOfFirst = 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "KelvoCommonLayerShellLayout.h"
 
+#include <QRegion>
 #include <cmath>
 
 using Strip = CKelvoCommonLayerShellStrip;
@@ -52,11 +53,44 @@ CKelvoCommonLayerShellLayout::SetAreas(const CKelvoCommonHookMouseAreas& areas) 
     return Update();
 }
 
+namespace {
+// A side that other outputs continue along its whole length is no edge of
+// the desktop: the pointer passes it, and a strip there would only take the
+// clicks meant for the windows under it.
+bool Continued(const Strip& strip, std::uint32_t output,
+               const std::map<std::uint32_t, QRect>& outputs) {
+    QRect beside;
+    switch (strip.area) {
+    case Area::Left:
+        beside = strip.rect.translated(-1, 0);
+        break;
+    case Area::Right:
+        beside = strip.rect.translated(1, 0);
+        break;
+    case Area::Top:
+        beside = strip.rect.translated(0, -1);
+        break;
+    case Area::Bottom:
+        beside = strip.rect.translated(0, 1);
+        break;
+    case Area::Desktop:
+        return false;
+    }
+    QRegion open(beside);
+    for (const auto& [other, rect] : outputs) {
+        if (other != output)
+            open -= QRegion(rect);
+    }
+    return open.isEmpty();
+}
+} // namespace
+
 CKelvoCommonLayerShellLayout::Changes CKelvoCommonLayerShellLayout::Update() {
     std::map<Key, Strip> wanted;
     for (const auto& [output, rect] : m_outputs) {
         for (Strip& strip : KelvoLayerShellStrips(output, rect, m_areas))
-            wanted.emplace(Key{strip.output, strip.area}, std::move(strip));
+            if (!Continued(strip, output, m_outputs))
+                wanted.emplace(Key{strip.output, strip.area}, std::move(strip));
     }
     Changes changes;
     for (const auto& [key, strip] : m_strips) {
