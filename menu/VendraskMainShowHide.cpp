@@ -267,24 +267,28 @@ void CVendraskMain::OnPause() {
 }
 
 void CVendraskMain::CloseLauncher() {
-    // Open sub-windows end first, in this order, each with result 1.
+    // Open sub-windows end first, in this order. The windows that store as
+    // they close end with 1; an open question ends unanswered, as Cancel:
+    // a question nobody answered never carries out a Delete or a Cut.
     const struct {
         int* flag;
         const char* line;
         QDialog* window;
+        int result;
     } subWindows[] = {
-        {&m_flagConfigOpen, "Main::EndDialog-Config", m_configWindow},
-        {&m_flagInformationOpen, "Main::EndDialog-Information", m_informationWindow},
-        {&m_flagConfirmationOpen, "Main::EndDialog-Confirmation", m_confirmationWindow},
-        {&m_flagItemSettingOpen, "Main::EndDialog-ItemSetting", m_itemSettingWindow},
-        {&m_flagGroupTitleOpen, "Main::EndDialog-GroupTitle", m_groupTitleWindow},
+        {&m_flagConfigOpen, "Main::EndDialog-Config", m_configWindow, 1},
+        {&m_flagInformationOpen, "Main::EndDialog-Information", m_informationWindow, 1},
+        {&m_flagConfirmationOpen, "Main::EndDialog-Confirmation", m_confirmationWindow,
+         CVendraskConfirmation::kResultCancel},
+        {&m_flagItemSettingOpen, "Main::EndDialog-ItemSetting", m_itemSettingWindow, 1},
+        {&m_flagGroupTitleOpen, "Main::EndDialog-GroupTitle", m_groupTitleWindow, 1},
     };
     for (const auto& sub : subWindows) {
         if (*sub.flag != 1)
             continue;
         qCDebug(lcVendrask) << sub.line;
         if (sub.window != nullptr)
-            sub.window->done(1);
+            sub.window->done(sub.result);
     }
     QDialog::done(1);
 }

@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "VendraskLauncherProcess.h"
 
+#include <QProcess>
 #include <QRect>
 #include <QStringList>
 #include <filesystem>
@@ -102,4 +103,37 @@ TEST(VendraskSmallWindowX11, InformationShowsTheAddressOfALongFolderCutInItsMidd
         EXPECT_TRUE(Bare(Pixels(window, QRect(x, button.y() + 2, 3, button.height() - 4))));
     }
     Keys("Escape");
+}
+
+TEST(VendraskSmallWindowX11, EndingTheLauncherDuringAQuestionAnswersNo) {
+    const struct {
+        const char* name;
+        bool verb; // "vendrask quit", else SIGTERM as at a logout
+    } rows[] = {{"vendrask quit", true}, {"SIGTERM", false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        LauncherProcess launcher;
+        launcher.Set(QStringLiteral("Behavior"), QStringLiteral("ConfirmationDialog"),
+                     QStringLiteral("1"));
+        launcher.Set(QStringLiteral("Item01"), QStringLiteral("Name"), QStringLiteral("Keep"));
+        launcher.Set(QStringLiteral("Item01"), QStringLiteral("Path"), QStringLiteral("/bin/true"));
+        launcher.Start();
+        ASSERT_FALSE(CallMenuUp().isEmpty());
+        // Item A, then Delete.
+        Keys("Down ctrl+d");
+        ASSERT_TRUE(WaitFor(
+            [] { return !ShownWindowNamed(QStringLiteral("Vendrask Confirmation")).isEmpty(); }));
+        if (row.verb) {
+            QProcess quit;
+            quit.setProcessEnvironment(launcher.Environment());
+            quit.start(QStringLiteral(VENDRASK_BINARY_DIR "/vendrask"), {QStringLiteral("quit")});
+            ASSERT_TRUE(quit.waitForFinished(10000));
+            EXPECT_TRUE(launcher.Process()->waitForFinished(10000));
+        }
+        launcher.Stop();
+        EXPECT_EQ(launcher.Get(QStringLiteral("Item01"), QStringLiteral("Name")),
+                  QStringLiteral("Keep"));
+        EXPECT_EQ(launcher.Get(QStringLiteral("Item01"), QStringLiteral("Path")),
+                  QStringLiteral("/bin/true"));
+    }
 }
