@@ -137,3 +137,23 @@ TEST(VendraskSmallWindowX11, EndingTheLauncherDuringAQuestionAnswersNo) {
                   QStringLiteral("/bin/true"));
     }
 }
+
+TEST(VendraskSmallWindowX11, EnterRightAfterConfigureWorksTheFirstControl) {
+    LauncherProcess launcher;
+    launcher.Start();
+    QProcess configure;
+    configure.setProcessEnvironment(launcher.Environment());
+    configure.start(QStringLiteral(VENDRASK_BINARY_DIR "/vendrask"), {QStringLiteral("configure")});
+    ASSERT_TRUE(configure.waitForFinished(10000));
+    ASSERT_TRUE(WaitFor(
+        [] { return !ShownWindowNamed(QStringLiteral("Vendrask Configuration")).isEmpty(); }));
+    // Enter opens the hot key list; Down and Enter take "Ctrl + Shift";
+    // Escape closes the window, which stores it.
+    Keys("Return Down Return Escape");
+    ASSERT_TRUE(WaitFor(
+        [] { return ShownWindowNamed(QStringLiteral("Vendrask Configuration")).isEmpty(); }));
+    EXPECT_TRUE(WaitFor([&] {
+        return launcher.Get(QStringLiteral("HotKey"), QStringLiteral("Modifier")) ==
+               QStringLiteral("6");
+    })) << launcher.Get(QStringLiteral("HotKey"), QStringLiteral("Modifier")).toStdString();
+}
