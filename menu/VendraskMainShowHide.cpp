@@ -24,6 +24,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -175,6 +176,9 @@ void CVendraskMain::RequestAfterFade(bool visible) {
         m_requestAfterFade.reset();
     else
         m_requestAfterFade = visible;
+    // A quiet hide waits with its request; with no hide waiting, none is due.
+    if (m_requestAfterFade != std::optional<bool>(false))
+        m_flagQuietHide = 0;
 }
 
 void CVendraskMain::RunRequestAfterFade() {
@@ -218,10 +222,12 @@ void CVendraskMain::HideMenu() {
         RequestAfterFade(false);
         return;
     }
+    // Used up by this hide whatever it finds: a quiet hide asked for a
+    // menu already gone must not silence the next one.
+    const int quiet = std::exchange(m_flagQuietHide, 0);
     if (!isVisible())
         return;
-    if (m_flagQuietHide == 1) {
-        m_flagQuietHide = 0;
+    if (quiet == 1) {
         SetOpacity(0);
     } else {
         PlaySound(CVendraskApp::SoundMenuClose);
