@@ -245,13 +245,14 @@ void CVendraskApp::LoadFromIniFile() {
 void CVendraskApp::NormalizeLoadedValues() {
     // Hand-edited values outside their ranges: never index a table with
     // them. An unknown set falls back to the user-defined one, an unknown
-    // default group to none, and opacity to the nearest valid value.
+    // default group to none. Opacity keeps its low 8 bits, all the window
+    // system ever gets: -1 is opaque, never an invisible menu.
     if (m_colorSetIndex < 0 || m_colorSetIndex >= kColorSetCount)
         m_colorSetIndex = 0;
     if (!((m_behaviorDefaultGroupID >= 0 && m_behaviorDefaultGroupID < kGroupCount) ||
           m_behaviorDefaultGroupID == kDefaultGroupNone))
         m_behaviorDefaultGroupID = kDefaultGroupNone;
-    m_colorSetTransparency = std::clamp(m_colorSetTransparency, 0, 255);
+    m_colorSetTransparency &= 0xFF;
 }
 
 bool CVendraskApp::SaveToIniFile(int part) {

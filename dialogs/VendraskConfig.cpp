@@ -27,7 +27,9 @@ CVendraskConfig::CVendraskConfig(CVendraskApp& app, QWidget* owner, const int& h
     m_tab = new CKelvoCommonTab(this);
     KelvoCommonSetDlgCtrlID(m_tab, kIdTab);
     m_tab->setGeometry(Rect(6, 18, 467, 221));
-    CreateCloseButton(kIdClose);
+    // A picture-only button that shows no focus: off the Tab chain, so the
+    // keyboard never lands on it unseen (Enter there would close).
+    CreateCloseButton(kIdClose)->SetFlagTabStop(0);
     connect(m_tab, &CKelvoCommonTab::SelectionChanged, this, &CVendraskConfig::SwitchPage);
 }
 
@@ -66,6 +68,20 @@ void CVendraskConfig::OnInitDialog() {
         page->setVisible(index == PageBehavior);
     }
     ApplyWindowColors();
+    // The keyboard starts on the Behavior page's first control.
+    FocusFirstControl(*m_behavior);
+}
+
+void CVendraskConfig::FocusFirstControl(CVendraskConfigPage& page) {
+    // The tab control takes no focus: the page's first control gets it.
+    const auto controls = page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* control : controls) {
+        if (control->isVisibleTo(&page) && control->isEnabled() &&
+            (control->focusPolicy() & Qt::TabFocus) != 0) {
+            control->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void CVendraskConfig::OnCloseCommand() {
@@ -117,17 +133,8 @@ bool CVendraskConfig::StepPageByKey(const QKeyEvent& event) {
     const int next = (m_tab->GetCurSel() + step + kPageCount) % kPageCount;
     m_tab->SetCurSel(next);
     SwitchPage(next);
-    // The tab control takes no focus: the page's first control gets it.
-    if (CVendraskConfigPage* page = Page(next)) {
-        const auto controls = page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        for (QWidget* control : controls) {
-            if (control->isVisibleTo(page) && control->isEnabled() &&
-                (control->focusPolicy() & Qt::TabFocus) != 0) {
-                control->setFocus(Qt::TabFocusReason);
-                break;
-            }
-        }
-    }
+    if (CVendraskConfigPage* page = Page(next))
+        FocusFirstControl(*page);
     return true;
 }
 

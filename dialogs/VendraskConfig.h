@@ -52,6 +52,8 @@ private:
     // Ctrl+Tab and Ctrl+PageDown show the next page, Ctrl+Shift+Tab and
     // Ctrl+PageUp the one before; true when the key was one of them.
     bool StepPageByKey(const QKeyEvent& event);
+    // Gives the keyboard to the first control of the page that Tab reaches.
+    static void FocusFirstControl(CVendraskConfigPage& page);
     void ApplyWindowColors();
     void SwitchPage(int index);
     void OnColorChanged();

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
 
@@ -25,6 +26,8 @@ constexpr QSize kPictureSize{32, 32};
 constexpr QSize kPictureFrameSize{34, 34};
 // Space kept free between the text lines and the window's sides.
 constexpr int kTextMargin = 10;
+// The address button's caption stays inside its one-pixel frame.
+constexpr int kAddressInset = 1;
 
 // Where the README goes on installation, relative to the program's folder,
 // and the one of the tree this program was built from.
@@ -129,10 +132,11 @@ CVendraskInformation::CVendraskInformation(CVendraskApp& app, QWidget* parent)
                         QRect(kTextMargin, notice.top(), kWidth - 2 * kTextMargin, notice.height()),
                         Qt::AlignHCenter | Qt::AlignTop, false);
 
-    m_address = new CKelvoCommonButton(m_addressUrl.toDisplayString(), this);
+    m_address = new CKelvoCommonButton(this);
     KelvoCommonSetDlgCtrlID(m_address, kIdAddress);
     m_address->setGeometry(Rect(61, 99, 212, 16));
     m_address->SetFlagTabStop(1);
+    ShowAddress();
     connect(m_address, &QAbstractButton::clicked, this, &CVendraskInformation::OpenAddress);
 }
 
@@ -166,6 +170,22 @@ void CVendraskInformation::OnInitDialog() {
     }
     // The close button shows a picture only and gets no font.
     m_address->setFont(m_app.m_fontButton);
+    ShowAddress();
+}
+
+void CVendraskInformation::SetAddress(const QUrl& address) {
+    m_addressUrl = address;
+    ShowAddress();
+}
+
+void CVendraskInformation::ShowAddress() {
+    // Where the program lies decides the length: both ends of the address
+    // (scheme and file name) say the most.
+    const QString whole = m_addressUrl.toDisplayString();
+    const double room = m_address->width() - 2 * kAddressInset;
+    m_address->setText(QFontMetricsF(m_address->font()).elidedText(whole, Qt::ElideMiddle, room));
+    m_address->setToolTip(whole);
+    m_address->setAccessibleDescription(whole);
 }
 
 void CVendraskInformation::OnCloseCommand() {

@@ -52,6 +52,9 @@ public:
     CKelvoCommonStatic* Text(int id) const;
     QLabel* Picture() const { return m_picture; }
     const QUrl& Address() const { return m_addressUrl; }
+    // Another address to show and open (the program's own is found at
+    // construction).
+    void SetAddress(const QUrl& address);
 
 protected:
     void OnCloseCommand() override;
@@ -60,6 +63,9 @@ protected:
 
 private:
     void OpenAddress();
+    // The address on its button: whole, or cut in its middle where it does
+    // not fit; the whole one as tooltip and accessible description.
+    void ShowAddress();
 
     QString m_versionText;
     QUrl m_addressUrl;

@@ -24,6 +24,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -175,6 +176,9 @@ void CVendraskMain::RequestAfterFade(bool visible) {
         m_requestAfterFade.reset();
     else
         m_requestAfterFade = visible;
+    // A quiet hide waits with its request; with no hide waiting, none is due.
+    if (m_requestAfterFade != std::optional<bool>(false))
+        m_flagQuietHide = 0;
 }
 
 void CVendraskMain::RunRequestAfterFade() {
@@ -218,10 +222,12 @@ void CVendraskMain::HideMenu() {
         RequestAfterFade(false);
         return;
     }
+    // Used up by this hide whatever it finds: a quiet hide asked for a
+    // menu already gone must not silence the next one.
+    const int quiet = std::exchange(m_flagQuietHide, 0);
     if (!isVisible())
         return;
-    if (m_flagQuietHide == 1) {
-        m_flagQuietHide = 0;
+    if (quiet == 1) {
         SetOpacity(0);
     } else {
         PlaySound(CVendraskApp::SoundMenuClose);
@@ -267,24 +273,28 @@ void CVendraskMain::OnPause() {
 }
 
 void CVendraskMain::CloseLauncher() {
-    // Open sub-windows end first, in this order, each with result 1.
+    // Open sub-windows end first, in this order. The windows that store as
+    // they close end with 1; an open question ends unanswered, as Cancel:
+    // a question nobody answered never carries out a Delete or a Cut.
     const struct {
         int* flag;
         const char* line;
         QDialog* window;
+        int result;
     } subWindows[] = {
-        {&m_flagConfigOpen, "Main::EndDialog-Config", m_configWindow},
-        {&m_flagInformationOpen, "Main::EndDialog-Information", m_informationWindow},
-        {&m_flagConfirmationOpen, "Main::EndDialog-Confirmation", m_confirmationWindow},
-        {&m_flagItemSettingOpen, "Main::EndDialog-ItemSetting", m_itemSettingWindow},
-        {&m_flagGroupTitleOpen, "Main::EndDialog-GroupTitle", m_groupTitleWindow},
+        {&m_flagConfigOpen, "Main::EndDialog-Config", m_configWindow, 1},
+        {&m_flagInformationOpen, "Main::EndDialog-Information", m_informationWindow, 1},
+        {&m_flagConfirmationOpen, "Main::EndDialog-Confirmation", m_confirmationWindow,
+         CVendraskConfirmation::kResultCancel},
+        {&m_flagItemSettingOpen, "Main::EndDialog-ItemSetting", m_itemSettingWindow, 1},
+        {&m_flagGroupTitleOpen, "Main::EndDialog-GroupTitle", m_groupTitleWindow, 1},
     };
     for (const auto& sub : subWindows) {
         if (*sub.flag != 1)
             continue;
         qCDebug(lcVendrask) << sub.line;
         if (sub.window != nullptr)
-            sub.window->done(1);
+            sub.window->done(sub.result);
     }
     QDialog::done(1);
 }

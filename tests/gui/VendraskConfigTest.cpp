@@ -536,3 +536,20 @@ TEST_F(VendraskConfigTest, TheMenuRunsItAndCloseEndsIt) {
     EXPECT_EQ(menu.m_flagConfigOpen, 0);
     EXPECT_EQ(files.Reloaded()->m_behaviorItemLock, 1) << "closing wrote the general settings";
 }
+
+TEST_F(VendraskConfigTest, TheKeyboardStartsOnTheBehaviorPagesFirstControl) {
+    // Enter at once must not reach the close button, which no Tab reaches.
+    CVendraskConfig window(App(), &owner, hotKeyRegistered);
+    for (int opening = 1; opening <= 2; ++opening) {
+        SCOPED_TRACE(opening);
+        CModalAnswerer answerer([&](QDialog& dialog) {
+            auto& window = dynamic_cast<CVendraskConfig&>(dialog);
+            EXPECT_EQ(window.CloseButton()->focusPolicy() & Qt::TabFocus, 0);
+            EXPECT_EQ(window.focusWidget(),
+                      window.Behavior()->Control(CVendraskConfigBehavior::kIdHotKey));
+            window.done(1);
+        });
+        window.DoModal();
+        EXPECT_EQ(answerer.Titles().size(), 1);
+    }
+}

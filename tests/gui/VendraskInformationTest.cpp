@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
@@ -66,7 +67,7 @@ TEST_F(VendraskInformationTest, TextsAndPictureFrame) {
     // The address button shows the documentation it opens: a README that is there.
     EXPECT_EQ(window.Address().scheme(), QStringLiteral("file"));
     EXPECT_TRUE(QFile::exists(window.Address().toLocalFile()));
-    EXPECT_EQ(window.AddressButton()->text(), window.Address().toDisplayString());
+    EXPECT_EQ(window.AddressButton()->toolTip(), window.Address().toDisplayString());
 
     // A 34 x 34 frame one pixel around the 32 x 32 picture.
     const QRect picture = window.Picture()->geometry();
@@ -80,6 +81,46 @@ TEST_F(VendraskInformationTest, TextsAndPictureFrame) {
     EXPECT_EQ(image.pixel(frame.topLeft()) | 0xFF000000, frameColour);
     EXPECT_EQ(image.pixel(frame.bottomRight()) | 0xFF000000, frameColour);
     window.done(1);
+}
+
+TEST_F(VendraskInformationTest, AddressShownWholeOrCutInItsMiddle) {
+    struct Row {
+        const char* name;
+        QString path;
+        bool whole;
+    };
+    const Row rows[] = {
+        {"short", QStringLiteral("/opt/v/README.md"), true},
+        {"longer than the button",
+         QStringLiteral("/tmp/%1/share/doc/vendrask/README.md").arg(QString(90, u'y')), false},
+    };
+    CVendraskInformation window(App(), &owner);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QUrl address = QUrl::fromLocalFile(row.path);
+        const QString whole = address.toDisplayString();
+        window.SetAddress(address);
+        window.PrepareRun();
+        const CKelvoCommonButton& button = *window.AddressButton();
+        const QString caption = button.text();
+        EXPECT_LE(QFontMetricsF(button.font()).horizontalAdvance(caption), button.width() - 2);
+        if (row.whole) {
+            EXPECT_EQ(caption, whole);
+        } else {
+            EXPECT_TRUE(caption.startsWith(QStringLiteral("file:///tmp/")))
+                << caption.toStdString();
+            EXPECT_TRUE(caption.endsWith(QStringLiteral("/README.md"))) << caption.toStdString();
+            EXPECT_TRUE(caption.contains(QChar(0x2026))) << caption.toStdString();
+        }
+        EXPECT_EQ(button.toolTip(), whole);
+        EXPECT_EQ(button.accessibleDescription(), whole);
+        // The click opens the whole address.
+        Shell().ClearCalls();
+        CModalAnswerer answerer([&](QDialog&) { window.AddressButton()->click(); });
+        EXPECT_EQ(window.DoModal(), CVendraskInformation::kResultAddressOpened);
+        ASSERT_EQ(Shell().Calls().size(), 1);
+        EXPECT_EQ(QUrl(Shell().Calls().first().file), address);
+    }
 }
 
 TEST_F(VendraskInformationTest, ResultsAndTheShellCall) {

@@ -422,6 +422,35 @@ TEST_F(VendraskMainEditTest, CloseEndsAnOpenEditorStoringIt) {
     EXPECT_EQ(Stored(0).Option.ToQString(), QStringLiteral("--closing"));
 }
 
+TEST_F(VendraskMainEditTest, CloseAnswersAnOpenQuestionWithCancel) {
+    // The tray's Close, "vendrask quit", D-Bus Quit and a logout's signal
+    // all close the launcher this way: nobody said yes.
+    const struct {
+        const char* name;
+        int command;
+    } rows[] = {
+        {"delete", CVendraskMain::kCmdDelete},
+        {"cut", CVendraskMain::kCmdCut},
+        {"paste over an item", CVendraskMain::kCmdPaste},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        menu = std::make_unique<CVendraskMain>(App(), &owner);
+        Reset();
+        Focus(1);
+        App().m_behaviorConfirmationDialog = 0;
+        menu->OnItemCommand(CVendraskMain::kCmdCopy);
+        App().m_behaviorConfirmationDialog = 1;
+        Focus(0);
+        CModalAnswerer answerer([&](QDialog&) { menu->CloseLauncher(); });
+        QTimer::singleShot(0, menu.get(), [&] { menu->OnItemCommand(row.command); });
+        EXPECT_EQ(menu->RunModalLoop(), 1);
+        EXPECT_EQ(answerer.Titles(), QStringList{QStringLiteral("Vendrask Confirmation")});
+        EXPECT_EQ(Item(0).Name.ToQString(), kFilled.Name.ToQString());
+        EXPECT_EQ(Stored(0).Name.ToQString(), kFilled.Name.ToQString());
+    }
+}
+
 TEST_F(VendraskMainEditTest, AHideMeanwhileLeavesTheCommandInItsGroup) {
     // Group 0 is the default group every hide returns to.
     const ItemRecord zero = MakeItem(u"Group zero", u"/bin/true", u"", u"");

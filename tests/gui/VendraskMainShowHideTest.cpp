@@ -241,6 +241,36 @@ TEST_F(VendraskShowHide, QuietHideHasNoSoundAndNoFade) {
     EXPECT_EQ(menu->m_flagQuietHide, 0);
 }
 
+TEST_F(VendraskShowHide, AQuietHideWithNothingToHideLeavesTheNextHideItsSound) {
+    // The information window's address and Open Folder ask for a quiet
+    // hide also when the menu is already gone.
+    const struct {
+        const char* name;
+        bool duringFadeOut;
+    } rows[] = {{"menu hidden", false}, {"menu fading out", true}};
+    app->m_colorSetFadeLevel = 3;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto quietHide = [this] {
+            menu->m_flagQuietHide = 1;
+            menu->HideMenu();
+        };
+        if (row.duringFadeOut) {
+            menu->ToggleMenu();
+            QTimer::singleShot(CVendraskMain::kFadeStepMs, menu.get(), quietHide);
+            menu->ToggleMenu();
+        } else {
+            quietHide();
+        }
+        ASSERT_FALSE(menu->isVisible());
+        EXPECT_EQ(menu->m_flagQuietHide, 0);
+        menu->ToggleMenu();
+        const qsizetype before = Played().size();
+        menu->ToggleMenu();
+        EXPECT_EQ(Played().mid(before), QList<QByteArray>{"close"});
+    }
+}
+
 TEST_F(VendraskShowHide, SoundsOnlyWhileTheSwitchIsExactlyOne) {
     app->m_soundFlag = 2;
     menu->ToggleMenu();

@@ -119,9 +119,12 @@ TEST_F(VendraskTextFitTest, EveryTextFitsItsControl) {
              window.PrepareRun();
              return Misfits(window);
          }},
-        {"information",
+        {"information, its address longer than its button",
          [&] {
+             // Not the checkout's README: where the tree lies must not matter.
              CVendraskInformation window(App(), &owner);
+             window.SetAddress(QUrl::fromLocalFile(
+                 QStringLiteral("/tmp/%1/share/doc/vendrask/README.md").arg(QString(80, u'x'))));
              window.PrepareRun();
              return Misfits(window);
          }},

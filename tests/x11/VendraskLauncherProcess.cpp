@@ -54,14 +54,19 @@ QProcessEnvironment LauncherProcess::Environment() const {
                QString::fromStdString(m_runtime.Path().string()));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+    env.insert(m_extra);
     return env;
+}
+
+void LauncherProcess::SetEnvironment(const QString& name, const QString& value) {
+    m_extra.insert(name, value);
 }
 
 void LauncherProcess::Start() {
     m_process = std::make_unique<QProcess>();
     m_process->setProcessEnvironment(Environment());
     m_process->setProcessChannelMode(QProcess::ForwardedChannels);
-    m_process->start(kLauncher, {QStringLiteral("--ini"), Ini()});
+    m_process->start(m_program.isEmpty() ? kLauncher : m_program, {QStringLiteral("--ini"), Ini()});
     ASSERT_TRUE(m_process->waitForStarted(5000));
     // The window exists at the end of the start-up; its keys are grabbed then.
     ASSERT_TRUE(WaitFor([] { return !MenuWindow().isEmpty(); }, 10000));

@@ -30,6 +30,10 @@ public:
 
     // The environment the launcher (and helper programs) run in.
     QProcessEnvironment Environment() const;
+    // Before Start: a variable of that environment, and another copy of
+    // the program (a portable folder elsewhere).
+    void SetEnvironment(const QString& name, const QString& value);
+    void SetProgram(const QString& program) { m_program = program; }
     // Starts it and waits until its menu window exists (not mapped).
     void Start();
     // SIGTERM, and waits for the end.
@@ -40,6 +44,8 @@ private:
     TempDir m_folder;
     TempDir m_runtime;
     std::unique_ptr<QProcess> m_process;
+    QProcessEnvironment m_extra;
+    QString m_program;
 };
 
 // The menu window's id ("" when there is none, or none mapped).

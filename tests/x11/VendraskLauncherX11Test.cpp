@@ -96,15 +96,21 @@ TEST_F(VendraskLauncher, OpacityReachesTheConfiguredValue) {
     struct Row {
         const char* name;
         const char* fadeLevel;
+        const char* written;
         unsigned long transparency;
     };
-    const Row rows[] = {{"at once", "0", 180}, {"after a fade", "3", 210}};
+    // A hand-edited value outside 0-255 keeps its low 8 bits: -1 is opaque,
+    // not an invisible menu that still takes the keyboard.
+    const Row rows[] = {{"at once", "0", "180", 180},
+                        {"after a fade", "3", "210", 210},
+                        {"hand-edited -1", "0", "-1", 255},
+                        {"hand-edited 300, faded", "3", "300", 44}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Set(QStringLiteral("ColorSet"), QStringLiteral("FadeLevel"),
             QString::fromLatin1(row.fadeLevel));
         Set(QStringLiteral("ColorSet"), QStringLiteral("Transparency"),
-            QString::number(row.transparency));
+            QString::fromLatin1(row.written));
         Start();
         CtrlAlt();
         ASSERT_TRUE(BecomesShown());
