@@ -10,8 +10,9 @@
 #   --copy-out SRC:DEST (repeatable) copies a chroot file out afterwards.
 # The chroot is made once with debootstrap from the mirror of the host's apt
 # sources and kept in VENDRASK_DEBIAN_CACHE (default
-# /var/cache/vendrask/debian) with the packages it downloaded and a compiler
-# cache, so later runs take seconds to set up.
+# /var/cache/vendrask/debian): the pristine base, a working copy of it, the
+# packages they downloaded and a compiler cache, so later runs take seconds
+# to set up.
 # The clone lies in /home/vendrask/vendrask (not under /root, which the
 # unprivileged user of the Wayland tiers cannot read). Needs root.
 set -euo pipefail
@@ -26,7 +27,7 @@ while [[ $# -gt 0 ]]; do
     --copy-in) copy_in+=("$2") && shift ;;
     --copy-out) copy_out+=("$2") && shift ;;
     -h | --help)
-        sed -n '3,15p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '3,17p' "$0" | sed 's/^# \{0,1\}//'
         exit 0
         ;;
     *) break ;;
@@ -92,13 +93,19 @@ EOF
 }
 [[ -d "$base" ]] || make_base
 
-# A chroot of our own: a copy of the base for --fresh, the base itself otherwise
-# (packages installed in it stay for the next run, as on a developer's machine).
+# A chroot of our own: a throw-away copy of the pristine base for --fresh;
+# otherwise a kept working copy of it, where installed packages stay for the
+# next run, as on a developer's machine.
 if [[ $fresh == 1 ]]; then
     root=$(mktemp -d "$cache/fresh-$release-XXXXXX")
     cp -a "$base/." "$root/"
 else
-    root=$base
+    root=$cache/$release-work
+    if [[ ! -d "$root" ]]; then
+        rm -rf "$root.new"
+        cp -a "$base" "$root.new"
+        mv "$root.new" "$root"
+    fi
 fi
 
 mounted=()
