@@ -203,7 +203,8 @@ install_check() { # release, package
 }
 
 tier_package() {
-    step "packaging tier (Debian package, portable folder, apt into a fresh $host_release)"
+    step "packaging tier (run.sh, Debian package, portable folder, apt into a fresh $host_release)"
+    run_ctest scripts ctest "${ctest_args[@]}" --test-dir build -L scripts
     scripts/test-package.sh build
     release=$(. /etc/os-release && echo "${VERSION_ID%%.*}")
     if [[ "$(. /etc/os-release && echo "$ID")" == debian && -z "${VENDRASK_IN_CHROOT:-}" ]]; then
