@@ -280,8 +280,10 @@ if [[ -f "$logs/debian-13.log" ]]; then
     fi
 fi
 # Tests that passed only at their second run: a slow moment, or a fault to find.
-reruns=$(cat "$logs"/ctest-*.log "$logs/debian-13.log" 2>/dev/null |
-    grep -oE 'Start +[0-9]+: [^ ]+' | sort | uniq -d | sed -E 's/Start +[0-9]+: //' || true)
+all_logs() { cat "$logs"/ctest-*.log "$logs/debian-13.log" 2>/dev/null || true; }
+reruns=$(comm -23 \
+    <(all_logs | grep -oE 'Start +[0-9]+: [^ ]+' | sort | uniq -d | sed -E 's/Start +[0-9]+: //' | sort -u) \
+    <(all_logs | sed -nE 's/^\s+[0-9]+ - ([^ ]+) .*/\1/p' | sort -u))
 echo
 if [[ -n "$reruns" ]]; then
     echo "passed at the second run:"

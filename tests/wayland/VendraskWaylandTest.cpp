@@ -213,17 +213,17 @@ TEST_F(VendraskWayland, EscapeHidesAndTheNextToggleStillHasTheKeyboard) {
         << "the keyboard was lost after the first hide";
 }
 
-TEST_F(VendraskWayland, EnterClosesTheConfigurationAndTheMenuKeepsTheKeyboard) {
+TEST_F(VendraskWayland, EscapeClosesTheConfigurationAndTheMenuKeepsTheKeyboard) {
     StartLauncher();
     RunProgram(QStringLiteral("swaymsg"),
                {QStringLiteral("exec"), QStringLiteral("'%1' configure").arg(kLauncher)});
     const QString title = QStringLiteral("Vendrask Configuration");
     ASSERT_TRUE(WaitFor([&title] { return !WindowRect(title).isEmpty(); }, 5000))
         << "no configuration window";
-    // Enter clicks its focused control without XTest.
-    RunProgram(QStringLiteral("wtype"), {QStringLiteral("-k"), QStringLiteral("Return")});
+    // Keys reach it without XTest.
+    RunProgram(QStringLiteral("wtype"), {QStringLiteral("-k"), QStringLiteral("Escape")});
     ASSERT_TRUE(WaitFor([&title] { return WindowRect(title).isEmpty(); }, 3000))
-        << "Enter did not close it";
+        << "Escape did not close it";
     RunProgram(QStringLiteral("wtype"), {QStringLiteral("d")});
     EXPECT_TRUE(WaitFor([this] { return std::filesystem::exists(m_marker); }, 5000))
         << "the menu lost the keyboard to the closed window";
