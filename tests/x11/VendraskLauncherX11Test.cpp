@@ -205,8 +205,8 @@ TEST_F(VendraskLauncher, AFullScreenWindowSilencesTheHotKeyWhenSwitchedOn) {
 }
 
 TEST_F(VendraskLauncher, TheKeyboardOpensAndClosesTheConfigurationWindow) {
-    // Out of range: only a save of the general settings writes it back
-    // as 255.
+    // Out of range: only a save of the general settings writes it back,
+    // as its low 8 bits.
     Set(QStringLiteral("ColorSet"), QStringLiteral("Transparency"), QStringLiteral("300"));
     Start();
     CtrlAlt();
@@ -232,7 +232,7 @@ TEST_F(VendraskLauncher, TheKeyboardOpensAndClosesTheConfigurationWindow) {
     EXPECT_TRUE(WaitFor([&] { return configWindow().isEmpty(); }));
     EXPECT_TRUE(WaitFor([&] {
         return launcher.Get(QStringLiteral("ColorSet"), QStringLiteral("Transparency")) ==
-               QStringLiteral("255");
+               QStringLiteral("44");
     })) << "closing wrote the general settings";
     EXPECT_FALSE(Shown().isEmpty()) << "the menu stays up";
 }
