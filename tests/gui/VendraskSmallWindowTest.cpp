@@ -13,6 +13,7 @@
 #include "VendraskItemSetting.h"
 #include "VendraskMain.h"
 #include "VendraskWindowFrame.h"
+#include "fake/KelvoCommonFakeMessageBox.h"
 #include "fake/KelvoCommonFakeWindowSystem.h"
 
 #include <QDir>
@@ -288,7 +289,7 @@ TEST_F(VendraskSmallWindowTest, ItemSettingStoresHoweverItEnds) {
     }
 }
 
-TEST_F(VendraskSmallWindowTest, ItemSettingLimitsTheNameAsTypedAndCutsTheRest) {
+TEST_F(VendraskSmallWindowTest, ItemSettingLimitsTheNameAsTypedAndRefusesATooLongPath) {
     CVendraskItemSetting setting(App(), &owner);
     setting.m_itemIndex = 1;
     const QString longPath = QStringLiteral("/opt/") + QString(300, QLatin1Char('p'));
@@ -300,9 +301,17 @@ TEST_F(VendraskSmallWindowTest, ItemSettingLimitsTheNameAsTypedAndCutsTheRest) {
         setting.Edit(CVendraskItemSetting::FieldPath)->setText(longPath);
         Key(setting, Qt::Key_Escape);
     });
+    App().m_item[1].Path.Assign(QStringLiteral("/bin/true"));
     setting.DoModal();
     EXPECT_EQ(App().m_item[1].Name.ToQString(), QString(36, QLatin1Char('n')));
-    EXPECT_EQ(App().m_item[1].Path.ToQString(), longPath.left(259));
+    // A cut path would name another file: the old one stays, and the user
+    // is told.
+    EXPECT_EQ(App().m_item[1].Path.ToQString(), QStringLiteral("/bin/true"));
+    auto& box = static_cast<CKelvoCommonFakeMessageBox&>(*App().Services().messageBox);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !box.Shown().isEmpty(); }));
+    EXPECT_EQ(box.Shown(), QStringList{QStringLiteral(
+                               "A path can have at most 259 characters; the longer one was not "
+                               "stored.")});
 }
 
 TEST_F(VendraskSmallWindowTest, BrowseFileFillsTheFields) {
