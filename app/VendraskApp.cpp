@@ -206,10 +206,12 @@ QString CVendraskApp::ItemSectionName(int itemNumber) {
 }
 
 QString CVendraskApp::EncodeOptionForFile(const QString& option) {
-    if (option.isEmpty())
-        return {};
     QString doubled = option;
     doubled.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    // The extra pair only where the reader would change the doubled text.
+    const std::u16string back = CKelvoCommonProfileDocument::ReadBack(doubled.toStdU16String());
+    if (DecodeOptionFromFile(QString::fromStdU16String(back)) == option)
+        return doubled;
     return QLatin1Char('"') + doubled + QLatin1Char('"');
 }
 

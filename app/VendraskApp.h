@@ -126,9 +126,11 @@ public:
     // The text of the last failed write, empty after a good one.
     const QString& LastSaveError() const { return m_lastSaveError; }
 
-    // Option texts are stored with every double quote doubled and, when not
-    // empty, wrapped in one pair of double quotes; reading folds the pairs
-    // back, so every text round-trips and older files still read right.
+    // Option texts are stored with every double quote doubled and wrapped
+    // in one more pair only when the reader would otherwise change them
+    // (blanks around, an enclosing pair); reading folds the pairs back, so
+    // every text round-trips, ordinary ones keep their plain form, and files
+    // that wrapped every option still read the same.
     static QString EncodeOptionForFile(const QString& option);
     static QString DecodeOptionFromFile(const QString& stored);
 

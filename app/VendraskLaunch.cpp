@@ -8,10 +8,12 @@
 #include "VendraskLog.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <filesystem>
 
 namespace {
 
@@ -126,10 +128,12 @@ int CVendraskLaunch::ExecutePath(const QString& path, const QString& option,
     const QString runIn = folder.isEmpty() ? DirectoryOf(file) : folder;
 
     if (LowerExtensionOf(file) == QLatin1String(".url")) {
-        std::array<char16_t, kPathBufferLength> url{};
-        CKelvoCommonShortcutFile shortcut;
-        shortcut.GetUrlFileInformation(reinterpret_cast<const char16_t*>(file.utf16()), url.data());
-        const QString address = QString::fromUtf16(url.data());
+        // The whole address: cut, it would open another page.
+        std::u16string url;
+        const std::filesystem::path shortcut(QFile::encodeName(file).toStdString());
+        if (CKelvoCommonShortcutFile::ReadUrl(shortcut, url) != KelvoShortcutStatus::Ok)
+            url.clear();
+        const QString address = QString::fromStdU16String(url);
         // An unreadable shortcut or one without an address starts nothing.
         if (!IsWebAddress(address)) {
             qCDebug(lcVendrask) << "no address in" << file;

@@ -99,9 +99,18 @@ struct ItemKey {
     std::u16string (*get)(const ItemRecord&);
     void (*set)(ItemRecord&, std::u16string_view);
 };
+// Every text goes to the file in the form that reads back as it is.
+std::u16string Stored(std::u16string_view text) {
+    return CKelvoCommonProfileDocument::Protect(text);
+}
+std::u16string Stored(const QString& text) {
+    return Stored(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                      static_cast<std::size_t>(text.size())));
+}
+
 template <auto Field>
 std::u16string Get(const ItemRecord& item) {
-    return std::u16string((item.*Field).View());
+    return Stored((item.*Field).View());
 }
 template <auto Field>
 void Set(ItemRecord& item, std::u16string_view value) {
@@ -149,17 +158,18 @@ void ReadKey(const CKelvoCommonProfileDocument& doc, const Key& key, App& app) {
         key.field);
 }
 
-QString Value(const Key& key, const App& app) {
+// Texts in the form that reads back as they are; numbers as they are.
+std::u16string Value(const Key& key, const App& app) {
     return std::visit(
         Overloaded{
-            [&](int App::* member) { return QString::number(app.*member); },
-            [&](QString App::* member) { return app.*member; },
+            [&](int App::* member) { return QString::number(app.*member).toStdU16String(); },
+            [&](QString App::* member) { return Stored(app.*member); },
             [&](ColorByte byte) {
                 const COLORREF color = app.m_colorSet[0][static_cast<std::size_t>(byte.position)];
-                return QString::number((color >> byte.shift) & 0xFF);
+                return QString::number((color >> byte.shift) & 0xFF).toStdU16String();
             },
             [&](SoundPath sound) {
-                return app.m_soundPath[static_cast<std::size_t>(sound.index)].ToQString();
+                return Stored(app.m_soundPath[static_cast<std::size_t>(sound.index)].View());
             },
         },
         key.field);
@@ -198,7 +208,7 @@ void Read(const CKelvoCommonProfileDocument& doc, App& app) {
 void AddPart(const App& app, int part, std::vector<KelvoProfileEntry>& entries) {
     if (part == App::kPartGeneral) {
         for (const Key& key : GeneralKeys())
-            entries.push_back({key.section, key.key, Value(key, app).toStdU16String()});
+            entries.push_back({key.section, key.key, Value(key, app)});
     } else if (part >= App::kPartFirstItem && part <= App::kPartLastItem) {
         const std::u16string section = App::ItemSectionName(part).toStdU16String();
         const ItemRecord& item = app.m_item[static_cast<std::size_t>(part - App::kPartFirstItem)];
@@ -206,9 +216,8 @@ void AddPart(const App& app, int part, std::vector<KelvoProfileEntry>& entries) 
             entries.push_back({section, key.key, key.get(item)});
     } else if (part >= App::kPartFirstGroupTitle && part <= App::kPartLastGroupTitle) {
         const int group = part - App::kPartFirstGroupTitle;
-        entries.push_back(
-            {App::GroupSectionName(group).toStdU16String(), kTitleKey,
-             app.m_groupTitle[static_cast<std::size_t>(group)].ToQString().toStdU16String()});
+        entries.push_back({App::GroupSectionName(group).toStdU16String(), kTitleKey,
+                           Stored(app.m_groupTitle[static_cast<std::size_t>(group)].View())});
     }
 }
 

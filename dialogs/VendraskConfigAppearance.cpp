@@ -98,7 +98,7 @@ CVendraskConfigAppearance::CVendraskConfigAppearance(CVendraskApp& app, QWidget*
             &CVendraskConfigAppearance::OnTransparencyChanged);
     connect(m_fadeLevel, &QComboBox::activated, this,
             &CVendraskConfigAppearance::OnFadeLevelChanged);
-    connect(m_whiteTitlebar, &QAbstractButton::clicked, this,
+    connect(m_whiteTitlebar, &CKelvoCommonCheck::Flipped, this,
             &CVendraskConfigAppearance::OnWhiteTitlebar);
 }
 

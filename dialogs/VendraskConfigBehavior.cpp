@@ -104,7 +104,7 @@ CVendraskConfigBehavior::CVendraskConfigBehavior(CVendraskApp& app, QWidget* par
         // The edge boxes have no text; the others carry theirs on the left.
         const QString text = QLatin1String(entry.text);
         m_check[i] = AddCheck(entry.id, text, Rect(entry.du), !text.isEmpty());
-        connect(m_check[i], &QAbstractButton::clicked, this,
+        connect(m_check[i], &CKelvoCommonCheck::Flipped, this,
                 [this, id = entry.id] { OnCheck(id); });
     }
     connect(m_hotKey, &QComboBox::activated, this, &CVendraskConfigBehavior::OnHotKeyChanged);

@@ -20,7 +20,7 @@ CVendraskConfigSound::CVendraskConfigSound(CVendraskApp& app, QWidget* parent)
     setObjectName(QStringLiteral("VendraskConfigSound"));
     m_soundFlag =
         AddCheck(kIdSoundFlag, QStringLiteral("Sound On/Off"), Rect(12, 11, 116, 10), true);
-    connect(m_soundFlag, &QAbstractButton::clicked, this, &CVendraskConfigSound::OnSoundFlag);
+    connect(m_soundFlag, &CKelvoCommonCheck::Flipped, this, &CVendraskConfigSound::OnSoundFlag);
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const Row& row = kRows[i];
         m_static[i] = AddStatic(row.labelId, QLatin1String(row.label), Rect(12, row.y, 104, 11));

@@ -2,11 +2,9 @@
 #include "VendraskItemFile.h"
 
 #include "KelvoCommonDesktopEntry.h"
-#include "KelvoCommonShell.h"
 #include "KelvoCommonShortcutFile.h"
 
 #include <QFile>
-#include <QStandardPaths>
 
 namespace VendraskItemFile {
 
@@ -33,17 +31,13 @@ std::optional<ItemRecord> FromDesktopEntry(const QString& path) {
     const std::optional<KelvoDesktopEntry> entry = KelvoReadDesktopEntry(path);
     if (!entry)
         return std::nullopt;
+    // The entry itself, started through the shell, which honours its
+    // Terminal=, Path=, field codes and startup notification; taken apart
+    // into program and arguments it lost all of them. Its own name in the
+    // user's language, where the file name would be an application id.
     ItemRecord item;
     item.Name.Assign(entry->name.isEmpty() ? NameOf(path) : entry->name);
-    // A bare program name is looked up now: items start programs by path.
-    QString program = entry->exec.program;
-    if (!program.contains(QLatin1Char('/'))) {
-        if (const QString found = QStandardPaths::findExecutable(program); !found.isEmpty())
-            program = found;
-    }
-    item.Path.Assign(program);
-    item.Option.Assign(CKelvoCommonShell::JoinArguments(entry->exec.arguments));
-    item.WorkingFolder.Assign(entry->workingFolder);
+    item.Path.Assign(path);
     return item;
 }
 

@@ -22,9 +22,8 @@ QString ExtensionOf(const QString& path);
 // The item a file gives:
 //   ".lnk" (any case): name from the file, target, arguments and working
 //     folder from the link (all three empty when it cannot be read);
-//   ".desktop" of an application: name, program, arguments and working
-//     folder from its entry (the option starts exactly the entry's
-//     arguments);
+//   ".desktop" of an application: its name from the entry, the entry's
+//     path itself (the shell starts it as the entry says), nothing more;
 //   anything else: name from the file, the path itself, nothing more.
 // Every field is cut to its capacity.
 ItemRecord FromFile(const QString& path);

@@ -3,6 +3,7 @@
 
 #include "KelvoCommonButton.h"
 #include "KelvoCommonEdit.h"
+#include "KelvoCommonMessageBox.h"
 #include "KelvoCommonStatic.h"
 #include "KelvoCommonWindow.h"
 #include "VendraskApp.h"
@@ -12,6 +13,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QTimer>
 #include <algorithm>
 
 using VendraskDialogUnits::Rect;
@@ -134,10 +136,32 @@ void CVendraskItemSetting::OnEndDialog() {
     const int group = std::clamp(m_itemGroup, 0, CVendraskApp::kGroupCount - 1);
     ItemRecord& item = m_app.Item(group, slot);
     item.Name.Assign(m_edit[FieldName]->text());
-    item.Path.Assign(m_edit[FieldPath]->text());
-    item.Option.Assign(m_edit[FieldOption]->text());
-    item.WorkingFolder.Assign(m_edit[FieldWorkingFolder]->text());
+    // A cut path, option or folder would name something else: one too
+    // long keeps what the item held, and the user hears of it.
+    QStringList refused;
+    const auto take = [&](auto& field, Field which, const QString& what) {
+        const QString text = m_edit[which]->text();
+        const auto limit = std::remove_reference_t<decltype(field)>::kMaxLength;
+        if (text.size() > static_cast<qsizetype>(limit)) {
+            refused.append(QStringLiteral("%1 can have at most %2 characters; the longer one "
+                                          "was not stored.")
+                               .arg(what)
+                               .arg(limit));
+            return;
+        }
+        field.Assign(text);
+    };
+    take(item.Path, FieldPath, QStringLiteral("A path"));
+    take(item.Option, FieldOption, QStringLiteral("An option"));
+    take(item.WorkingFolder, FieldWorkingFolder, QStringLiteral("A working folder"));
     m_app.SaveItem(group, slot);
+    if (!refused.isEmpty()) {
+        // After the window has gone: the run may end from the icon menu's
+        // Close, which must not wait for an answer.
+        CKelvoCommonMessageBox* box = m_app.Services().messageBox.get();
+        QTimer::singleShot(0, parentWidget(),
+                           [box, text = refused.join(u'\n')] { box->ShowError(text); });
+    }
 }
 
 void CVendraskItemSetting::OnBrowseFile() {

@@ -110,6 +110,9 @@ void CKelvoCommonCheck::mouseReleaseEvent(QMouseEvent* event) {
         m_pressBegun = 0;
         m_check = m_check == 1 ? 0 : 1;
         update();
+        QAbstractButton::mouseReleaseEvent(event);
+        Q_EMIT Flipped();
+        return;
     }
     QAbstractButton::mouseReleaseEvent(event);
 }

@@ -13,7 +13,8 @@
 // or, with left text, the box at the right edge and the text from the left
 // edge. The check value is stored as given; only 1 draws checked. A left
 // press followed by a release anywhere toggles it (1 becomes 0, anything
-// else 1); clicked() follows a release over the box as usual.
+// else 1) and tells the owner with Flipped(); clicked() follows only a
+// release over the box, so owners that store the state listen to Flipped().
 class KELVOCOMMON_EXPORT CKelvoCommonCheck : public QAbstractButton {
     Q_OBJECT
 
@@ -49,6 +50,10 @@ public:
                       const CKelvoCommonCheckColor& colors, const QPixmap& box);
 
     CKelvoCommonCheckColor m_color;
+
+Q_SIGNALS:
+    // The user flipped the box (a press, then a release anywhere).
+    void Flipped();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -36,6 +36,14 @@ std::u16string_view Trim(std::u16string_view text) {
     return text;
 }
 
+// One enclosing pair of matching quotes (" or ') taken away.
+std::u16string Unquoted(std::u16string_view text) {
+    if (text.size() >= 2 && text.front() == text.back() &&
+        (text.front() == u'"' || text.front() == u'\''))
+        return std::u16string(text.substr(1, text.size() - 2));
+    return std::u16string(text);
+}
+
 bool EqualFolded(std::u16string_view a, std::u16string_view b) {
     if (a.size() != b.size())
         return false;
@@ -402,11 +410,20 @@ std::u16string CKelvoCommonProfileDocument::GetString(std::u16string_view sectio
     const std::optional<std::u16string_view> value = Lookup(section, key);
     if (!value)
         return std::u16string(defaultValue);
-    const std::u16string_view text = *value;
-    if (text.size() >= 2 && text.front() == text.back() &&
-        (text.front() == u'"' || text.front() == u'\''))
-        return std::u16string(text.substr(1, text.size() - 2));
-    return std::u16string(text);
+    return Unquoted(*value);
+}
+
+std::u16string CKelvoCommonProfileDocument::ReadBack(std::u16string_view stored) {
+    return Unquoted(Trim(stored.substr(0, stored.find(u'\0'))));
+}
+
+std::u16string CKelvoCommonProfileDocument::Protect(std::u16string_view value) {
+    if (ReadBack(value) == value)
+        return std::u16string(value);
+    std::u16string quoted;
+    quoted.reserve(value.size() + 2);
+    quoted.append(1, u'"').append(value).append(1, u'"');
+    return quoted;
 }
 
 int CKelvoCommonProfileDocument::GetInt(std::u16string_view section, std::u16string_view key,

@@ -55,6 +55,12 @@ public:
     // enclosing pair of matching quotes (" or ') removed; empty stays empty.
     std::u16string GetString(std::u16string_view section, std::u16string_view key,
                              std::u16string_view defaultValue) const;
+    // What GetString gives for a value stored as it stands.
+    static std::u16string ReadBack(std::u16string_view stored);
+    // What to store so that GetString gives the value back: the value
+    // itself when it reads back unchanged, else the value in one pair of
+    // double quotes (blanks around it, or an enclosing pair of its own).
+    static std::u16string Protect(std::u16string_view value);
     // Missing or empty -> defaultValue. Otherwise the signed decimal number
     // at the start of the value ("300" -> 300, " 42abc" -> 42, "0x10" -> 0,
     // "abc" -> 0), saturated to the int range.

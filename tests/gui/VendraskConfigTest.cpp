@@ -553,3 +553,41 @@ TEST_F(VendraskConfigTest, TheKeyboardStartsOnTheBehaviorPagesFirstControl) {
         EXPECT_EQ(answerer.Titles().size(), 1);
     }
 }
+
+TEST_F(VendraskConfigTest, ACheckBoxLetGoOffItStoresTheStateItShows) {
+    // A press on the box, a slip off it, the release: the box flips, and
+    // what it shows is what the model holds.
+    const struct {
+        const char* name;
+        std::function<QWidget*(CVendraskConfig&)> box;
+        int CVendraskApp::* setting;
+    } rows[] = {
+        {"Item Lock",
+         [](CVendraskConfig& w) {
+             return w.Behavior()->Control(CVendraskConfigBehavior::kIdItemLock);
+         },
+         &CVendraskApp::m_behaviorItemLock},
+        {"White Titlebar",
+         [](CVendraskConfig& w) {
+             return w.Appearance()->Control(CVendraskConfigAppearance::kIdWhiteTitlebar);
+         },
+         &CVendraskApp::m_colorSetInvertTitlebar},
+        {"sound switch",
+         [](CVendraskConfig& w) { return w.Sound()->Control(CVendraskConfigSound::kIdSoundFlag); },
+         &CVendraskApp::m_soundFlag},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto window = Open();
+        auto* check = qobject_cast<CKelvoCommonCheck*>(row.box(*window));
+        ASSERT_NE(check, nullptr);
+        check->window()->show();
+        check->show();
+        const int before = App().*row.setting;
+        QTest::mousePress(check, Qt::LeftButton, {}, check->rect().center());
+        QTest::mouseRelease(check, Qt::LeftButton, {}, QPoint(-30, -30));
+        EXPECT_EQ(check->GetCheck(), before == 1 ? 0 : 1);
+        EXPECT_EQ(App().*row.setting, check->GetCheck());
+        window->done(1);
+    }
+}

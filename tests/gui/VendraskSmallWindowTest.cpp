@@ -15,6 +15,7 @@
 #include "VendraskItemSetting.h"
 #include "VendraskMain.h"
 #include "VendraskWindowFrame.h"
+#include "fake/KelvoCommonFakeMessageBox.h"
 #include "fake/KelvoCommonFakeWindowSystem.h"
 
 #include <QComboBox>
@@ -292,7 +293,7 @@ TEST_F(VendraskSmallWindowTest, ItemSettingStoresHoweverItEnds) {
     }
 }
 
-TEST_F(VendraskSmallWindowTest, ItemSettingLimitsTheNameAsTypedAndCutsTheRest) {
+TEST_F(VendraskSmallWindowTest, ItemSettingLimitsTheNameAsTypedAndRefusesATooLongPath) {
     CVendraskItemSetting setting(App(), &owner);
     setting.m_itemIndex = 1;
     const QString longPath = QStringLiteral("/opt/") + QString(300, QLatin1Char('p'));
@@ -304,9 +305,17 @@ TEST_F(VendraskSmallWindowTest, ItemSettingLimitsTheNameAsTypedAndCutsTheRest) {
         setting.Edit(CVendraskItemSetting::FieldPath)->setText(longPath);
         Key(setting, Qt::Key_Escape);
     });
+    App().m_item[1].Path.Assign(QStringLiteral("/bin/true"));
     setting.DoModal();
     EXPECT_EQ(App().m_item[1].Name.ToQString(), QString(36, QLatin1Char('n')));
-    EXPECT_EQ(App().m_item[1].Path.ToQString(), longPath.left(259));
+    // A cut path would name another file: the old one stays, and the user
+    // is told.
+    EXPECT_EQ(App().m_item[1].Path.ToQString(), QStringLiteral("/bin/true"));
+    auto& box = static_cast<CKelvoCommonFakeMessageBox&>(*App().Services().messageBox);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !box.Shown().isEmpty(); }));
+    EXPECT_EQ(box.Shown(), QStringList{QStringLiteral(
+                               "A path can have at most 259 characters; the longer one was not "
+                               "stored.")});
 }
 
 TEST_F(VendraskSmallWindowTest, BrowseFileFillsTheFields) {
@@ -337,9 +346,8 @@ TEST_F(VendraskSmallWindowTest, BrowseFileFillsTheFields) {
          MakeItem(u"Editor", u"C:\\Tools\\editor.exe", u"-n file.txt", u"C:\\Work")},
         {"a link written in capitals", upperLink,
          MakeItem(u"EDITOR2", u"C:\\Tools\\editor.exe", u"-n file.txt", u"C:\\Work")},
-        {"a desktop entry without its field codes", entry,
-         MakeItem(u"Image Viewer", u"/usr/bin/viewer", u"--new \"--title=My % pics\"",
-                  u"/srv/pics")},
+        {"a desktop entry is kept whole, under its own name", entry,
+         MakeItem(u"Image Viewer", entry.toStdU16String().c_str(), u"", u"")},
         {"a plain program empties option and folder", program,
          MakeItem(u"tool", program.toStdU16String().c_str(), u"", u"")},
         {"cancelled changes nothing", QString(), before},

@@ -291,11 +291,96 @@ TEST_F(VendraskAppTest, OptionWrittenByTheOriginalDoublingRuleReadsBack) {
         {"quotes inside", "-t \"\"a b\"\" -x", u"-t \"a b\" -x"},
         {"two quoted words", "\"\"a\"\" \"\"b\"\"", u"\"a\" \"b\""},
         {"no quotes", "-v", u"-v"},
+        {"wrapped by the launcher's earlier writer", "\"-t \"\"a b\"\" -x\"", u"-t \"a b\" -x"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         WriteIni(std::string("[Item05]\r\nOption=") + row.stored + "\r\n");
         EXPECT_EQ(LoadedApp()->m_item[4].Option.ToQString(), Qs(row.meant));
+    }
+}
+
+TEST_F(VendraskAppTest, EveryTextReadsBackAndOrdinaryTextsKeepTheirBytes) {
+    // Quotes are added only where the reader would take blanks or an
+    // enclosing pair away.
+    enum Field { Title, Name, Path, Option, WorkingFolder, FaceName };
+    struct Row {
+        const char* name;
+        Field field;
+        const char16_t* value;
+        const char* line;
+    };
+    const Row rows[] = {
+        {"title with a leading blank", Title, u" Tools", "Title=\" Tools\"\r\n"},
+        {"name in single quotes", Name, u"'Work'", "Name=\"'Work'\"\r\n"},
+        {"ordinary name", Name, u"Work", "Name=Work\r\n"},
+        {"path ending in a blank", Path, u"/opt/a ", "Path=\"/opt/a \"\r\n"},
+        {"working folder in quotes", WorkingFolder, u"\"/q\"", "WorkingFolder=\"\"/q\"\"\r\n"},
+        {"face name in quotes", FaceName, u"'Mono'", "FaceName=\"'Mono'\"\r\n"},
+        {"ordinary option", Option, u"-a -b", "Option=-a -b\r\n"},
+        {"option quoting words", Option, u"-t \"a b\"", "Option=-t \"\"a b\"\"\r\n"},
+        {"option of a quoted path", Option, u"\"/a b/c\"", "Option=\"\"/a b/c\"\"\r\n"},
+        {"option with a leading blank", Option, u" -v", "Option=\" -v\"\r\n"},
+        {"option of one quote", Option, u"\"", "Option=\"\"\"\"\r\n"},
+    };
+    // Item 8, group 3's title, the dialog face.
+    const auto set = [](CVendraskApp& app, Field field, const QString& value) {
+        ItemRecord& item = app.m_item[7];
+        switch (field) {
+        case Title:
+            app.m_groupTitle[3].Assign(value);
+            break;
+        case Name:
+            item.Name.Assign(value);
+            break;
+        case Path:
+            item.Path.Assign(value);
+            break;
+        case Option:
+            item.Option.Assign(value);
+            break;
+        case WorkingFolder:
+            item.WorkingFolder.Assign(value);
+            break;
+        case FaceName:
+            app.m_fontDialogFaceName = value;
+            break;
+        }
+    };
+    const auto get = [](const CVendraskApp& app, Field field) {
+        const ItemRecord& item = app.m_item[7];
+        switch (field) {
+        case Title:
+            return app.m_groupTitle[3].ToQString();
+        case Name:
+            return item.Name.ToQString();
+        case Path:
+            return item.Path.ToQString();
+        case Option:
+            return item.Option.ToQString();
+        case WorkingFolder:
+            return item.WorkingFolder.ToQString();
+        case FaceName:
+            return app.m_fontDialogFaceName;
+        }
+        return QString();
+    };
+    const auto part = [](Field field) {
+        return field == Title      ? CVendraskApp::kPartFirstGroupTitle + 3
+               : field == FaceName ? CVendraskApp::kPartGeneral
+                                   : 8;
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        WriteIni("");
+        auto writer = LoadedApp();
+        set(*writer, row.field, Qs(row.value));
+        ASSERT_TRUE(writer->SaveToIniFile(part(row.field)));
+        EXPECT_NE(ReadBytes(ini).find(Utf16LeBytes(row.line)), std::string::npos);
+        // Twice through a start and a save: nothing changes.
+        auto first = LoadedApp();
+        ASSERT_TRUE(first->SaveToIniFile(part(row.field)));
+        EXPECT_EQ(get(*LoadedApp(), row.field), Qs(row.value));
     }
 }
 

@@ -69,6 +69,11 @@ protected:
         WriteBytes(files.File("path.url"), "[InternetShortcut]\nURL=/bin/sh\n");
         WriteBytes(files.File("odd.url"), std::string("[InternetShortcut]\nURL=") + kOddAddress);
         WriteBytes(files.File("drive.url"), "[InternetShortcut]\nURL=C:\\Windows\\notepad.exe\n");
+        WriteBytes(files.File("long.url"), "[InternetShortcut]\nURL=" + LongAddress() + "\n");
+    }
+    // Longer than the old 259-character buffer: cut, it named another page.
+    static std::string LongAddress() {
+        return "https://example.org/search?q=" + std::string(300, 'k') + "&page=2";
     }
     CKelvoCommonFakeShell& Shell() {
         return static_cast<CKelvoCommonFakeShell&>(*app->Services().shell);
@@ -287,6 +292,13 @@ TEST_F(VendraskLaunch, PathForms) {
          {},
          1,
          {},
+         {}},
+        {"Internet shortcut with a long address opens all of it",
+         File("long.url"),
+         {},
+         {},
+         1,
+         {Opened(QString::fromStdString(LongAddress()), {}, File(""))},
          {}},
         {"Internet shortcut with ordinary characters opens as written",
          File("odd.url"),

@@ -33,65 +33,99 @@ void MoveTo(QPoint at) {
 } // namespace
 
 TEST(VendraskDropX11, FileDraggedFromAnotherProgramIsRegisteredAndKept) {
-    LauncherProcess launcher;
-    // A program that leaves a mark when it runs, so the restarted launcher
-    // can show that it has the item.
-    const QString marker = QString::fromStdString(launcher.File("ran").string());
-    const QString script = QString::fromStdString(launcher.File("Drop Me.sh").string());
-    WriteBytes(launcher.File("Drop Me.sh"), "#!/bin/sh\ntouch '" + marker.toStdString() + "'\n");
-    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    struct Row {
+        const char* name;
+        const char* dropped; // the file dragged, beside the script
+        bool terminal;       // a desktop entry that runs in a terminal
+    };
+    const Row rows[] = {
+        {"a script", "Drop Me.sh", false},
+        // Kept whole: the shell starts it as the entry says, in a terminal.
+        {"a desktop entry", "org.example.DropMe.desktop", true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        LauncherProcess launcher;
+        // A program that leaves a mark when it runs, so the restarted
+        // launcher can show that it has the item.
+        const QString marker = QString::fromStdString(launcher.File("ran").string());
+        const QString script = QString::fromStdString(launcher.File("Drop Me.sh").string());
+        WriteBytes(launcher.File("Drop Me.sh"),
+                   "#!/bin/sh\ntouch '" + marker.toStdString() + "'\n");
+        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString dropped = QString::fromStdString(launcher.File(row.dropped).string());
+        if (row.terminal) {
+            WriteBytes(launcher.File(row.dropped),
+                       "[Desktop Entry]\nType=Application\nName=Drop Me\nTerminal=true\nExec=\"" +
+                           script.toStdString() + "\"\n");
+            // The terminal the shell finds: it notes that it ran, then runs
+            // the command.
+            const std::filesystem::path bin = launcher.File("bin");
+            std::filesystem::create_directory(bin);
+            WriteBytes(bin / "xterm", "#!/bin/sh\n[ \"$1\" = -e ] && shift\ntouch '" +
+                                          marker.toStdString() + ".terminal'\nexec \"$@\"\n");
+            std::filesystem::permissions(bin / "xterm", std::filesystem::perms::owner_all);
+            launcher.SetEnvironment(QStringLiteral("PATH"), QString::fromStdString(bin.string()) +
+                                                                QLatin1Char(':') +
+                                                                qEnvironmentVariable("PATH"));
+        }
 
-    launcher.Start();
-    const QString menu = CallMenuUp();
-    ASSERT_FALSE(menu.isEmpty()) << "the menu did not come up";
-    QThread::msleep(300);
-    const QPoint target = WindowPosition(menu) + kSlot3Centre;
+        launcher.Start();
+        const QString menu = CallMenuUp();
+        ASSERT_FALSE(menu.isEmpty()) << "the menu did not come up";
+        QThread::msleep(300);
+        const QPoint target = WindowPosition(menu) + kSlot3Centre;
 
-    QProcess source;
-    source.setProcessEnvironment(launcher.Environment());
-    source.start(kDragSource, {script});
-    ASSERT_TRUE(source.waitForStarted(5000));
-    while (!source.canReadLine() && source.waitForReadyRead(10000)) {
+        QProcess source;
+        source.setProcessEnvironment(launcher.Environment());
+        source.start(kDragSource, {dropped});
+        ASSERT_TRUE(source.waitForStarted(5000));
+        while (!source.canReadLine() && source.waitForReadyRead(10000)) {
+        }
+        ASSERT_TRUE(source.canReadLine()) << "no drag source";
+        const QStringList ready = QString::fromLocal8Bit(source.readLine()).split(QLatin1Char(' '));
+        ASSERT_EQ(ready.size(), 5);
+        const QPoint start(ready[1].toInt() + 60, ready[2].toInt() + 60);
+
+        // Press on the source, travel in steps, release over item button D.
+        MoveTo(start);
+        QThread::msleep(200);
+        Xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
+        QThread::msleep(300);
+        constexpr int kSteps = 12;
+        for (int step = 1; step <= kSteps; ++step) {
+            MoveTo(start + (target - start) * step / kSteps);
+            QThread::msleep(60);
+        }
+        MoveTo(target + QPoint(1, 0));
+        QThread::msleep(300);
+        Xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+        ASSERT_TRUE(source.waitForFinished(10000));
+
+        ASSERT_TRUE(WaitFor(
+            [&launcher] {
+                return launcher.Get(QStringLiteral("Item04"), QStringLiteral("Name")) ==
+                       QStringLiteral("Drop Me");
+            },
+            5000))
+            << "stored name: "
+            << launcher.Get(QStringLiteral("Item04"), QStringLiteral("Name")).toStdString();
+        EXPECT_EQ(launcher.Get(QStringLiteral("Item04"), QStringLiteral("Path")), dropped);
+        EXPECT_EQ(launcher.Get(QStringLiteral("Item04"), QStringLiteral("Option")), QString());
+        EXPECT_EQ(launcher.Get(QStringLiteral("Item04"), QStringLiteral("WorkingFolder")),
+                  QString());
+
+        // A new start reads the item: its letter starts it.
+        launcher.Stop();
+        launcher.Start();
+        ASSERT_FALSE(CallMenuUp().isEmpty());
+        QThread::msleep(300);
+        Xdotool({QStringLiteral("key"), QStringLiteral("d")});
+        EXPECT_TRUE(WaitFor([&marker] { return QFile::exists(marker); }, 5000))
+            << "the restarted launcher did not start item D";
+        if (row.terminal) {
+            EXPECT_TRUE(QFile::exists(marker + QStringLiteral(".terminal")))
+                << "it did not start in a terminal";
+        }
     }
-    ASSERT_TRUE(source.canReadLine()) << "no drag source";
-    const QStringList ready = QString::fromLocal8Bit(source.readLine()).split(QLatin1Char(' '));
-    ASSERT_EQ(ready.size(), 5);
-    const QPoint start(ready[1].toInt() + 60, ready[2].toInt() + 60);
-
-    // Press on the source, travel in steps, release over item button D.
-    MoveTo(start);
-    QThread::msleep(200);
-    Xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
-    QThread::msleep(300);
-    constexpr int kSteps = 12;
-    for (int step = 1; step <= kSteps; ++step) {
-        MoveTo(start + (target - start) * step / kSteps);
-        QThread::msleep(60);
-    }
-    MoveTo(target + QPoint(1, 0));
-    QThread::msleep(300);
-    Xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
-    ASSERT_TRUE(source.waitForFinished(10000));
-    const QString sourceSays = QString::fromLocal8Bit(source.readAll()).trimmed();
-
-    ASSERT_TRUE(WaitFor(
-        [&launcher] {
-            return launcher.Get(QStringLiteral("Item04"), QStringLiteral("Name")) ==
-                   QStringLiteral("Drop Me");
-        },
-        5000))
-        << "stored name: "
-        << launcher.Get(QStringLiteral("Item04"), QStringLiteral("Name")).toStdString();
-    EXPECT_EQ(launcher.Get(QStringLiteral("Item04"), QStringLiteral("Path")), script);
-    EXPECT_EQ(launcher.Get(QStringLiteral("Item04"), QStringLiteral("Option")), QString());
-    EXPECT_EQ(launcher.Get(QStringLiteral("Item04"), QStringLiteral("WorkingFolder")), QString());
-
-    // A new start reads the item: its letter starts it.
-    launcher.Stop();
-    launcher.Start();
-    ASSERT_FALSE(CallMenuUp().isEmpty());
-    QThread::msleep(300);
-    Xdotool({QStringLiteral("key"), QStringLiteral("d")});
-    EXPECT_TRUE(WaitFor([&marker] { return QFile::exists(marker); }, 5000))
-        << "the restarted launcher did not start item D";
 }

@@ -45,7 +45,11 @@ void LauncherProcess::Set(const QString& section, const QString& key, const QStr
 }
 
 QString LauncherProcess::Get(const QString& section, const QString& key) const {
-    return RunTool(kProfileTool, {QStringLiteral("get"), Ini(), section, key}).trimmed();
+    // Blanks of the value are its own; only the tool's line end goes.
+    QString value = RunTool(kProfileTool, {QStringLiteral("get"), Ini(), section, key});
+    if (value.endsWith(QLatin1Char('\n')))
+        value.chop(1);
+    return value;
 }
 
 QProcessEnvironment LauncherProcess::Environment() const {

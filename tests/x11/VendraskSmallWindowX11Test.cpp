@@ -157,3 +157,20 @@ TEST(VendraskSmallWindowX11, EnterRightAfterConfigureWorksTheFirstControl) {
                QStringLiteral("6");
     })) << launcher.Get(QStringLiteral("HotKey"), QStringLiteral("Modifier")).toStdString();
 }
+
+TEST(VendraskSmallWindowX11, AGroupTitleWithALeadingBlankReadsBackAsTyped) {
+    LauncherProcess launcher;
+    launcher.Start();
+    ASSERT_FALSE(CallMenuUp().isEmpty());
+    // Item Z, "Configuration", the hide and information buttons, the title.
+    Keys("Up Tab Tab Tab Tab Return");
+    const QString title = QStringLiteral("Vendrask Group Title");
+    ASSERT_TRUE(WaitFor([&] { return !ShownWindowNamed(title).isEmpty(); }));
+    Keys("ctrl+a BackSpace space T o o l s Escape");
+    ASSERT_TRUE(WaitFor([&] { return ShownWindowNamed(title).isEmpty(); }));
+    // What the next start reads.
+    EXPECT_TRUE(WaitFor([&] {
+        return launcher.Get(QStringLiteral("Group0"), QStringLiteral("Title")) ==
+               QStringLiteral(" Tools");
+    })) << launcher.Get(QStringLiteral("Group0"), QStringLiteral("Title")).toStdString();
+}
