@@ -280,14 +280,20 @@ if [[ -f "$logs/debian-13.log" ]]; then
     fi
 fi
 # Tests that passed only at their second run: a slow moment, or a fault to find.
-all_logs() { cat "$logs"/ctest-*.log "$logs/debian-13.log" 2>/dev/null || true; }
-reruns=$(comm -23 \
-    <(all_logs | grep -oE 'Start +[0-9]+: [^ ]+' | sort | uniq -d | sed -E 's/Start +[0-9]+: //' | sort -u) \
-    <(all_logs | sed -nE 's/^\s+[0-9]+ - ([^ ]+) .*/\1/p' | sort -u))
+reruns=$(
+    for log in "$logs"/ctest-*.log; do
+        comm -23 <(grep -oE 'Start +[0-9]+: [^ ]+' "$log" | sed -E 's/Start +[0-9]+: //' | sort | uniq -d) \
+            <(sed -nE 's/^\s+[0-9]+ - ([^ ]+) .*/\1/p' "$log" | sort -u)
+    done
+    if [[ -f "$logs/debian-13.log" ]]; then
+        sed -n '/^passed at the second run:$/,/^tests: /p' "$logs/debian-13.log" |
+            sed -nE 's/^  ([^ ]+)$/\1 (Debian 13)/p'
+    fi
+)
 echo
 if [[ -n "$reruns" ]]; then
     echo "passed at the second run:"
-    printf '  %s\n' $reruns
+    sed 's/^/  /' <<<"$reruns"
 fi
 echo "tests: $passed passed, $failed failed"
 if [[ ${#failures[@]} -gt 0 ]]; then
