@@ -47,8 +47,9 @@ for tier in ${tiers//,/ }; do
 done
 host_release=$(. /etc/os-release && echo "${ID}-${VERSION_ID%%.*}")
 # The Debian 13 tiers CI runs from a Debian 12 machine, within its time:
-# in its chroot, a warm compiler cache makes the build about 4 minutes,
-# unit 2, package 6 (x11 4, wayland 6 and portal 1 more with --debian 13).
+# in its kept chroot the build, unit and package tiers and the install check
+# take about 5 minutes with a warm compiler cache, 9 with a cold one; x11,
+# wayland and portal add about 3 (--debian 13).
 debian_tiers=
 if [[ -n "$debian" ]]; then
     [[ "$debian" == 13 ]] || {
