@@ -86,7 +86,8 @@ CVendraskControlTarget::Status CVendraskControlAdapter::CurrentStatus() const {
     Status status;
     status.pid = ::getpid();
     status.settingsFile = m_app.IniFilePath();
-    status.hotKeyRegistered = m_menu.m_flagHotKeyRegistered == 1;
+    status.hotKeyRegistered = m_menu.IsHotKeyRegistered();
+    status.hotKeyRefused = m_menu.IsHotKeyRefused();
     status.paused = m_menu.m_flagHotKeyActive == 0;
     status.visible = m_menu.isVisible();
     return status;

@@ -122,6 +122,7 @@ void CVendraskControlServer::Answer(Client* client, const std::string& line) {
     } else if (request.verb == CVendraskControlRequest::Verb::Status) {
         const CVendraskControlTarget::Status status = m_target.CurrentStatus();
         const char* hotKey = status.paused             ? "paused"
+                             : status.hotKeyRefused    ? "refused"
                              : status.hotKeyRegistered ? "registered"
                                                        : "unregistered";
         reply = "ok pid=" + std::to_string(status.pid) + " hotkey=" + hotKey +

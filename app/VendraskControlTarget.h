@@ -13,6 +13,8 @@ public:
         qint64 pid = 0;
         QString settingsFile;
         bool hotKeyRegistered = false;
+        // Not paused, but the system would not give us the combination.
+        bool hotKeyRefused = false;
         bool paused = false;
         bool visible = false;
     };

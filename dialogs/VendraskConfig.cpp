@@ -18,11 +18,12 @@
 
 using VendraskDialogUnits::Rect;
 
-CVendraskConfig::CVendraskConfig(CVendraskApp& app, QWidget* owner, const int& hotKeyRegistered)
+CVendraskConfig::CVendraskConfig(CVendraskApp& app, QWidget* owner,
+                                 CVendraskHotKeyState& hotKeyState)
     : CVendraskSmallWindow(app, owner, QSize(kWidth, kHeight),
                            QStringLiteral("Vendrask Configuration"),
                            Placement::PointerMonitorTopMost),
-      m_flagHotKeyRegistered(hotKeyRegistered) {
+      m_hotKeyState(hotKeyState) {
     setObjectName(QStringLiteral("VendraskConfig"));
     m_tab = new CKelvoCommonTab(this);
     KelvoCommonSetDlgCtrlID(m_tab, kIdTab);
@@ -58,7 +59,7 @@ void CVendraskConfig::OnInitDialog() {
     // Every opening builds its pages afresh from the model.
     for (int index = 0; index < kPageCount; ++index)
         delete Page(index);
-    m_behavior = new CVendraskConfigBehavior(m_app, m_tab, m_flagHotKeyRegistered);
+    m_behavior = new CVendraskConfigBehavior(m_app, m_tab, m_hotKeyState);
     m_appearance = new CVendraskConfigAppearance(m_app, m_tab);
     m_sound = new CVendraskConfigSound(m_app, m_tab);
     for (int index = 0; index < kPageCount; ++index) {

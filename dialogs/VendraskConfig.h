@@ -8,6 +8,7 @@ class CVendraskConfigAppearance;
 class CVendraskConfigBehavior;
 class CVendraskConfigPage;
 class CVendraskConfigSound;
+class CVendraskHotKeyState;
 
 // The configuration window: three pages on a tab control ("Behavior",
 // "Appearance", "Sound"). There is no Cancel: the pages change the model
@@ -27,9 +28,8 @@ public:
     enum PageIndex { PageBehavior, PageAppearance, PageSound, kPageCount };
 
     // owner: the menu window, which hears of colour changes.
-    // hotKeyRegistered: the menu's flag telling whether the hot key is
-    // registered now.
-    CVendraskConfig(CVendraskApp& app, QWidget* owner, const int& hotKeyRegistered);
+    // hotKeyState: the menu's hot key, which the Behavior page changes.
+    CVendraskConfig(CVendraskApp& app, QWidget* owner, CVendraskHotKeyState& hotKeyState);
     ~CVendraskConfig() override;
 
     CKelvoCommonTab* Tab() const { return m_tab; }
@@ -58,7 +58,7 @@ private:
     void SwitchPage(int index);
     void OnColorChanged();
 
-    const int& m_flagHotKeyRegistered;
+    CVendraskHotKeyState& m_hotKeyState;
     CKelvoCommonTab* m_tab = nullptr;
     // Children of the tab control, rebuilt at every opening.
     CVendraskConfigBehavior* m_behavior = nullptr;

@@ -5,13 +5,17 @@
 #include "KelvoCommonCombo.h"
 #include "KelvoCommonGroup.h"
 #include "KelvoCommonHotKey.h"
+#include "KelvoCommonMessageBox.h"
 #include "KelvoCommonStatic.h"
 #include "KelvoCommonWindow.h"
 #include "VendraskApp.h"
 #include "VendraskDialogUnits.h"
 #include "VendraskLog.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QSignalBlocker>
+#include <QTimer>
 #include <algorithm>
 
 using VendraskDialogUnits::Rect;
@@ -77,9 +81,9 @@ int CVendraskConfigBehavior::ValueIndex(std::span<const ValueEntry> table, int v
 }
 
 CVendraskConfigBehavior::CVendraskConfigBehavior(CVendraskApp& app, QWidget* parent,
-                                                 const int& hotKeyRegistered)
+                                                 CVendraskHotKeyState& hotKeyState)
     : CVendraskConfigPage(app, parent, QStringLiteral("Vendrask Configuration (Behavior)")),
-      m_flagHotKeyRegistered(hotKeyRegistered) {
+      m_hotKeyState(hotKeyState) {
     setObjectName(QStringLiteral("VendraskConfigBehavior"));
     // Creation order is the tab order.
     m_static[1] = AddStatic(1114, QStringLiteral("Hot Key"), Rect(12, 12, 58, 12));
@@ -124,7 +128,8 @@ void CVendraskConfigBehavior::OnInitDialog() {
         m_hookWait->AddString(QLatin1String(entry.text));
     for (const ValueEntry& entry : kDefaultGroups)
         m_defaultGroup->AddString(QLatin1String(entry.text));
-    m_hotKey->SetCurSel(HotKeyIndex(m_app.m_hotKeyModifier, m_app.m_hotKeyCode));
+    m_hotKeyIndex = HotKeyIndex(m_app.m_hotKeyModifier, m_app.m_hotKeyCode);
+    m_hotKey->SetCurSel(m_hotKeyIndex);
     m_hookWait->SetCurSel(ValueIndex(kHookWaits, m_app.m_mouseHookMilliSecond));
     m_defaultGroup->SetCurSel(ValueIndex(kDefaultGroups, m_app.m_behaviorDefaultGroupID));
 }
@@ -147,21 +152,33 @@ void CVendraskConfigBehavior::PaintPage(QPainter& painter) {
 }
 
 void CVendraskConfigBehavior::OnHotKeyChanged(int index) {
-    if (m_flagInitialized == 0)
+    if (m_flagInitialized == 0 || index < 0 || index >= static_cast<int>(kHotKeys.size()))
         return;
-    CKelvoCommonHotKey* hotKey = m_app.Services().hotKey.get();
-    const bool registered = m_flagHotKeyRegistered == 1 && hotKey != nullptr;
-    if (registered)
-        hotKey->Unregister(m_app.m_hotKeyModifier, m_app.m_hotKeyCode);
-    if (index >= 0 && index < static_cast<int>(kHotKeys.size())) {
-        m_app.m_hotKeyModifier = kHotKeys[index].modifier;
-        m_app.m_hotKeyCode = kHotKeys[index].code;
+    const QString chosen = m_hotKey->GetLBText(index);
+    const QString previous = m_hotKey->GetLBText(m_hotKeyIndex);
+    const CVendraskHotKeyState::Choice choice =
+        m_hotKeyState.Choose(kHotKeys[index].modifier, kHotKeys[index].code);
+    if (choice == CVendraskHotKeyState::Choice::Taken) {
+        m_hotKeyIndex = index;
+        return;
     }
-    // While paused only the setting changes; resuming registers it. A
-    // refusal is kept as chosen: the hot key service says why, once.
-    if (registered && !hotKey->Register(m_app.m_hotKeyModifier, m_app.m_hotKeyCode))
-        qCWarning(lcVendrask) << "The hot key" << m_hotKey->GetLBText(index)
-                              << "could not be registered; it is kept for the next start";
+    QString text = tr("The hot key \"%1\" could not be registered: another program may be "
+                      "using it.")
+                       .arg(chosen);
+    if (choice == CVendraskHotKeyState::Choice::KeptPrevious) {
+        // The list shows what works.
+        const QSignalBlocker blocker(m_hotKey);
+        m_hotKey->SetCurSel(m_hotKeyIndex);
+        text += QStringLiteral("\n\n") + tr("The hot key \"%1\" stays in use.").arg(previous);
+    } else {
+        m_hotKeyIndex = index;
+        text += QStringLiteral("\n\n") +
+                tr("No hot key works now; choose another one, or call the menu "
+                   "up with the icon or a screen edge.");
+    }
+    // After the list has closed: a box over an open drop-down takes no keys.
+    CKelvoCommonMessageBox* box = m_app.Services().messageBox.get();
+    QTimer::singleShot(0, qApp, [box, text] { box->ShowError(text); });
 }
 
 void CVendraskConfigBehavior::OnHookWaitChanged(int index) {

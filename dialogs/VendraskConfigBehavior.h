@@ -5,6 +5,7 @@
 #include "KelvoCommonHotKey.h"
 #include "VendraskApp.h"
 #include "VendraskConfigPage.h"
+#include "VendraskHotKeyState.h"
 
 #include <array>
 #include <span>
@@ -79,9 +80,8 @@ public:
     // Item of a value list with that value, or -1.
     static int ValueIndex(std::span<const ValueEntry> table, int value);
 
-    // hotKeyRegistered: the menu's flag telling whether the hot key is
-    // registered now (0 while paused).
-    CVendraskConfigBehavior(CVendraskApp& app, QWidget* parent, const int& hotKeyRegistered);
+    // hotKeyState: the menu's hot key, which a new choice registers.
+    CVendraskConfigBehavior(CVendraskApp& app, QWidget* parent, CVendraskHotKeyState& hotKeyState);
     ~CVendraskConfigBehavior() override;
 
     void ApplyPageColors() override;
@@ -96,7 +96,9 @@ private:
     void OnDefaultGroupChanged(int index);
     void OnCheck(int id);
 
-    const int& m_flagHotKeyRegistered;
+    CVendraskHotKeyState& m_hotKeyState;
+    // The list item of the combination in use, for a refusal to return to.
+    int m_hotKeyIndex = -1;
     std::array<CKelvoCommonStatic*, 4> m_static{};
     CKelvoCommonCombo* m_hotKey = nullptr;
     CKelvoCommonCombo* m_hookWait = nullptr;

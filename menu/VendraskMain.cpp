@@ -72,7 +72,7 @@ const QRect CVendraskMain::kInformationRect =
 
 CVendraskMain::CVendraskMain(CVendraskApp& app, QWidget* owner)
     : QDialog(owner, Qt::Tool | Qt::FramelessWindowHint), m_app(app),
-      m_frame(new CVendraskWindowFrame(app, this)), m_launch(app),
+      m_frame(new CVendraskWindowFrame(app, this)), m_launch(app), m_hotKeyState(app),
       m_trayIconId(VendraskResource::kIconNormal) {
     setObjectName(QStringLiteral("VendraskMain"));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -82,8 +82,7 @@ CVendraskMain::CVendraskMain(CVendraskApp& app, QWidget* owner)
 }
 
 CVendraskMain::~CVendraskMain() {
-    if (m_flagHotKeyActive == 1 && m_app.Services().hotKey)
-        m_app.Services().hotKey->Unregister(m_app.m_hotKeyModifier, m_app.m_hotKeyCode);
+    m_hotKeyState.Release();
     if (m_trayIcon != nullptr)
         m_trayIcon->hide();
 }
@@ -611,7 +610,7 @@ void CVendraskMain::OnRButtonDown() {
 
 CVendraskConfig& CVendraskMain::Config() {
     if (m_configWindow == nullptr)
-        m_configWindow = new CVendraskConfig(m_app, this, m_flagHotKeyRegistered);
+        m_configWindow = new CVendraskConfig(m_app, this, m_hotKeyState);
     return *m_configWindow;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ItemRecord.h"
+#include "VendraskHotKeyState.h"
 #include "VendraskLaunch.h"
 
 #include <QDialog>
@@ -174,8 +175,11 @@ public:
     int m_flagItemSettingOpen = 0;
     int m_flagGroupTitleOpen = 0;
     ItemRecord m_clipboardItem;
-    // Whether the hot key is registered, as the Behavior page sees it.
-    int m_flagHotKeyRegistered = 1;
+
+    // Held by the system now: not paused and not refused.
+    bool IsHotKeyRegistered() const { return m_hotKeyState.IsRegistered(); }
+    // Not paused, but the system refused the combination.
+    bool IsHotKeyRefused() const { return m_hotKeyState.IsRefused(); }
 
 public Q_SLOTS:
     // The dialog's own OK and Cancel never end it; only Close does.
@@ -232,6 +236,7 @@ private:
     CVendraskApp& m_app;
     CVendraskWindowFrame* m_frame;
     CVendraskLaunch m_launch;
+    CVendraskHotKeyState m_hotKeyState;
     std::array<CKelvoCommonButton*, 10> m_groupButton{};
     std::array<CKelvoCommonButton*, 26> m_itemButton{};
     std::array<CKelvoCommonStatic*, 26> m_label{};

@@ -2,6 +2,7 @@
 // Calling the menu up and sending it away: hot key, tray icon, placement,
 // fade, sounds, Pause and Close.
 #include "KelvoCommonHotKey.h"
+#include "KelvoCommonMessageBox.h"
 #include "KelvoCommonMessages.h"
 #include "KelvoCommonSession.h"
 #include "VendraskApp.h"
@@ -95,8 +96,9 @@ void CVendraskMain::SetUpShowHide() {
     if (m_app.Services().hotKey) {
         connect(m_app.Services().hotKey.get(), &CKelvoCommonHotKey::hotKeyPressed, this,
                 &CVendraskMain::OnHotKey);
-        m_app.Services().hotKey->Register(m_app.m_hotKeyModifier, m_app.m_hotKeyCode);
     }
+    // A refusal is logged by the hot key service and reported by status.
+    m_hotKeyState.Arm();
     SetUpHook();
     if (m_app.Services().windowSystem)
         m_app.Services().windowSystem->PrepareMenuWindow(this);
@@ -249,7 +251,6 @@ void CVendraskMain::HideMenu() {
 }
 
 void CVendraskMain::OnPause() {
-    CKelvoCommonHotKey* hotKey = m_app.Services().hotKey.get();
     if (m_flagHotKeyActive == 1) {
         m_pauseAction->setChecked(true);
         if (isVisible()) {
@@ -257,16 +258,20 @@ void CVendraskMain::OnPause() {
             HideMenu();
         }
         m_flagHotKeyActive = 0;
-        if (hotKey != nullptr)
-            hotKey->Unregister(m_app.m_hotKeyModifier, m_app.m_hotKeyCode);
-        m_flagHotKeyRegistered = 0;
+        m_hotKeyState.Pause();
         m_trayIconId = VendraskResource::kIconPaused;
     } else {
         m_pauseAction->setChecked(false);
         m_flagHotKeyActive = 1;
-        if (hotKey != nullptr)
-            hotKey->Register(m_app.m_hotKeyModifier, m_app.m_hotKeyCode);
-        m_flagHotKeyRegistered = 1;
+        if (!m_hotKeyState.Resume()) {
+            CKelvoCommonMessageBox* box = m_app.Services().messageBox.get();
+            // After the icon menu has closed, as for every other box.
+            QTimer::singleShot(0, this, [box] {
+                box->ShowError(tr("The hot key could not be registered again after the pause: "
+                                  "another program may be using it.\n\nChoose another one on "
+                                  "the Behavior page of the configuration window."));
+            });
+        }
         m_trayIconId = VendraskResource::kIconNormal;
     }
     UpdateTrayIcon();

@@ -21,6 +21,7 @@
 #include "VendraskDialogUnits.h"
 #include "VendraskMain.h"
 #include "fake/KelvoCommonFakeHotKey.h"
+#include "fake/KelvoCommonFakeMessageBox.h"
 #include "fake/KelvoCommonFakeWindowSystem.h"
 
 #include <QAbstractItemView>
@@ -72,14 +73,14 @@ protected:
     // A window run prepared but not entered: its pages are built and live.
     std::unique_ptr<CVendraskConfig> Open(QWidget* owner = nullptr) {
         auto window = std::make_unique<CVendraskConfig>(
-            App(), owner != nullptr ? owner : &this->owner, hotKeyRegistered);
+            App(), owner != nullptr ? owner : &this->owner, hotKeyState);
         window->PrepareRun();
         return window;
     }
 
     CAppOnTempFile files;
     QWidget owner;
-    int hotKeyRegistered = 1;
+    CVendraskHotKeyState hotKeyState{*files.app};
 };
 
 } // namespace
@@ -213,8 +214,8 @@ TEST_F(VendraskConfigTest, WhatThePagesShowForTheStoredSettings) {
         const int transparency = fresh.app->m_colorSetTransparency;
         const int modifier = fresh.app->m_hotKeyModifier;
         const int wait = fresh.app->m_mouseHookMilliSecond;
-        int registered = 1;
-        CVendraskConfig window(*fresh.app, &owner, registered);
+        CVendraskHotKeyState state(*fresh.app);
+        CVendraskConfig window(*fresh.app, &owner, state);
         window.PrepareRun();
         EXPECT_EQ(Shown(window.Page(row.page)->Control(row.control)), QLatin1String(row.shown));
         // Showing changes nothing stored.
@@ -284,34 +285,76 @@ TEST_F(VendraskConfigTest, SelectColorButtonsSitBesideTheirSwatchesInsideThePage
     }
 }
 
-TEST_F(VendraskConfigTest, HotKeyChangesRegisterOnlyWhileNotPaused) {
+TEST_F(VendraskConfigTest, HotKeyChangesRegisterOnlyWhileNotPausedAndARefusalIsTold) {
+    using Call = CKelvoCommonFakeHotKey::Call;
+    const int chosen = CKelvoCommonHotKey::Identifier(1, 81);
+    const int before = CKelvoCommonHotKey::Identifier(3, 0);
     const struct {
         const char* name;
-        int registered;
-        QList<CKelvoCommonFakeHotKey::Call> calls;
+        bool paused;
+        QList<int> refused;
+        QList<Call> calls;
+        const char* shown; // the list and the model afterwards
+        const char* told;  // a line of the box, or null: no box
+        bool stateRefused;
     } rows[] = {
         {"registered: the old one goes, the new one comes",
-         1,
-         {{CKelvoCommonFakeHotKey::Call::UnregisterCall, 3, 0},
-          {CKelvoCommonFakeHotKey::Call::RegisterCall, 1, 81}}},
-        {"paused: only the setting changes", 0, {}},
+         false,
+         {},
+         {{Call::UnregisterCall, 3, 0}, {Call::RegisterCall, 1, 81}},
+         "Alt + Q",
+         nullptr,
+         false},
+        {"paused: only the setting changes", true, {}, {}, "Alt + Q", nullptr, false},
+        {"refused: the one before works again",
+         false,
+         {chosen},
+         {{Call::UnregisterCall, 3, 0}, {Call::RegisterCall, 1, 81}, {Call::RegisterCall, 3, 0}},
+         "Ctrl + Alt",
+         "The hot key \"Ctrl + Alt\" stays in use.",
+         false},
+        {"refused, and the one before is taken meanwhile: no hot key, status says refused",
+         false,
+         {chosen, before},
+         {{Call::UnregisterCall, 3, 0}, {Call::RegisterCall, 1, 81}, {Call::RegisterCall, 3, 0}},
+         "Alt + Q",
+         "No hot key works now",
+         true},
     };
+    auto& box = static_cast<CKelvoCommonFakeMessageBox&>(*App().Services().messageBox);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         App().m_hotKeyModifier = 3;
         App().m_hotKeyCode = 0;
-        hotKeyRegistered = row.registered;
-        auto window = Open();
+        CVendraskHotKeyState state(App());
+        ASSERT_TRUE(state.Arm());
+        if (row.paused)
+            state.Pause();
+        for (int identifier : row.refused)
+            HotKey().Refuse(identifier);
+        CVendraskConfig window(App(), &owner, state);
+        window.PrepareRun();
         HotKey().ClearCalls();
-        Choose(window->Behavior()->Control(CVendraskConfigBehavior::kIdHotKey), "Alt + Q");
-        EXPECT_EQ(App().m_hotKeyModifier, 1);
-        EXPECT_EQ(App().m_hotKeyCode, 81);
-        ASSERT_EQ(HotKey().Calls().size(), row.calls.size());
-        for (qsizetype i = 0; i < row.calls.size(); ++i) {
-            EXPECT_EQ(HotKey().Calls()[i].kind, row.calls[i].kind);
-            EXPECT_EQ(HotKey().Calls()[i].modifier, row.calls[i].modifier);
-            EXPECT_EQ(HotKey().Calls()[i].code, row.calls[i].code);
+        const qsizetype boxes = box.Shown().size();
+        QWidget* list = window.Behavior()->Control(CVendraskConfigBehavior::kIdHotKey);
+        Choose(list, "Alt + Q");
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Shown(list), QLatin1String(row.shown));
+        EXPECT_EQ(CVendraskConfigBehavior::HotKeyIndex(App().m_hotKeyModifier, App().m_hotKeyCode),
+                  qobject_cast<CKelvoCommonCombo*>(list)->findText(QLatin1String(row.shown)));
+        EXPECT_EQ(HotKey().Calls(), row.calls);
+        if (row.told == nullptr) {
+            EXPECT_EQ(box.Shown().size(), boxes);
+        } else {
+            ASSERT_EQ(box.Shown().size(), boxes + 1);
+            EXPECT_TRUE(box.Shown().last().contains(QLatin1String("\"Alt + Q\" could not be")));
+            EXPECT_TRUE(box.Shown().last().contains(QLatin1String(row.told)))
+                << box.Shown().last().toStdString();
         }
+        EXPECT_EQ(state.IsRefused(), row.stateRefused);
+        for (int identifier : row.refused)
+            HotKey().Refuse(identifier, false);
+        state.Release();
     }
 }
 
@@ -539,7 +582,7 @@ TEST_F(VendraskConfigTest, TheMenuRunsItAndCloseEndsIt) {
 
 TEST_F(VendraskConfigTest, TheKeyboardStartsOnTheBehaviorPagesFirstControl) {
     // Enter at once must not reach the close button, which no Tab reaches.
-    CVendraskConfig window(App(), &owner, hotKeyRegistered);
+    CVendraskConfig window(App(), &owner, hotKeyState);
     for (int opening = 1; opening <= 2; ++opening) {
         SCOPED_TRACE(opening);
         CModalAnswerer answerer([&](QDialog& dialog) {

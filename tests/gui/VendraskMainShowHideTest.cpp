@@ -6,6 +6,7 @@
 #include "VendraskMain.h"
 #include "VendraskWindowFrame.h"
 #include "fake/KelvoCommonFakeHotKey.h"
+#include "fake/KelvoCommonFakeMessageBox.h"
 #include "fake/KelvoCommonFakePlatform.h"
 #include "fake/KelvoCommonFakeSound.h"
 #include "fake/KelvoCommonFakeWindowSystem.h"
@@ -390,7 +391,7 @@ TEST_F(VendraskShowHide, PauseAndResume) {
     EXPECT_FALSE(menu->isVisible()) << "Pause hides a shown menu quietly";
     EXPECT_FALSE(HotKey().IsRegistered(id));
     EXPECT_EQ(menu->m_flagHotKeyActive, 0);
-    EXPECT_EQ(menu->m_flagHotKeyRegistered, 0);
+    EXPECT_FALSE(menu->IsHotKeyRegistered());
     EXPECT_EQ(menu->TrayIconId(), 136);
     EXPECT_TRUE(menu->IconMenu()->actions().first()->isChecked());
 
@@ -402,6 +403,18 @@ TEST_F(VendraskShowHide, PauseAndResume) {
     EXPECT_EQ(menu->m_flagHotKeyActive, 1);
     EXPECT_EQ(menu->TrayIconId(), 135);
     EXPECT_FALSE(menu->IconMenu()->actions().first()->isChecked());
+
+    // Taken by another program during the pause: resuming says so.
+    menu->OnPause();
+    HotKey().Refuse(CKelvoCommonHotKey::Identifier(1, 81));
+    auto& box = static_cast<CKelvoCommonFakeMessageBox&>(*app->Services().messageBox);
+    const qsizetype boxes = box.Shown().size();
+    menu->OnPause();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(menu->IsHotKeyRefused());
+    EXPECT_FALSE(menu->IsHotKeyRegistered());
+    ASSERT_EQ(box.Shown().size(), boxes + 1);
+    EXPECT_TRUE(box.Shown().last().contains(QLatin1String("could not be registered")));
 }
 
 TEST_F(VendraskShowHide, IconMenuTexts) {

@@ -14,6 +14,7 @@
 #include "VendraskConfirmation.h"
 #include "VendraskDialogTestSupport.h"
 #include "VendraskGroupTitle.h"
+#include "VendraskHotKeyState.h"
 #include "VendraskInformation.h"
 #include "VendraskItemSetting.h"
 #include "VendraskMain.h"
@@ -130,7 +131,8 @@ TEST_F(VendraskTextFitTest, EveryTextFitsItsControl) {
          }},
         {"configuration pages",
          [&] {
-             CVendraskConfig window(App(), &owner, 1);
+             CVendraskHotKeyState state(App());
+             CVendraskConfig window(App(), &owner, state);
              window.PrepareRun();
              // The font lists name whatever faces are installed.
              const CVendraskConfigAppearance& appearance = *window.Appearance();

@@ -105,7 +105,10 @@ public:
     void Resume() override { Note("resume"); }
     void Quit() override { Note("quit"); }
     Status CurrentStatus() const override {
-        return {1234, QStringLiteral("/x/V.ini"), true, false, true};
+        return {.pid = 1234,
+                .settingsFile = QStringLiteral("/x/V.ini"),
+                .hotKeyRegistered = true,
+                .visible = true};
     }
     std::string done;
 
