@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "VendraskSettingsLocation.h"
 
+#include "KelvoCommonFile.h"
+#include "KelvoCommonProfile.h"
+#include "VendraskLog.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -21,6 +25,30 @@ CVendraskSettingsLocation CVendraskSettingsLocation::Resolve(const QString& prog
 
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                            QStringLiteral("/Vendrask");
-    QDir().mkpath(config);
-    return {QDir(config).filePath(name), QStringLiteral("the program folder is not writable")};
+    return InConfigFolder(programFolder, config);
+}
+
+CVendraskSettingsLocation CVendraskSettingsLocation::InConfigFolder(const QString& programFolder,
+                                                                    const QString& configFolder) {
+    const QString name = QStringLiteral("Vendrask.ini");
+    QDir().mkpath(configFolder);
+    CVendraskSettingsLocation location{QDir(configFolder).filePath(name),
+                                       QStringLiteral("the program folder is not writable")};
+    const QString beside = QDir(programFolder).filePath(name);
+    if (QFileInfo::exists(location.file) || !QFileInfo::exists(beside))
+        return location;
+    std::string bytes;
+    std::string why;
+    if (KelvoReadSmallFile(beside.toStdString(), CKelvoCommonProfile::kMaxFileBytes, bytes, why) ==
+            KelvoFileRead::Read &&
+        KelvoCreateFile(location.file.toStdString(), bytes, why) != KelvoFileWrite::Failed) {
+        location.reason += QStringLiteral("; started from a copy of %1").arg(beside);
+    } else {
+        // The defaults then, as before; the reason says why the items are not there.
+        qCWarning(lcVendrask).noquote() << "could not copy" << beside << "to" << location.file
+                                        << ":" << QString::fromStdString(why);
+        location.reason +=
+            QStringLiteral("; %1 could not be copied: %2").arg(beside, QString::fromStdString(why));
+    }
+    return location;
 }

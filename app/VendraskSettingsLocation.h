@@ -12,4 +12,9 @@ struct CVendraskSettingsLocation {
     // $XDG_CONFIG_HOME/Vendrask (created when missing).
     static CVendraskSettingsLocation Resolve(const QString& programFolder,
                                              const QString& iniOverride);
+    // The file in configFolder for a program folder that cannot be written.
+    // A first start there begins from a copy of the file beside the program,
+    // so a read-only portable copy keeps its items.
+    static CVendraskSettingsLocation InConfigFolder(const QString& programFolder,
+                                                    const QString& configFolder);
 };

@@ -5,6 +5,8 @@
 #include "VendraskSettingsLocation.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 TEST(VendraskCommandLine, Arguments) {
@@ -58,4 +60,35 @@ TEST(VendraskSettingsLocation, ChoosesTheFile) {
     const auto fallback = CVendraskSettingsLocation::Resolve(QStringLiteral("/proc"), {});
     EXPECT_TRUE(fallback.file.endsWith(QStringLiteral("/Vendrask/Vendrask.ini")));
     EXPECT_FALSE(fallback.file.startsWith(QStringLiteral("/proc")));
+}
+
+TEST(VendraskSettingsLocation, AReadOnlyPortableCopyStartsFromItsOwnFile) {
+    vendrask::test::TempDir program;
+    vendrask::test::TempDir home;
+    const QString programFolder = QString::fromStdString(program.Path().string());
+    const QString config = QString::fromStdString(home.Path().string()) + QStringLiteral("/V");
+    const auto write = [](const QString& file, const QByteArray& text) {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(text);
+    };
+    const auto read = [](const QString& file) {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<none>");
+    };
+    const QString beside = QDir(programFolder).filePath(QStringLiteral("Vendrask.ini"));
+    const QString copy = QDir(config).filePath(QStringLiteral("Vendrask.ini"));
+
+    EXPECT_EQ(CVendraskSettingsLocation::InConfigFolder(programFolder, config).file, copy);
+    EXPECT_FALSE(QFileInfo::exists(copy)) << "nothing beside the program: the defaults";
+
+    write(beside, "[Item0_0]\nName=Mine\n");
+    EXPECT_EQ(CVendraskSettingsLocation::InConfigFolder(programFolder, config).file, copy);
+    EXPECT_EQ(read(copy), QByteArray("[Item0_0]\nName=Mine\n")) << "the first start copies";
+
+    write(beside, "[Item0_0]\nName=Changed\n");
+    write(copy, "[Item0_0]\nName=Edited here\n");
+    CVendraskSettingsLocation::InConfigFolder(programFolder, config);
+    EXPECT_EQ(read(copy), QByteArray("[Item0_0]\nName=Edited here\n"))
+        << "a later start keeps what the user saved";
 }
