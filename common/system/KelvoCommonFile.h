@@ -39,8 +39,8 @@ KelvoFileWrite KelvoReplaceFile(const std::filesystem::path& file, std::string_v
 
 // Creates the file with these bytes, flushed with its folder; fails when it
 // exists. A failed write leaves no file behind.
-KelvoFileWrite KelvoCreateFile(const std::filesystem::path& file, std::string_view bytes,
-                               std::string& why);
+KELVOCOMMON_EXPORT KelvoFileWrite KelvoCreateFile(const std::filesystem::path& file,
+                                                  std::string_view bytes, std::string& why);
 
 // The path a write to `file` replaces: its symbolic links followed.
 std::filesystem::path KelvoResolveLinks(const std::filesystem::path& file);
