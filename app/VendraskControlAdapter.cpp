@@ -63,8 +63,12 @@ QString CVendraskControlAdapter::Start(int group, int slot) {
     const QString name = QStringLiteral("%1 %2").arg(group).arg(QChar(u'A' + slot));
     if (item.Path.IsEmpty())
         return QStringLiteral("item %1 is empty").arg(name);
-    if (CVendraskLaunch(m_app).ExecuteItem(item) == 0)
+    const int started = CVendraskLaunch(m_app).ExecuteItem(item);
+    if (started == 0)
         return QStringLiteral("item %1: its file does not exist").arg(name);
+    if (started < 0)
+        return QStringLiteral("item %1 could not be started: %2")
+            .arg(name, m_app.Services().shell->LastError());
     return {};
 }
 

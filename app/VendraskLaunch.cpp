@@ -141,8 +141,7 @@ int CVendraskLaunch::ExecutePath(const QString& path, const QString& option,
         }
         file = address;
     }
-    shell.Open(file, option, runIn);
-    return 1;
+    return shell.Open(file, option, runIn) ? 1 : -1;
 }
 
 QString CVendraskLaunch::ReplaceEnvironmentVariable(const QString& source) {

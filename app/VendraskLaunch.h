@@ -21,7 +21,8 @@ public:
     // Opens the folder part of the item's path as stored (either separator).
     void OpenFolder(const ItemRecord& item) const;
     // 1 when handled (started, or a special form tried), 0 when a plain
-    // path does not exist.
+    // path does not exist, -1 when the shell could start nothing for it
+    // (its LastError says why).
     int ExecutePath(const QString& path, const QString& option, const QString& workingFolder) const;
     // source with its first %NAME% pair replaced by the variable's value;
     // as written when the value or the result would pass the path limit.

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The menu's part of starting an item: hide quietly, then the launch service.
+#include "KelvoCommonMessageBox.h"
+#include "KelvoCommonShell.h"
 #include "VendraskApp.h"
 #include "VendraskMain.h"
+
+#include <QTimer>
 
 void CVendraskMain::ExecuteItem() {
     const ItemPlace place = FocusedItem();
@@ -16,5 +20,15 @@ void CVendraskMain::ExecuteItem() {
     // Hidden first, so the menu is gone even when nothing can start.
     m_flagQuietHide = 1;
     HideMenu();
-    m_launch.ExecuteItem(item);
+    const int started = m_launch.ExecuteItem(item);
+    if (started == 1)
+        return;
+    // The menu is gone: without a word the user would wait for nothing.
+    const QString why = started == 0
+                            ? tr("Its file \"%1\" does not exist.").arg(item.Path.ToQString())
+                            : m_app.Services().shell->LastError();
+    const QString text = tr("The item \"%1\" could not be started.").arg(item.Name.ToQString()) +
+                         (why.isEmpty() ? QString() : QStringLiteral("\n\n") + why);
+    CKelvoCommonMessageBox* box = m_app.Services().messageBox.get();
+    QTimer::singleShot(0, this, [box, text] { box->ShowError(text); });
 }

@@ -28,6 +28,9 @@ public:
     // Opens a well-known shell object named "::{CLSID}"; false for an
     // object that is not known here.
     virtual bool OpenShellObject(const QString& object) = 0;
+    // Why the last Open that returned false started nothing, for the user
+    // ("No such file or directory"); empty when this shell cannot tell.
+    virtual QString LastError() const { return {}; }
 
     // How Open reads parameters as a program's arguments: split at blanks;
     // double quotes group words; in a run of double quotes every third one

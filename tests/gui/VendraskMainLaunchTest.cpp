@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "VendraskApp.h"
 #include "VendraskMain.h"
+#include "fake/KelvoCommonFakeMessageBox.h"
 #include "fake/KelvoCommonFakePlatform.h"
 #include "fake/KelvoCommonFakeShell.h"
 #include "fake/KelvoCommonFakeSound.h"
@@ -70,17 +71,41 @@ TEST_F(VendraskMainLaunch, LetterKeyHidesQuietlyThenStartsTheItem) {
         EXPECT_NE(sound.Calls()[i].data, QByteArray("close")) << "a quiet hide has no sound";
     EXPECT_EQ(Shell().Calls(), QList<Call>{Opened(File("tools/app.sh"),
                                                   QStringLiteral("; rm -rf x"), File("tools/"))});
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(
+        static_cast<CKelvoCommonFakeMessageBox&>(*app->Services().messageBox).Shown().isEmpty())
+        << "a start says nothing";
 }
 
-TEST_F(VendraskMainLaunch, MissingItemStillHidesTheMenu) {
-    ItemRecord& item = app->m_item[app->m_currentGroup * CVendraskApp::kSlotCount];
-    item.Name.Assign(QStringLiteral("Gone"));
-    item.Path.Assign(File("tools/gone.sh"));
-    menu->m_flagKeepHidden = 0;
-    menu->ShowMenu();
-    QTest::keyClick(menu.get(), Qt::Key_A);
-    EXPECT_FALSE(menu->isVisible());
-    EXPECT_TRUE(Shell().Calls().isEmpty());
+TEST_F(VendraskMainLaunch, AFailedStartHidesTheMenuAndSaysWhy) {
+    const struct {
+        const char* name;
+        const char* file;
+        const char* shellFailure;
+        const char* reason;
+    } rows[] = {
+        {"missing file", "tools/gone.sh", "", "does not exist."},
+        {"the shell starts nothing", "tools/app.sh", "Permission denied", "Permission denied"},
+    };
+    auto& box = static_cast<CKelvoCommonFakeMessageBox&>(*app->Services().messageBox);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ItemRecord& item = app->m_item[app->m_currentGroup * CVendraskApp::kSlotCount];
+        item.Name.Assign(QStringLiteral("Tool"));
+        item.Path.Assign(File(row.file));
+        Shell().FailOpens(QLatin1String(row.shellFailure));
+        const qsizetype boxes = box.Shown().size();
+        menu->m_flagKeepHidden = 0;
+        menu->ShowMenu();
+        QTest::keyClick(menu.get(), Qt::Key_A);
+        EXPECT_FALSE(menu->isVisible());
+        QCoreApplication::processEvents();
+        ASSERT_EQ(box.Shown().size(), boxes + 1);
+        EXPECT_TRUE(box.Shown().last().startsWith(
+            QLatin1String("The item \"Tool\" could not be started.")));
+        EXPECT_TRUE(box.Shown().last().endsWith(QLatin1String(row.reason)))
+            << box.Shown().last().toStdString();
+    }
 }
 
 TEST_F(VendraskMainLaunch, EmptyPathStartsNothingAndKeepsTheMenu) {

@@ -4,7 +4,7 @@
 bool CKelvoCommonFakeShell::Open(const QString& file, const QString& parameters,
                                  const QString& workingFolder) {
     m_calls.append({Call::OpenCall, file, parameters, workingFolder});
-    return true;
+    return m_failure.isEmpty();
 }
 
 QString CKelvoCommonFakeShell::SpecialFolderPath(int csidl) {

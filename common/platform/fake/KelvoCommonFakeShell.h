@@ -28,6 +28,10 @@ public:
     QString SpecialFolderPath(int csidl) override;
     bool OpenShellObject(const QString& object) override;
 
+    QString LastError() const override { return m_failure; }
+    // From now on Open starts nothing and gives this reason (empty: starts again).
+    void FailOpens(const QString& why) { m_failure = why; }
+
     const QList<Call>& Calls() const { return m_calls; }
     void ClearCalls() { m_calls.clear(); }
     void SetSpecialFolder(int csidl, const QString& path) { m_specialFolders[csidl] = path; }
@@ -38,4 +42,5 @@ private:
     QList<Call> m_calls;
     QMap<int, QString> m_specialFolders;
     QList<int> m_queries;
+    QString m_failure;
 };

@@ -4,6 +4,7 @@
 #include "KelvoCommonLog.h"
 #include "KelvoCommonShortcutFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -210,7 +211,7 @@ GObjectPtr<GAppLaunchContext> NewLaunchContext() {
 
 // Starts an application with uris (none: just the application), detached
 // like every program started here, in folder unless its entry names one.
-bool Launch(GAppInfo* application, GList* uris, const QString& folder) {
+bool Launch(GAppInfo* application, GList* uris, const QString& folder, QString& why) {
     GObjectPtr<GAppLaunchContext> context = NewLaunchContext();
     GError* error = nullptr;
     bool launched = false;
@@ -228,6 +229,8 @@ bool Launch(GAppInfo* application, GList* uris, const QString& folder) {
         launched = g_app_info_launch_uris(application, uris, context.get(), &error);
     }
     GErrorPtr owned(error);
+    if (!launched && owned)
+        why = FromGChar(owned->message);
     if (!launched)
         qCWarning(lcKelvoCommon) << "shell: cannot launch"
                                  << FromGChar(g_app_info_get_id(application))
@@ -374,6 +377,7 @@ QStringList CKelvoCommonGioShell::SupportedSchemes() {
 bool CKelvoCommonGioShell::Open(const QString& file, const QString& parameters,
                                 const QString& workingFolder) {
     const Plan plan = PlanOpen(file, parameters, workingFolder);
+    m_lastError = QCoreApplication::translate("KelvoCommonShell", "nothing here can open it");
     switch (plan.kind) {
     case Plan::Execute:
         return Execute(plan);
@@ -432,6 +436,7 @@ bool CKelvoCommonGioShell::Execute(const Plan& plan) {
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     if (result != 0) {
+        m_lastError = QString::fromLocal8Bit(std::strerror(result));
         qCWarning(lcKelvoCommon) << "shell: cannot start" << plan.program << ":"
                                  << QString::fromLocal8Bit(std::strerror(result));
         return false;
@@ -479,13 +484,16 @@ bool CKelvoCommonGioShell::LaunchApplication(const Plan& plan) {
     }
     GErrorPtr queryError(error);
     if (!application) {
+        m_lastError =
+            queryError ? FromGChar(queryError->message)
+                       : QCoreApplication::translate("KelvoCommonShell", "no application opens it");
         qCWarning(lcKelvoCommon) << "shell: no application for"
                                  << (plan.kind == Plan::DesktopEntry ? plan.program : plan.uri)
                                  << (queryError ? FromGChar(queryError->message) : QString());
         return false;
     }
 
-    return Launch(application.get(), uris, plan.workingFolder);
+    return Launch(application.get(), uris, plan.workingFolder, m_lastError);
 }
 
 QString CKelvoCommonGioShell::SpecialFolderPath(int csidl) {
@@ -514,5 +522,5 @@ bool CKelvoCommonGioShell::LaunchWebBrowser() {
         qCWarning(lcKelvoCommon) << "shell: no default web browser";
         return false;
     }
-    return Launch(browser.get(), nullptr, {});
+    return Launch(browser.get(), nullptr, {}, m_lastError);
 }

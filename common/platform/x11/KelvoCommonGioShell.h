@@ -63,6 +63,7 @@ public:
               const QString& workingFolder) override;
     QString SpecialFolderPath(int csidl) override;
     bool OpenShellObject(const QString& object) override;
+    QString LastError() const override { return m_lastError; }
 
     // The process id of the last program started directly, 0 before.
     qint64 LastProcessId() const { return m_lastProcessId; }
@@ -74,6 +75,7 @@ private:
     void Reap(qint64 pid);
 
     qint64 m_lastProcessId = 0;
+    QString m_lastError;
     // Parent of one watcher per running program started directly.
     std::unique_ptr<QObject> m_reaper;
     std::vector<qint64> m_unwatched;
