@@ -85,13 +85,16 @@ void CVendraskWindowFrame::PaintTitle(QPainter& painter) {
 }
 
 void CVendraskWindowFrame::UpdateCaptionButtons() {
+    // Only the strip shows a blocked window. The caption buttons keep their
+    // own picture: their disabled pictures are the hovered ones, which would
+    // light a red close button under every chooser; the modal window keeps
+    // the clicks from them anyway.
     const int invert = m_app.m_colorSetInvertTitlebar;
-    const int enable = IsDrawnEnabled() ? 1 : 0;
     for (CKelvoCommonButton* button : m_captionButtons) {
         if (button->m_flagInvert != invert)
             button->SetFlagInvert(invert);
-        if (button->m_flagEnable != enable)
-            button->SetFlagEnable(enable);
+        if (button->m_flagEnable != 1)
+            button->SetFlagEnable(1);
     }
 }
 

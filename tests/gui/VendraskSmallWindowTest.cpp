@@ -172,7 +172,8 @@ TEST_F(VendraskSmallWindowTest, OpacityFromTransparencyAndTopMostOnlyWherePlaced
     EXPECT_TRUE(Windows().TopMostCalls().isEmpty()) << "the group title window stays put";
 }
 
-TEST_F(VendraskSmallWindowTest, ModalWindowOverItGivesTheLighterStripAndDimmedCaptionButtons) {
+TEST_F(VendraskSmallWindowTest,
+       ModalWindowOverItGivesTheLighterStripAndLeavesTheCaptionButtonsAsTheyAre) {
     CVendraskMain menu(App(), &owner);
     CVendraskGroupTitle title(App(), &owner);
     title.PrepareRun();
@@ -201,12 +202,15 @@ TEST_F(VendraskSmallWindowTest, ModalWindowOverItGivesTheLighterStripAndDimmedCa
         row.window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(row.window));
         const QImage enabled = row.window->grab().toImage();
+        const QImage buttonEnabled = row.captionButtons.front()->grab().toImage();
         QEvent blocked(QEvent::WindowBlocked);
         QApplication::sendEvent(row.window, &blocked);
         const QImage disabled = row.window->grab().toImage();
         EXPECT_GT(qGray(disabled.pixel(strip)), qGray(enabled.pixel(strip)));
         EXPECT_EQ(flags(row, &CKelvoCommonButton::m_flagEnable),
-                  std::vector<int>(row.captionButtons.size(), 0));
+                  std::vector<int>(row.captionButtons.size(), 1));
+        EXPECT_EQ(row.captionButtons.front()->grab().toImage(), buttonEnabled)
+            << "not the hovered picture";
         QEvent unblocked(QEvent::WindowUnblocked);
         QApplication::sendEvent(row.window, &unblocked);
         EXPECT_EQ(flags(row, &CKelvoCommonButton::m_flagEnable),
