@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "VendraskAutostart.h"
 
-#include "VendraskOwnPath.h"
+#include "KelvoCommonOwnPath.h"
 
 #include <cerrno>
 #include <climits>
@@ -127,7 +127,7 @@ int CVendraskAutostart::Run(int argc, char** argv) {
         return 0;
     }
 
-    const std::string self = VendraskOwnPath();
+    const std::string self = KelvoOwnPath();
     if (self.empty())
         return Fail(1, "cannot tell where this program lies");
     const std::string exec = ExecValue(self, ini);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "VendraskControlClient.h"
 
+#include "KelvoCommonOwnPath.h"
 #include "VendraskAutostart.h"
 #include "VendraskControlRequest.h"
 #include "VendraskControlSocket.h"
-#include "VendraskOwnPath.h"
 
 #include <cerrno>
 #include <climits>
@@ -101,7 +101,7 @@ bool IsNotRunning(int error) {
 // Starts the launcher on its own (no verb), detached from this process.
 // False when it could not be started.
 bool StartLauncher(const std::string& ini, pid_t& child) {
-    std::string self = VendraskOwnPath();
+    std::string self = KelvoOwnPath();
     if (self.empty())
         return false;
     child = ::fork();

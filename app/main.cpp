@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "KelvoCommonOwnPath.h"
 #include "VendraskControlClient.h"
-#include "VendraskOwnPath.h"
 
 #include <cstdio>
 #include <dlfcn.h>
@@ -12,7 +12,7 @@ namespace {
 // The launcher's library: beside the program in the build tree, in the
 // library folder once installed.
 void* LoadLauncher() {
-    std::string folder = VendraskOwnPath();
+    std::string folder = KelvoOwnPath();
     if (folder.empty())
         return nullptr;
     folder.resize(folder.rfind('/') + 1);

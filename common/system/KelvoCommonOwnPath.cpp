@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskOwnPath.h"
+#include "KelvoCommonOwnPath.h"
 
 #include <climits>
 #include <unistd.h>
 
-std::string VendraskOwnPath() {
+std::string KelvoOwnPath() {
     char self[PATH_MAX];
     const ssize_t length = ::readlink("/proc/self/exe", self, sizeof(self) - 1);
     if (length <= 0)
