@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "VendraskControlSocket.h"
 
+#include "KelvoCommonRuntimeFolder.h"
+
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <sys/socket.h>
@@ -11,24 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? std::string(value) : std::string();
-}
-
-// As QDir::tempPath() gives it to the single-instance lock.
-std::string TempFolder() {
-    std::string temp = Environment("TMPDIR");
-    if (temp.empty())
-        temp = "/tmp";
-    char resolved[PATH_MAX];
-    if (::realpath(temp.c_str(), resolved) != nullptr)
-        return resolved;
-    while (temp.size() > 1 && temp.back() == '/')
-        temp.pop_back();
-    return temp;
-}
 
 bool FillAddress(const std::string& path, sockaddr_un& address) {
     address = {};
@@ -44,14 +27,11 @@ bool FillAddress(const std::string& path, sockaddr_un& address) {
 } // namespace
 
 std::string CVendraskControlSocket::Folder() {
-    const std::string runtime = Environment("XDG_RUNTIME_DIR");
-    if (!runtime.empty() && runtime[0] == '/')
-        return runtime + "/vendrask";
-    const std::string base = TempFolder() + "/vendrask-" + std::to_string(::getuid());
-    ::mkdir(base.c_str(), 0700);
-    if (!IsPrivateFolder(base))
-        return {};
-    return base + "/vendrask";
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime != nullptr && runtime[0] == '/')
+        return std::string(runtime) + "/vendrask";
+    const std::string base = KelvoUserTempFolder();
+    return base.empty() ? base : base + "/vendrask";
 }
 
 std::string CVendraskControlSocket::SocketPath() {
@@ -60,9 +40,7 @@ std::string CVendraskControlSocket::SocketPath() {
 }
 
 bool CVendraskControlSocket::IsPrivateFolder(const std::string& folder) {
-    struct stat info{};
-    return ::lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+    return KelvoIsPrivateFolder(folder);
 }
 
 bool CVendraskControlSocket::PrepareFolder(const std::string& folder, std::string& error) {

@@ -2,15 +2,14 @@
 #include "KelvoCommonFlockInstance.h"
 
 #include "KelvoCommonLog.h"
+#include "KelvoCommonRuntimeFolder.h"
 
-#include <QDir>
 #include <QFile>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 CKelvoCommonFlockInstance::~CKelvoCommonFlockInstance() {
@@ -22,15 +21,7 @@ QString CKelvoCommonFlockInstance::LockFolder() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (runtime != nullptr && *runtime == '/')
         return QFile::decodeName(runtime);
-    // Per user, not shared: another user's launcher must not block ours.
-    const QString folder = QDir::tempPath() + QStringLiteral("/vendrask-%1").arg(::getuid());
-    const QByteArray path = QFile::encodeName(folder);
-    ::mkdir(path.constData(), 0700);
-    struct stat info{};
-    if (::lstat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
-        info.st_uid != ::getuid())
-        return {};
-    return folder;
+    return QFile::decodeName(KelvoUserTempFolder().c_str());
 }
 
 bool CKelvoCommonFlockInstance::Acquire(const QString& name) {
