@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "VendraskAutostart.h"
 
+#include "KelvoCommonExecLine.h"
 #include "KelvoCommonOwnPath.h"
 
 #include <cerrno>
@@ -17,37 +18,6 @@ namespace {
 int Fail(int code, const std::string& text) {
     std::fprintf(stderr, "vendrask: %s\n", text.c_str());
     return code;
-}
-
-// One argument of an Exec line: quoted when it holds a reserved character,
-// then with the string escapes every value has.
-bool AppendArgument(std::string& value, const std::string& argument) {
-    static constexpr std::string_view kReserved = " \t\"'\\><~|&;$*?#()`";
-    bool quote = argument.empty();
-    for (const char c : argument) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            return false;
-        quote = quote || kReserved.find(c) != std::string_view::npos;
-    }
-    std::string quoted;
-    for (const char c : argument) {
-        if (quote && (c == '"' || c == '`' || c == '$' || c == '\\'))
-            quoted += '\\';
-        quoted += c;
-        // Field codes start with '%'; a literal one is doubled.
-        if (c == '%')
-            quoted += '%';
-    }
-    if (quote)
-        quoted = '"' + quoted + '"';
-    if (!value.empty())
-        value += ' ';
-    for (const char c : quoted) {
-        if (c == '\\')
-            value += '\\';
-        value += c;
-    }
-    return true;
 }
 
 bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error) {
@@ -93,12 +63,7 @@ std::string CVendraskAutostart::EntryPath() {
 }
 
 std::string CVendraskAutostart::ExecValue(const std::string& program, const std::string& ini) {
-    std::string value;
-    if (!AppendArgument(value, program))
-        return {};
-    if (!ini.empty() && (!AppendArgument(value, "--ini") || !AppendArgument(value, ini)))
-        return {};
-    return value;
+    return ini.empty() ? KelvoExecValue({program}) : KelvoExecValue({program, "--ini", ini});
 }
 
 int CVendraskAutostart::Run(int argc, char** argv) {

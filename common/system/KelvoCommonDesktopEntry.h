@@ -7,9 +7,8 @@
 #include <QStringList>
 #include <optional>
 
-// A desktop entry's command line: the program and its arguments, quoting
-// undone (double quotes, in which a backslash escapes ", `, $ and itself),
-// then the field codes (%f, %U, %i ...) taken out and "%%" read as "%".
+// A desktop entry's command line: the program and its arguments, as
+// KelvoSplitExec() reads them.
 struct KelvoExecLine {
     QString program;
     QStringList arguments;
