@@ -2,6 +2,7 @@
 #include "VendraskAutostart.h"
 
 #include "KelvoCommonExecLine.h"
+#include "KelvoCommonFile.h"
 #include "KelvoCommonOwnPath.h"
 
 #include <cerrno>
@@ -9,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,25 +18,6 @@ namespace {
 int Fail(int code, const std::string& text) {
     std::fprintf(stderr, "vendrask: %s\n", text.c_str());
     return code;
-}
-
-bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error) {
-    const std::string part = path + ".part";
-    const int fd =
-        ::open(part.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0) {
-        error = part + ": " + std::strerror(errno);
-        return false;
-    }
-    bool good = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    good = ::fsync(fd) == 0 && good;
-    good = ::close(fd) == 0 && good;
-    if (!good || ::rename(part.c_str(), path.c_str()) != 0) {
-        error = path + ": " + std::strerror(errno);
-        ::unlink(part.c_str());
-        return false;
-    }
-    return true;
 }
 
 std::string Absolute(const std::string& path) {
@@ -113,8 +94,8 @@ int CVendraskAutostart::Run(int argc, char** argv) {
                              "Icon=vendrask\n"
                              "Terminal=false\n"
                              "X-GNOME-Autostart-enabled=true\n";
-    std::string error;
-    if (!WriteFileAtomically(path, text, error))
-        return Fail(1, error);
+    std::string why;
+    if (KelvoReplaceFile(path, text, why) == KelvoFileWrite::Failed)
+        return Fail(1, path + ": " + why);
     return 0;
 }

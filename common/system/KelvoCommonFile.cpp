@@ -42,6 +42,14 @@ fs::path FolderOf(const fs::path& file) {
     return folder.empty() ? fs::path(".") : folder;
 }
 
+// The one flush to the disk of every write.
+bool Flush(int fd, int& error) {
+    if (::fsync(fd) == 0)
+        return true;
+    error = errno;
+    return false;
+}
+
 // Makes the rename itself durable. A file system that cannot sync folders
 // says EINVAL; nothing more can be done there.
 bool SyncFolder(const fs::path& folder, int& error) {
@@ -50,11 +58,7 @@ bool SyncFolder(const fs::path& folder, int& error) {
         error = errno;
         return false;
     }
-    bool ok = true;
-    if (::fsync(fd) != 0 && errno != EINVAL) {
-        error = errno;
-        ok = false;
-    }
+    const bool ok = Flush(fd, error) || error == EINVAL;
     ::close(fd);
     return ok;
 }
@@ -167,8 +171,8 @@ KelvoFileWrite KelvoReplaceFile(const fs::path& file, std::string_view bytes, st
         return abandon(errno);
     if (!WriteAll(fd, bytes, error))
         return abandon(error);
-    if (::fsync(fd) != 0)
-        return abandon(errno);
+    if (!Flush(fd, error))
+        return abandon(error);
     if (::close(fd) != 0) {
         error = errno;
         ::unlink(temporary.c_str());
@@ -191,11 +195,7 @@ KelvoFileWrite KelvoCreateFile(const fs::path& file, std::string_view bytes, std
     if (fd < 0)
         return Failed(why, errno);
     int error = 0;
-    bool ok = WriteAll(fd, bytes, error);
-    if (ok && ::fsync(fd) != 0) {
-        error = errno;
-        ok = false;
-    }
+    bool ok = WriteAll(fd, bytes, error) && Flush(fd, error);
     if (::close(fd) != 0 && ok) {
         error = errno;
         ok = false;
