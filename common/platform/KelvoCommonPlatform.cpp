@@ -3,6 +3,7 @@
 
 #include "KelvoCommonLog.h"
 #include "KelvoCommonSession.h"
+#include "gio/KelvoCommonAtspiIconProbe.h"
 #include "wayland/KelvoCommonCompositorScreen.h"
 #include "wayland/KelvoCommonLayerShellHookSource.h"
 #include "wayland/KelvoCommonPortalHotKey.h"
@@ -62,7 +63,7 @@ CKelvoCommonPlatformServices KelvoCreatePlatformServices() {
     // The X11 hot key, or one that refuses every registration off X11.
     services.hotKey = CKelvoCommonX11HotKey::Create();
     services.hookMouse = std::make_unique<CKelvoCommonHookMouse>(
-        std::make_unique<CKelvoCommonX11HookSource>(),
+        std::make_unique<CKelvoCommonX11HookSource>(std::make_unique<CKelvoCommonAtspiIconProbe>()),
         std::make_unique<CKelvoCommonHookMouseTimerScheduler>());
     if (CKelvoCommonXTestInput::Available()) {
         services.input = std::make_unique<CKelvoCommonXTestInput>();

@@ -122,6 +122,11 @@ unsigned long X11OtherClient::MapWindow(const WindowShape& shape) {
         XChangeProperty(m_display, window, XInternAtom(m_display, "_NET_WM_WINDOW_TYPE", 0),
                         XA_ATOM, 32, PropModeReplace, reinterpret_cast<unsigned char*>(&type), 1);
     }
+    if (shape.pid != 0) {
+        unsigned long pid = shape.pid;
+        XChangeProperty(m_display, window, XInternAtom(m_display, "_NET_WM_PID", 0), XA_CARDINAL,
+                        32, PropModeReplace, reinterpret_cast<unsigned char*>(&pid), 1);
+    }
     XMapWindow(m_display, window);
     XSync(m_display, 0);
     return window;

@@ -66,6 +66,7 @@ public:
         bool fullScreenState = false; // _NET_WM_STATE_FULLSCREEN asked before mapping
         bool undecorated = false;     // _MOTIF_WM_HINTS without decorations
         bool desktopType = false;     // _NET_WM_WINDOW_TYPE_DESKTOP
+        unsigned long pid = 0;        // _NET_WM_PID when not 0
         QString name = QStringLiteral("other client");
     };
     // Creates and maps a top-level window; 0 on failure.

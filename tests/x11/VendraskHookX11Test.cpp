@@ -3,11 +3,14 @@
 // screen edges and the desktop double click. The pointer is pushed with
 // relative moves, since absolute warps make no raw motion.
 #include "KelvoCommonX11TestClient.h"
+#include "VendraskAccessibleDesktop.h"
 #include "VendraskLauncherProcess.h"
 
 #include <QThread>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+using vendrask::test::AccessibleDesktop;
 using vendrask::test::LauncherProcess;
 using vendrask::test::ShownMenuWindow;
 using vendrask::test::WaitFor;
@@ -132,4 +135,29 @@ TEST_F(VendraskHookX11, DoubleClickOnAnotherProgramsWindowDoesNothing) {
     MoveTo(250, 850);
     Click(2);
     EXPECT_TRUE(StaysHidden());
+}
+
+TEST_F(VendraskHookX11, DoubleClickOnADesktopIconLeavesTheMenuHidden) {
+    // The desktop program names an icon at (150,850)-(249,949) in its tree.
+    const QRect screen(0, 0, 1920, 1080);
+    AccessibleDesktop accessible(screen, QRect(150, 850, 100, 100));
+    ASSERT_FALSE(accessible.Address().isEmpty());
+    X11OtherClient other;
+    ASSERT_TRUE(other.IsOpen());
+    X11OtherClient::WindowShape shape;
+    shape.rect = screen;
+    shape.desktopType = true;
+    shape.pid = static_cast<unsigned long>(::getpid());
+    shape.name = QStringLiteral("file manager desktop");
+    ASSERT_NE(other.MapWindow(shape), 0UL);
+    launcher.SetEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), accessible.Address());
+    SetHook(500, 0, 1);
+    Start();
+    MoveTo(200, 900);
+    Click(2);
+    EXPECT_TRUE(StaysHidden()) << "the icon's own double click opens it";
+    // A press after a double click starts a new pair.
+    MoveTo(600, 900); // bare background beside the icon
+    Click(2);
+    EXPECT_TRUE(BecomesShown());
 }

@@ -32,7 +32,9 @@ bool g_reported = false;
 
 } // namespace
 
-CKelvoCommonX11HookSource::CKelvoCommonX11HookSource() = default;
+CKelvoCommonX11HookSource::CKelvoCommonX11HookSource(
+    std::unique_ptr<CKelvoCommonDesktopIconProbe> probe)
+    : m_probe(std::move(probe)) {}
 
 CKelvoCommonX11HookSource::~CKelvoCommonX11HookSource() {
     Stop();
@@ -59,6 +61,7 @@ bool CKelvoCommonX11HookSource::Start(Sink sink) {
         m_atomWindowType = Atom("_NET_WM_WINDOW_TYPE");
         m_atomTypeDesktop = Atom("_NET_WM_WINDOW_TYPE_DESKTOP");
         m_atomWmState = Atom("WM_STATE");
+        m_atomPid = Atom("_NET_WM_PID");
     });
     m_handler = m_listener->AddRawHandler(
         (1u << XI_RawMotion) | (1u << XI_RawButtonPress),
@@ -104,7 +107,7 @@ void CKelvoCommonX11HookSource::OnRawEvent(const CKelvoCommonX11RawEvent& event)
     }
     const int message = LeftPressMessage(point, event.time);
     // Only a double click asks what lies under the pointer.
-    const bool desktop = message == kLeftButtonDoubleClick && IsDesktopUnder(child);
+    const bool desktop = message == kLeftButtonDoubleClick && IsDesktopUnder(child, point);
     m_sink(message, {point, desktop});
 }
 
@@ -131,12 +134,12 @@ bool CKelvoCommonX11HookSource::QueryPointer(xcb_window_t window, QPoint* point,
     return true;
 }
 
-bool CKelvoCommonX11HookSource::IsDesktopUnder(xcb_window_t child) {
+bool CKelvoCommonX11HookSource::IsDesktopUnder(xcb_window_t child, QPoint point) {
     // Nothing over the root: the bare desktop.
     xcb_window_t window = child;
     for (int depth = 0; depth < kMaxDepth && window != 0; ++depth) {
         if (HasProperty(window, m_atomWindowType, m_atomTypeDesktop))
-            return true;
+            return !IsIconOf(window, point);
         // A client window of any other type (window managers put frames
         // around clients; the frame has no type of its own).
         if (HasProperty(window, m_atomWmState, 0))
@@ -147,6 +150,25 @@ bool CKelvoCommonX11HookSource::IsDesktopUnder(xcb_window_t child) {
         window = inner;
     }
     return child == 0;
+}
+
+bool CKelvoCommonX11HookSource::IsIconOf(xcb_window_t desktop, QPoint point) {
+    if (m_probe == nullptr || m_atomPid == 0)
+        return false;
+    xcb_connection_t* connection = m_listener->GrabConnection();
+    const auto cookie =
+        xcb_get_property(connection, 0, desktop, m_atomPid, XCB_ATOM_CARDINAL, 0, 1);
+    XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, cookie, nullptr));
+    if (reply == nullptr || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 4)
+        return false;
+    const std::uint32_t pid =
+        *static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+    // Unknown keeps the window's type: a desktop that cannot be asked
+    // calls the menu up anywhere, as before.
+    const auto answer = m_probe->At(pid, point);
+    qCDebug(lcKelvoCommon) << "desktop double click at" << point << "of process" << pid
+                           << "answer" << static_cast<int>(answer);
+    return answer == CKelvoCommonDesktopIconProbe::Answer::Icon;
 }
 
 bool CKelvoCommonX11HookSource::HasProperty(xcb_window_t window, xcb_atom_t property,
