@@ -7,7 +7,6 @@
 #include "VendraskLaunch.h"
 #include "VendraskMain.h"
 
-#include <QAbstractButton>
 #include <unistd.h>
 
 CVendraskControlAdapter::CVendraskControlAdapter(CVendraskApp& app, CVendraskMain& menu)
@@ -33,7 +32,7 @@ void CVendraskControlAdapter::Show(int group, const std::string& token) {
     }
     if (!m_menu.isVisible())
         PresentToken(token);
-    m_menu.m_flagKeepHidden = 0;
+    m_menu.ReleaseKeepHidden();
     m_menu.ShowMenu();
 }
 
@@ -42,17 +41,14 @@ void CVendraskControlAdapter::Hide() {
 }
 
 void CVendraskControlAdapter::Configure(const std::string& token) {
-    if (m_menu.m_flagConfigOpen == 1) {
+    if (m_menu.IsConfigurationOpen()) {
         CVendraskConfig& config = m_menu.Config();
         config.raise();
         m_app.Services().windowSystem->ActivateWindow(&config);
         return;
     }
     Show(-1, token);
-    // As a click on the menu's Configuration button.
-    if (auto* button =
-            qobject_cast<QAbstractButton*>(m_menu.Control(CVendraskMain::kIdConfiguration)))
-        button->click();
+    m_menu.OpenConfiguration();
 }
 
 QString CVendraskControlAdapter::Start(int group, int slot) {
@@ -73,13 +69,11 @@ QString CVendraskControlAdapter::Start(int group, int slot) {
 }
 
 void CVendraskControlAdapter::Pause() {
-    if (m_menu.m_flagHotKeyActive == 1)
-        m_menu.OnPause();
+    m_menu.Pause();
 }
 
 void CVendraskControlAdapter::Resume() {
-    if (m_menu.m_flagHotKeyActive == 0)
-        m_menu.OnPause();
+    m_menu.Resume();
 }
 
 void CVendraskControlAdapter::Quit() {
@@ -92,7 +86,7 @@ CVendraskControlTarget::Status CVendraskControlAdapter::CurrentStatus() const {
     status.settingsFile = m_app.IniFilePath();
     status.hotKeyRegistered = m_menu.IsHotKeyRegistered();
     status.hotKeyRefused = m_menu.IsHotKeyRefused();
-    status.paused = m_menu.m_flagHotKeyActive == 0;
+    status.paused = m_menu.IsPaused();
     status.visible = m_menu.isVisible();
     return status;
 }

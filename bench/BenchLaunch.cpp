@@ -48,7 +48,7 @@ void BM_LetterKeyToChild(benchmark::State& state) {
     item.Option.Assign(QStringLiteral("--one \"two words\""));
     QWidget owner;
     CVendraskMain menu(app, &owner);
-    menu.m_flagKeepHidden = 0;
+    menu.ReleaseKeepHidden();
 
     for (auto _ : state) {
         menu.ShowMenu();

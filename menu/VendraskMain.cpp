@@ -614,6 +614,11 @@ CVendraskConfig& CVendraskMain::Config() {
     return *m_configWindow;
 }
 
+void CVendraskMain::OpenConfiguration() {
+    // The button's own path: its command opens the window in its loop.
+    m_configurationButton->click();
+}
+
 void CVendraskMain::RunConfig() {
     m_flagConfigOpen = 1;
     Config().DoModal();

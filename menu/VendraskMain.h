@@ -162,19 +162,30 @@ public:
     // How often the picture was made.
     int MenuPicturePaintCount() const { return m_menuPicturePaintCount; }
 
-    // Flags of the show and hide logic, and the open flags of sub-windows.
-    int m_flagHotKeyActive = 1;
-    int m_flagKeepHidden = 1;
-    int m_flagQuietHide = 0;
-    int m_fadeAlpha = 0;
-    int m_fadeDirection = 1;
-    int m_flagRedrawBackground = 1;
-    int m_flagConfigOpen = 0;
-    int m_flagInformationOpen = 0;
-    int m_flagConfirmationOpen = 0;
-    int m_flagItemSettingOpen = 0;
-    int m_flagGroupTitleOpen = 0;
-    ItemRecord m_clipboardItem;
+    // The start-up guard: nothing shows until the first call-up releases it.
+    bool IsKeptHidden() const { return m_flagKeepHidden == 1; }
+    void ReleaseKeepHidden() { m_flagKeepHidden = 0; }
+    // The next HideMenu is quiet (no sound, no fade).
+    void HideQuietlyNext() { m_flagQuietHide = 1; }
+    bool IsQuietHideAsked() const { return m_flagQuietHide == 1; }
+    // The tray's Pause: the hot key does nothing while paused.
+    bool IsPaused() const { return m_flagHotKeyActive == 0; }
+    void Pause() {
+        if (!IsPaused())
+            OnPause();
+    }
+    void Resume() {
+        if (IsPaused())
+            OnPause();
+    }
+    // As a click on the Configuration button: shows the menu first.
+    void OpenConfiguration();
+    // Whether each small window is open now.
+    bool IsConfigurationOpen() const { return m_flagConfigOpen == 1; }
+    bool IsInformationOpen() const { return m_flagInformationOpen == 1; }
+    bool IsConfirmationOpen() const { return m_flagConfirmationOpen == 1; }
+    bool IsItemSettingOpen() const { return m_flagItemSettingOpen == 1; }
+    bool IsGroupTitleOpen() const { return m_flagGroupTitleOpen == 1; }
 
     // Held by the system now: not paused and not refused.
     bool IsHotKeyRegistered() const { return m_hotKeyState.IsRegistered(); }
@@ -235,6 +246,20 @@ private:
 
     CVendraskApp& m_app;
     CVendraskWindowFrame* m_frame;
+    // Flags of the show and hide logic, and the open flags of sub-windows.
+    int m_flagHotKeyActive = 1;
+    int m_flagKeepHidden = 1;
+    int m_flagQuietHide = 0;
+    int m_fadeAlpha = 0;
+    int m_fadeDirection = 1;
+    int m_flagRedrawBackground = 1;
+    int m_flagConfigOpen = 0;
+    int m_flagInformationOpen = 0;
+    int m_flagConfirmationOpen = 0;
+    int m_flagItemSettingOpen = 0;
+    int m_flagGroupTitleOpen = 0;
+    ItemRecord m_clipboardItem;
+
     CVendraskLaunch m_launch;
     CVendraskHotKeyState m_hotKeyState;
     std::array<CKelvoCommonButton*, 10> m_groupButton{};

@@ -567,7 +567,7 @@ TEST_F(VendraskConfigTest, TheMenuRunsItAndCloseEndsIt) {
     App().m_behaviorItemLock = 1;
     int openFlag = 0;
     CModalAnswerer answerer([&](QDialog&) {
-        openFlag = menu.m_flagConfigOpen;
+        openFlag = menu.IsConfigurationOpen() ? 1 : 0;
         menu.CloseLauncher();
     });
     QTimer::singleShot(0, &menu, [&] {
@@ -576,7 +576,7 @@ TEST_F(VendraskConfigTest, TheMenuRunsItAndCloseEndsIt) {
     EXPECT_EQ(menu.RunModalLoop(), 1);
     EXPECT_EQ(answerer.Titles(), QStringList{QStringLiteral("Vendrask Configuration")});
     EXPECT_EQ(openFlag, 1);
-    EXPECT_EQ(menu.m_flagConfigOpen, 0);
+    EXPECT_EQ(menu.IsConfigurationOpen(), false);
     EXPECT_EQ(files.Reloaded()->m_behaviorItemLock, 1) << "closing wrote the general settings";
 }
 

@@ -211,15 +211,15 @@ TEST_F(VendraskInformationTest, MenuHidesQuietlyOnlyAfterTheAddressOpened) {
         const qsizetype soundsBefore = sound.Calls().size();
         int openFlag = 0;
         CModalAnswerer answerer([&](QDialog& dialog) {
-            openFlag = menu.m_flagInformationOpen;
+            openFlag = menu.IsInformationOpen() ? 1 : 0;
             row.act(dynamic_cast<CVendraskInformation&>(dialog));
         });
         static_cast<CKelvoCommonButton*>(menu.Control(CVendraskMain::kIdInformation))->click();
         EXPECT_EQ(answerer.Titles(), QStringList{QStringLiteral("Vendrask Information")});
         EXPECT_EQ(openFlag, 1);
-        EXPECT_EQ(menu.m_flagInformationOpen, 0);
+        EXPECT_EQ(menu.IsInformationOpen(), false);
         EXPECT_EQ(menu.isVisible(), row.menuVisible);
-        EXPECT_EQ(menu.m_flagQuietHide, 0);
+        EXPECT_EQ(menu.IsQuietHideAsked(), false);
         EXPECT_EQ(sound.Calls().size(), soundsBefore) << "no close sound";
     }
 }
@@ -234,5 +234,5 @@ TEST_F(VendraskInformationTest, CloseEndsAnOpenInformationWindow) {
     result = menu.RunModalLoop();
     EXPECT_EQ(result, 1);
     EXPECT_EQ(answerer.Titles(), QStringList{QStringLiteral("Vendrask Information")});
-    EXPECT_EQ(menu.m_flagInformationOpen, 0);
+    EXPECT_EQ(menu.IsInformationOpen(), false);
 }

@@ -142,7 +142,7 @@ TEST_F(VendraskMainEditTest, CommandsUnderLockAndConfirmation) {
         EXPECT_EQ(Stored(slot), row.slot) << "the file holds what the model holds";
         EXPECT_EQ(menu->ItemButton(slot)->text(), row.slot.Name.ToQString());
         EXPECT_EQ(PasteEnabled(), row.pasteOn);
-        EXPECT_EQ(menu->m_flagConfirmationOpen, 0);
+        EXPECT_EQ(menu->IsConfirmationOpen(), false);
     }
 }
 
@@ -165,7 +165,7 @@ TEST_F(VendraskMainEditTest, ConfirmationAsksTheCommandsQuestion) {
         int openFlag = 0;
         CModalAnswerer answerer([&](QDialog& dialog) {
             asked = menu->Confirmation().m_confirmationMessage;
-            openFlag = menu->m_flagConfirmationOpen;
+            openFlag = menu->IsConfirmationOpen() ? 1 : 0;
             Answer(false)(dialog);
         });
         menu->OnItemCommand(row.command);
@@ -376,7 +376,7 @@ TEST_F(VendraskMainEditTest, EditOpensTheFocusedSlotAndStoresOnEscape) {
     CModalAnswerer answerer([&](QDialog& dialog) {
         auto& setting = dynamic_cast<CVendraskItemSetting&>(dialog);
         label = setting.ItemLabel()->text();
-        openFlag = menu->m_flagItemSettingOpen;
+        openFlag = menu->IsItemSettingOpen() ? 1 : 0;
         EXPECT_EQ(setting.Edit(CVendraskItemSetting::FieldPath)->text(), QStringLiteral("/bin/sh"));
         setting.Edit(CVendraskItemSetting::FieldName)->setText(QStringLiteral("Login shell"));
         QTest::keyClick(setting.focusWidget(), Qt::Key_Escape);
@@ -384,7 +384,7 @@ TEST_F(VendraskMainEditTest, EditOpensTheFocusedSlotAndStoresOnEscape) {
     menu->OnItemCommand(CVendraskMain::kCmdEdit);
     EXPECT_EQ(label, QStringLiteral("Item Setting for \"B\""));
     EXPECT_EQ(openFlag, 1);
-    EXPECT_EQ(menu->m_flagItemSettingOpen, 0);
+    EXPECT_EQ(menu->IsItemSettingOpen(), false);
     EXPECT_EQ(Item(1).Name.ToQString(), QStringLiteral("Login shell"));
     EXPECT_EQ(Stored(1).Name.ToQString(), QStringLiteral("Login shell"));
     EXPECT_EQ(menu->ItemButton(1)->text(), QStringLiteral("Login shell"));
@@ -395,14 +395,14 @@ TEST_F(VendraskMainEditTest, GroupTitleButtonWorksUnderTheLock) {
     int openFlag = 0;
     CModalAnswerer answerer([&](QDialog& dialog) {
         auto& title = dynamic_cast<CVendraskGroupTitle&>(dialog);
-        openFlag = menu->m_flagGroupTitleOpen;
+        openFlag = menu->IsGroupTitleOpen() ? 1 : 0;
         title.TitleEdit()->clear();
         QTest::keyClick(title.focusWidget(), Qt::Key_Escape);
     });
     static_cast<CKelvoCommonButton*>(menu->Control(CVendraskMain::kIdGroupTitle))->click();
     EXPECT_EQ(answerer.Titles(), QStringList{QStringLiteral("Vendrask Group Title")});
     EXPECT_EQ(openFlag, 1);
-    EXPECT_EQ(menu->m_flagGroupTitleOpen, 0);
+    EXPECT_EQ(menu->IsGroupTitleOpen(), false);
     EXPECT_EQ(App().m_groupTitle[kGroup].ToQString(), QString());
     EXPECT_EQ(files.Reloaded()->m_groupTitle[kGroup].ToQString(), QString());
     EXPECT_EQ(menu->Control(CVendraskMain::kIdGroupTitle)->property("text").toString(), QString());

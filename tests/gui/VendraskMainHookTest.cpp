@@ -75,7 +75,7 @@ TEST_F(VendraskHook, FirstCallUpByTheEdgeAndHideThroughTheNormalPath) {
     EXPECT_FALSE(menu->isVisible());
     Clock().Advance(1);
     EXPECT_TRUE(menu->isVisible()) << "the hook releases the start-up guard";
-    EXPECT_EQ(menu->m_flagKeepHidden, 0);
+    EXPECT_EQ(menu->IsKeptHidden(), false);
     EXPECT_EQ(Played(), QList<QByteArray>{"open"});
 
     app->m_currentGroup = 7;

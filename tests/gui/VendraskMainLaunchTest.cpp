@@ -57,7 +57,7 @@ TEST_F(VendraskMainLaunch, LetterKeyHidesQuietlyThenStartsTheItem) {
     item.Name.Assign(QStringLiteral("App"));
     item.Path.Assign(File("tools/app.sh"));
     item.Option.Assign(QStringLiteral("; rm -rf x"));
-    menu->m_flagKeepHidden = 0;
+    menu->ReleaseKeepHidden();
     menu->ShowMenu();
     ASSERT_TRUE(menu->isVisible());
     auto& sound = static_cast<CKelvoCommonFakeSound&>(*app->Services().sound);
@@ -66,7 +66,7 @@ TEST_F(VendraskMainLaunch, LetterKeyHidesQuietlyThenStartsTheItem) {
     QTest::keyClick(menu.get(), Qt::Key_D);
 
     EXPECT_FALSE(menu->isVisible());
-    EXPECT_EQ(menu->m_flagQuietHide, 0);
+    EXPECT_EQ(menu->IsQuietHideAsked(), false);
     for (qsizetype i = soundCalls; i < sound.Calls().size(); ++i)
         EXPECT_NE(sound.Calls()[i].data, QByteArray("close")) << "a quiet hide has no sound";
     EXPECT_EQ(Shell().Calls(), QList<Call>{Opened(File("tools/app.sh"),
@@ -95,7 +95,7 @@ TEST_F(VendraskMainLaunch, AFailedStartHidesTheMenuAndSaysWhy) {
         item.Path.Assign(File(row.file));
         Shell().FailOpens(QLatin1String(row.shellFailure));
         const qsizetype boxes = box.Shown().size();
-        menu->m_flagKeepHidden = 0;
+        menu->ReleaseKeepHidden();
         menu->ShowMenu();
         QTest::keyClick(menu.get(), Qt::Key_A);
         EXPECT_FALSE(menu->isVisible());
@@ -113,10 +113,10 @@ TEST_F(VendraskMainLaunch, EmptyPathStartsNothingAndKeepsTheMenu) {
     app->m_behaviorItemLock = 1;
     app->m_item[app->m_currentGroup * CVendraskApp::kSlotCount + 1].Name.Assign(
         QStringLiteral("Named only"));
-    menu->m_flagKeepHidden = 0;
+    menu->ReleaseKeepHidden();
     menu->ShowMenu();
     QTest::keyClick(menu.get(), Qt::Key_B);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_TRUE(Shell().Calls().isEmpty());
-    EXPECT_EQ(menu->m_flagQuietHide, 0);
+    EXPECT_EQ(menu->IsQuietHideAsked(), false);
 }

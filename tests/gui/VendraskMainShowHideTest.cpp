@@ -126,10 +126,10 @@ protected:
 TEST_F(VendraskShowHide, NothingShowsUntilTheFirstCallUp) {
     menu->ShowMenu();
     EXPECT_FALSE(menu->isVisible()) << "held hidden by the start-up guard";
-    EXPECT_EQ(menu->m_flagKeepHidden, 1);
+    EXPECT_EQ(menu->IsKeptHidden(), true);
     HotKey().Press(DefaultIdentifier());
     EXPECT_TRUE(menu->isVisible());
-    EXPECT_EQ(menu->m_flagKeepHidden, 0);
+    EXPECT_EQ(menu->IsKeptHidden(), false);
     HotKey().Press(DefaultIdentifier());
     EXPECT_FALSE(menu->isVisible());
 }
@@ -235,11 +235,11 @@ TEST_F(VendraskShowHide, QuietHideHasNoSoundAndNoFade) {
     app->m_colorSetFadeLevel = 3;
     menu->ToggleMenu();
     Windows().ClearCalls();
-    menu->m_flagQuietHide = 1;
+    menu->HideQuietlyNext();
     menu->HideMenu();
     EXPECT_EQ(Opacities(), QList<int>{0});
     EXPECT_EQ(Played(), QList<QByteArray>{"open"});
-    EXPECT_EQ(menu->m_flagQuietHide, 0);
+    EXPECT_EQ(menu->IsQuietHideAsked(), false);
 }
 
 TEST_F(VendraskShowHide, AQuietHideWithNothingToHideLeavesTheNextHideItsSound) {
@@ -253,7 +253,7 @@ TEST_F(VendraskShowHide, AQuietHideWithNothingToHideLeavesTheNextHideItsSound) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const auto quietHide = [this] {
-            menu->m_flagQuietHide = 1;
+            menu->HideQuietlyNext();
             menu->HideMenu();
         };
         if (row.duringFadeOut) {
@@ -264,7 +264,7 @@ TEST_F(VendraskShowHide, AQuietHideWithNothingToHideLeavesTheNextHideItsSound) {
             quietHide();
         }
         ASSERT_FALSE(menu->isVisible());
-        EXPECT_EQ(menu->m_flagQuietHide, 0);
+        EXPECT_EQ(menu->IsQuietHideAsked(), false);
         menu->ToggleMenu();
         const qsizetype before = Played().size();
         menu->ToggleMenu();
@@ -390,7 +390,7 @@ TEST_F(VendraskShowHide, PauseAndResume) {
     menu->OnPause();
     EXPECT_FALSE(menu->isVisible()) << "Pause hides a shown menu quietly";
     EXPECT_FALSE(HotKey().IsRegistered(id));
-    EXPECT_EQ(menu->m_flagHotKeyActive, 0);
+    EXPECT_EQ(menu->IsPaused(), true);
     EXPECT_FALSE(menu->IsHotKeyRegistered());
     EXPECT_EQ(menu->TrayIconId(), 136);
     EXPECT_TRUE(menu->IconMenu()->actions().first()->isChecked());
@@ -400,7 +400,7 @@ TEST_F(VendraskShowHide, PauseAndResume) {
     menu->OnPause();
     EXPECT_TRUE(HotKey().IsRegistered(CKelvoCommonHotKey::Identifier(1, 81)))
         << "resumes with the current combination";
-    EXPECT_EQ(menu->m_flagHotKeyActive, 1);
+    EXPECT_EQ(menu->IsPaused(), false);
     EXPECT_EQ(menu->TrayIconId(), 135);
     EXPECT_FALSE(menu->IconMenu()->actions().first()->isChecked());
 
