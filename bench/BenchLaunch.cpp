@@ -8,7 +8,7 @@
 #include "VendraskApp.h"
 #include "VendraskMain.h"
 #include "fake/KelvoCommonFakePlatform.h"
-#include "x11/KelvoCommonGioShell.h"
+#include "gio/KelvoCommonGioShell.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -5,7 +5,7 @@
 #include "VendraskItemFile.h"
 
 #include "TestSupport.h"
-#include "x11/KelvoCommonGioShell.h"
+#include "gio/KelvoCommonGioShell.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The Linux shell: what it decides for each kind of file, and real starts
 // of small scripts (detached, in their folder, arguments verbatim).
-#include "x11/KelvoCommonGioShell.h"
+#include "gio/KelvoCommonGioShell.h"
 
 #include "KelvoCommonShortcutFile.h"
 #include "TestSupport.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "x11/KelvoCommonSdlSound.h"
+#include "sdl/KelvoCommonSdlSound.h"
 
 #include "KelvoCommonLog.h"
 #include "SoundsTool.h"

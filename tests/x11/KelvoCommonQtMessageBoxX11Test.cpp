@@ -2,7 +2,7 @@
 // The error box under openbox: seen above a top-most menu, closed by
 // keyboard, and the window the user was in has the keyboard again.
 #include "KelvoCommonX11TestClient.h"
-#include "x11/KelvoCommonQtMessageBox.h"
+#include "qt/KelvoCommonQtMessageBox.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "KelvoCommonInput.h"
-#include "x11/KelvoCommonQtEventInput.h"
+#include "qt/KelvoCommonQtEventInput.h"
 
 #include <QList>
 
