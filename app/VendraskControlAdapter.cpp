@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "VendraskControlAdapter.h"
 
+#include "KelvoCommonHookMouse.h"
 #include "KelvoCommonWindowSystem.h"
 #include "VendraskApp.h"
 #include "VendraskConfig.h"
@@ -88,5 +89,14 @@ CVendraskControlTarget::Status CVendraskControlAdapter::CurrentStatus() const {
     status.hotKeyRefused = m_menu.IsHotKeyRefused();
     status.paused = m_menu.IsPaused();
     status.visible = m_menu.isVisible();
+    status.group = m_app.m_currentGroup;
+    status.focusedSlot = m_menu.FocusedSlot();
+    status.active = m_menu.isVisible() && m_app.Services().windowSystem->HasKeyboardFocus(&m_menu);
+    // The hook arms a hide once the pointer left the edges after a show,
+    // and a show once it left them after a hide.
+    if (CKelvoCommonHookMouse::IsHookInstalled())
+        status.edge = (CKelvoCommonHookMouse::FlagCloseMode() == 1) == status.visible
+                          ? Status::Edge::Armed
+                          : Status::Edge::Leave;
     return status;
 }

@@ -18,6 +18,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -150,8 +151,9 @@ int WaitForLauncher(const std::string& path, pid_t child) {
 } // namespace
 
 std::string CVendraskControlClient::StatusText(const std::string& reply) {
-    // "ok pid=N hotkey=WORD visible=WORD ini=PATH"; the path may hold spaces
-    // and comes last.
+    // "ok pid=N hotkey=WORD visible=WORD [group=N slot=WORD active=WORD edge=WORD]
+    // ini=PATH"; the path may hold spaces and comes last. The bracketed
+    // fields are missing from a launcher older than this client.
     std::string text = "running: yes\n";
     const auto field = [&reply](const std::string& key, bool rest) {
         const std::size_t at = reply.find(" " + key + "=");
@@ -165,6 +167,12 @@ std::string CVendraskControlClient::StatusText(const std::string& reply) {
     text += "settings file: " + field("ini", true) + "\n";
     text += "hot key: " + field("hotkey", false) + "\n";
     text += "menu shown: " + field("visible", false) + "\n";
+    for (const auto& [key, label] :
+         {std::pair{"group", "group: "}, std::pair{"slot", "focused item: "},
+          std::pair{"active", "menu active: "}, std::pair{"edge", "screen edge: "}}) {
+        if (const std::string value = field(key, false); !value.empty())
+            text += label + value + "\n";
+    }
     return text;
 }
 

@@ -125,8 +125,17 @@ void CVendraskControlServer::Answer(Client* client, const std::string& line) {
                              : status.hotKeyRefused    ? "refused"
                              : status.hotKeyRegistered ? "registered"
                                                        : "unregistered";
+        const std::string slot = status.focusedSlot >= 0 && status.focusedSlot < 26
+                                     ? std::string(1, static_cast<char>('A' + status.focusedSlot))
+                                     : std::string("none");
+        // The path may hold spaces: it stays last.
         reply = "ok pid=" + std::to_string(status.pid) + " hotkey=" + hotKey +
                 " visible=" + (status.visible ? "yes" : "no") +
+                " group=" + std::to_string(status.group) + " slot=" + slot +
+                " active=" + (status.active ? "yes" : "no") + " edge=" +
+                (status.edge == CVendraskControlTarget::Status::Edge::Armed   ? "armed"
+                 : status.edge == CVendraskControlTarget::Status::Edge::Leave ? "leave"
+                                                                              : "off") +
                 " ini=" + status.settingsFile.toStdString();
     } else {
         reply = "ok";

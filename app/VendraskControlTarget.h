@@ -17,6 +17,14 @@ public:
         bool hotKeyRefused = false;
         bool paused = false;
         bool visible = false;
+        int group = 0;
+        // The item button with the keyboard focus, -1 for none.
+        int focusedSlot = -1;
+        // The menu has the keyboard.
+        bool active = false;
+        // The mouse hook: off, or whether a touch at a screen edge counts
+        // now (else the pointer must leave the edges first).
+        enum class Edge { Off, Armed, Leave } edge = Edge::Off;
     };
 
     virtual ~CVendraskControlTarget() = default;

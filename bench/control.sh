@@ -15,8 +15,8 @@ exec "$here/scripts/with-xvfb.sh" bash -s "$here" "$build" "$runs" <<'INNER'
 set -euo pipefail
 here=$1; build=$2; runs=$3
 work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
-gcc -O2 -o "$work/mapwatch" "$here/bench/mapwatch.c" -lX11 -lXtst -lXdamage -lXfixes
-median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
+. "$here/scripts/lib.sh"
+mapwatch=$(bench_helper "$build" vendrask_mapwatch)
 # Wall time of one run in ms; the shell's own fork and exec count alike for both.
 elapsed() {
     local t0=$EPOCHREALTIME
@@ -50,7 +50,7 @@ for _ in $(seq "$runs"); do
     "$build/vendrask" hide
     for _ in $(seq 100); do shown || break; sleep 0.01; done
     sleep 0.05
-    line=$("$work/mapwatch" -t 2000 -- "$build/vendrask" toggle || true)
+    line=$("$mapwatch" -t 2000 -- "$build/vendrask" toggle || true)
     maps+=("$(sed -nE 's/.*map_ms=([0-9.]+).*/\1/p' <<<"$line")")
 done
 "$build/vendrask" hide

@@ -12,16 +12,14 @@ build=$(cd "${1:-$here/build}" && pwd)
 idle=${2:-60}
 moves=${3:-5000}
 
-exec "$here/scripts/with-sway.sh" bash -s "$build" "$idle" "$moves" <<'INNER'
+exec "$here/scripts/with-sway.sh" bash -s "$here" "$build" "$idle" "$moves" <<'INNER'
 set -euo pipefail
-build=$1; idle=$2; moves=$3
+here=$1; build=$2; idle=$3; moves=$4
+. "$here/scripts/lib.sh"
 switches() { cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ {n += $2} END {print n}'; }
 ticks() { awk '{print $14 + $15}' /proc/"$1"/stat; }
 work=$(mktemp -d); chmod 777 "$work"; trap 'rm -rf "$work"' EXIT
-as_user=()
-if [[ $(id -u) -eq 0 && "${VENDRASK_SESSION_USER:-root}" != root ]]; then
-    as_user=(setpriv --reuid="$VENDRASK_SESSION_USER" --regid=nogroup --clear-groups)
-fi
+session_user "${VENDRASK_SESSION_USER:-root}"
 ini="$work/Vendrask.ini"
 for kv in MilliSecond=300000 Left=1 Right=1 Top=1 Bottom=1 ClickOnDesktop=1; do
     "$build/vendrask-profile" set "$ini" MouseHook "${kv%%=*}" "${kv#*=}" >/dev/null

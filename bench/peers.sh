@@ -24,9 +24,9 @@ for peer in synapse kupfer; do
         echo "peers: $peer could not be installed; its row is left out" >&2
 done
 
+. "$here/scripts/lib.sh"
+mw=$(bench_helper "$build" vendrask_mapwatch) || exit 1
 work=$(mktemp -d "${TMPDIR:-/tmp}/peers-XXXXXX")
-mw=$work/mapwatch
-gcc -O2 -o "$mw" "$here/bench/mapwatch.c" -lX11 -lXtst -lXdamage -lXfixes || exit 1
 
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
@@ -49,8 +49,6 @@ ini=$work/Vendrask.ini
 timeout 3 "$build/vendrask" --ini "$ini" >/dev/null 2>&1
 "$build/vendrask-profile" set "$ini" ColorSet FadeLevel 0 >/dev/null
 "$build/vendrask-profile" set "$ini" Sound Flag 0 >/dev/null
-
-median() { sort -n | awk '{v[NR]=$1} END{if (NR==0) print "-"; else print (NR%2)?v[(NR+1)/2]:(v[NR/2]+v[NR/2+1])/2}'; }
 
 # KiB of one field summed over the processes of a session.
 session_kib() { # session field

@@ -20,8 +20,8 @@ exec "$here/scripts/with-xvfb.sh" "$here/scripts/with-portal.sh" \
 set -euo pipefail
 here=$1; build=$2; runs=$3
 work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
-gcc -O2 -o "$work/mapwatch" "$here/bench/mapwatch.c" -lX11 -lXtst -lXdamage -lXfixes
-median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
+. "$here/scripts/lib.sh"
+mapwatch=$(bench_helper "$build" vendrask_mapwatch)
 elapsed() {
     local t0=$EPOCHREALTIME
     "$@" >/dev/null 2>&1 || true
@@ -50,9 +50,9 @@ measure() { # session type, trigger kind
         for _ in $(seq 100); do shown || break; sleep 0.01; done
         sleep 0.05
         if [[ $2 == chord ]]; then
-            line=$("$work/mapwatch" -t 2000 -k ctrl+alt || true)
+            line=$("$mapwatch" -t 2000 -k ctrl+alt || true)
         else
-            line=$("$work/mapwatch" -t 2000 -- "${activate[@]}" || true)
+            line=$("$mapwatch" -t 2000 -- "${activate[@]}" || true)
         fi
         maps+=("$(sed -nE 's/.*map_ms=([0-9.]+).*/\1/p' <<<"$line")")
     done

@@ -39,7 +39,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-gcc -O2 -Wall -o "$work/soakdrive" "$here/bench/soakdrive.c" -lX11 -lXtst
+. "$here/scripts/lib.sh"
+soakdrive=$(bench_helper "$build" vendrask_soakdrive)
 
 vendrask=$build/vendrask
 profile=$build/vendrask-profile
@@ -111,7 +112,7 @@ sleep 0.3
 ) &
 reader=$!
 
-drive() { "$work/soakdrive" -w "$menu" -v "$vendrask" -T "$tray" -l "$startlog" "$@"; }
+drive() { "$soakdrive" -w "$menu" -v "$vendrask" -T "$tray" -l "$startlog" "$@"; }
 rss() { awk '/^VmRSS/ {print $2}' "/proc/$launcher/status"; }
 fds() { ls "/proc/$launcher/fd" 2>/dev/null | wc -l; }
 threads() { ls "/proc/$launcher/task" | wc -l; }

@@ -10,9 +10,10 @@ build=$(cd "${1:-$here/build}" && pwd)
 runs=${2:-20}
 idle=${3:-60}
 
-exec "$here/scripts/with-xvfb.sh" bash -s "$build" "$runs" "$idle" <<'INNER'
+exec "$here/scripts/with-xvfb.sh" bash -s "$here" "$build" "$runs" "$idle" <<'INNER'
 set -euo pipefail
-build=$1; runs=$2; idle=$3
+here=$1; build=$2; runs=$3; idle=$4
+. "$here/scripts/lib.sh"
 # A session bus, as on every desktop: without one, the first widget's
 # accessibility check starts dbus-launch (about 9 ms here).
 if command -v dbus-launch >/dev/null; then
@@ -41,7 +42,6 @@ for i in $(seq "$runs"); do
     fi
     kill -TERM "$pid"; wait "$pid" || true
 done
-median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 # The yardstick: a plain Qt window on a grabbed key, started the same way.
 plain=()
 for i in $(seq "$runs"); do

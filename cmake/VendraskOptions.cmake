@@ -9,14 +9,19 @@ option(VENDRASK_WERROR "Treat warnings as errors" OFF)
 set(VENDRASK_SANITIZE "" CACHE STRING "Sanitizer build: empty, 'address' (ASan+UBSan) or 'thread'")
 set_property(CACHE VENDRASK_SANITIZE PROPERTY STRINGS "" address thread)
 
+# The warnings alone, for the plain C helpers of the benchmarks.
+add_library(vendrask_warnings INTERFACE)
+add_library(Vendrask::warnings ALIAS vendrask_warnings)
+target_compile_options(vendrask_warnings INTERFACE -Wall -Wextra -Wpedantic)
+if(VENDRASK_WERROR)
+    target_compile_options(vendrask_warnings INTERFACE -Werror)
+endif()
+
 add_library(vendrask_options INTERFACE)
 add_library(Vendrask::options ALIAS vendrask_options)
 
 target_compile_features(vendrask_options INTERFACE cxx_std_20)
-target_compile_options(vendrask_options INTERFACE -Wall -Wextra -Wpedantic)
-if(VENDRASK_WERROR)
-    target_compile_options(vendrask_options INTERFACE -Werror)
-endif()
+target_link_libraries(vendrask_options INTERFACE vendrask_warnings)
 
 target_compile_definitions(vendrask_options INTERFACE
     QT_NO_CAST_FROM_ASCII

@@ -8,6 +8,7 @@
 #   scripts/screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/lib.sh
 
 build=$(realpath "${1:-build}")
 command -v import >/dev/null && command -v convert >/dev/null || {
@@ -67,16 +68,6 @@ profile ColorSet FadeLevel 0
 xsetroot -solid '#35556f'
 xdotool mousemove 960 500
 
-wait_for() { # seconds, command...
-    local tries=$(($1 * 10))
-    shift
-    for _ in $(seq "$tries"); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    echo "screenshots: timed out waiting for: $*" >&2
-    return 1
-}
 start() {
     "$vendrask" >"$work/launcher.log" 2>&1 &
     launcher_pid=$!

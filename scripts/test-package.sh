@@ -14,6 +14,7 @@
 #   scripts/test-package.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/lib.sh
 
 build=$(realpath "${1:-build}")
 if [[ -z "${VENDRASK_PACKAGE_DISPLAY:-}" ]]; then
@@ -41,10 +42,7 @@ chmod 755 "$scratch"
 # The installed files belong to root and the launcher runs as a user who
 # may not write there: as nobody when we are root, else over a tree made
 # read-only.
-as_user=()
-if [[ $(id -u) -eq 0 ]]; then
-    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-fi
+session_user nobody
 user_folder() { # makes folders the launcher's user owns
     mkdir -p "$@"
     [[ $(id -u) -ne 0 ]] || chown nobody:nogroup "$@"
@@ -91,15 +89,6 @@ user_env=(env -u LD_LIBRARY_PATH HOME="$home" XDG_CONFIG_HOME="$home/config"
     XDG_RUNTIME_DIR="$scratch/runtime" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$home/audio.raw"
     QT_LOGGING_RULES="vendrask.debug=true")
 client() { "${as_user[@]}" "${user_env[@]}" "$@"; }
-wait_for() { # seconds, command...
-    local tries=$(($1 * 10))
-    shift
-    for _ in $(seq "$tries"); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
 start_launcher() {
     "${as_user[@]}" "${user_env[@]}" "$1" >"$scratch/launcher.log" 2>&1 &
     launcher_pid=$!

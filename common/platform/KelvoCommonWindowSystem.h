@@ -27,6 +27,9 @@ public:
     // another program had it. Keys typed before the focus arrives go to
     // the window once it has it, in order, not to the program that had it.
     virtual void ActivateWindow(QWidget* window) = 0;
+    // Whether the window has the keyboard focus now, as the server sees it:
+    // Qt's own idea can lag (a show right after a hide brings no activation).
+    virtual bool HasKeyboardFocus(QWidget* window) = 0;
     // The activation token (startup id) the desktop gave the program that
     // asked for this window: presented at the window's next show, so that
     // focus-stealing prevention lets it have the keyboard, and the desktop's

@@ -87,6 +87,12 @@ TEST(VendraskControlClient, StatusTextKeepsSpacesInThePath) {
                   "ok pid=42 hotkey=paused visible=no ini=/home/a b/V.ini"),
               "running: yes\npid: 42\nsettings file: /home/a b/V.ini\nhot key: paused\n"
               "menu shown: no\n");
+    EXPECT_EQ(CVendraskControlClient::StatusText(
+                  "ok pid=42 hotkey=registered visible=yes group=3 slot=D active=yes "
+                  "edge=armed ini=/V.ini"),
+              "running: yes\npid: 42\nsettings file: /V.ini\nhot key: registered\n"
+              "menu shown: yes\ngroup: 3\nfocused item: D\nmenu active: yes\n"
+              "screen edge: armed\n");
 }
 
 namespace {
@@ -108,7 +114,9 @@ public:
         return {.pid = 1234,
                 .settingsFile = QStringLiteral("/x/V.ini"),
                 .hotKeyRegistered = true,
-                .visible = true};
+                .visible = true,
+                .group = 3,
+                .focusedSlot = 25};
     }
     std::string done;
 
@@ -174,7 +182,10 @@ TEST(VendraskControlServer, RequestsAndReplies) {
         {"quit", "quit\n", "ok\n", "quit"},
         {"start", "start 4 A\n", "ok\n", "start 4 0"},
         {"start empty item", "start 4 B\n", "error: item is empty\n", "start 4 1"},
-        {"status", "status\n", "ok pid=1234 hotkey=registered visible=yes ini=/x/V.ini\n", ""},
+        {"status", "status\n",
+         "ok pid=1234 hotkey=registered visible=yes group=3 slot=Z active=no edge=off "
+         "ini=/x/V.ini\n",
+         ""},
         {"closed without end of line", "hide", "ok\n", "hide"},
         {"unknown", "rm -rf /\n", "error: unknown verb\n", ""},
         {"binary", std::string("\0\xff\n", 3), "error: bad byte in request\n", ""},

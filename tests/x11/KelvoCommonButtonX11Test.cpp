@@ -77,7 +77,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         // Start with the pointer well away from the window.
         ASSERT_TRUE(MovePointer({20, 20}));
-        QTest::qWait(50);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !window.underMouse(); }, 5000));
     }
 
     void TearDown() override {

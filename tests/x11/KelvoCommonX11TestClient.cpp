@@ -144,6 +144,35 @@ bool X11OtherClient::Viewable(unsigned long window) {
     return error == 0 && attributes.map_state == IsViewable;
 }
 
+bool X11OtherClient::IsEmbeddedClientAt(QPoint point) {
+    const Window root = DefaultRootWindow(m_display);
+    Window window = root;
+    for (;;) {
+        int x = 0;
+        int y = 0;
+        Window child = 0;
+        if (!XTranslateCoordinates(m_display, root, window, point.x(), point.y(), &x, &y, &child) ||
+            child == 0)
+            break;
+        window = child;
+    }
+    if (window == root)
+        return false;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    const Atom info = XInternAtom(m_display, "_XEMBED_INFO", 0);
+    const int error = Checked(m_display, [&] {
+        XGetWindowProperty(m_display, window, info, 0, 2, 0, AnyPropertyType, &type, &format,
+                           &count, &after, &data);
+    });
+    if (data != nullptr)
+        XFree(data);
+    return error == 0 && type != 0;
+}
+
 QString RunTool(const QString& program, const QStringList& arguments, int timeoutMs) {
     QProcess process;
     process.start(program, arguments);

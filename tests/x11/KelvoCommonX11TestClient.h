@@ -74,6 +74,9 @@ public:
     void DestroyWindow(unsigned long window);
     // Whether the server says the window is viewable (mapped with its parents).
     bool Viewable(unsigned long window);
+    // Whether the innermost window shown at the point on the screen is an
+    // XEMBED client (a tray icon once its tray mapped it).
+    bool IsEmbeddedClientAt(QPoint point);
 
 private:
     _XDisplay* m_display = nullptr;

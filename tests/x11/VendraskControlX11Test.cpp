@@ -7,7 +7,6 @@
 #include "VendraskLauncherProcess.h"
 
 #include <QProcess>
-#include <QThread>
 #include <gtest/gtest.h>
 
 using vendrask::test::LauncherProcess;
@@ -91,7 +90,9 @@ TEST(VendraskControlX11, VerbsDriveTheRunningLauncher) {
     EXPECT_EQ(
         Verb(launcher, {QStringLiteral("start"), QStringLiteral("0"), QStringLiteral("B")}).code,
         1);
-    QThread::msleep(200);
+    // Requests are answered in order: this one sees what start did.
+    EXPECT_TRUE(launcher.Status().contains(QStringLiteral("menu shown: no")))
+        << "start showed the menu";
     EXPECT_FALSE(Shown()) << "start showed the menu";
 
     // pause and status.
@@ -112,7 +113,7 @@ TEST(VendraskControlX11, VerbsDriveTheRunningLauncher) {
              {QStringLiteral("setpriv"), QStringLiteral("--reuid=nobody"),
               QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups"), kLauncher});
     EXPECT_EQ(stranger.code, 1);
-    QThread::msleep(300);
+    EXPECT_TRUE(launcher.Status().contains(QStringLiteral("menu shown: no")));
     EXPECT_FALSE(Shown());
 
     // quit with the configuration open: it stores, then the launcher ends.

@@ -5,7 +5,8 @@
 //
 //   vendrask_test_drag_source FILE
 // prints "ready X Y WIDTH HEIGHT" (its place on the screen) once shown,
-// and "dropped ACTION" when the drag is over.
+// "action ACTION" whenever the target's answer changes what a drop would do
+// (0: no drop), and "dropped ACTION" when the drag is over.
 #include <QApplication>
 #include <QDrag>
 #include <QMimeData>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
+#include <QWindow>
 #include <cstdio>
 
 namespace {
@@ -35,6 +37,10 @@ protected:
         // exec() returned, and the drag must still be there to answer.
         auto* drag = new QDrag(this);
         drag->setMimeData(mime);
+        connect(drag, &QDrag::actionChanged, this, [](Qt::DropAction action) {
+            std::printf("action %d\n", static_cast<int>(action));
+            std::fflush(stdout);
+        });
         const Qt::DropAction action = drag->exec(Qt::CopyAction | Qt::LinkAction);
         std::printf("dropped %d\n", static_cast<int>(action));
         std::fflush(stdout);
@@ -43,6 +49,29 @@ protected:
 
 private:
     QString m_file;
+};
+
+// Says "ready" once the window is on the screen, so a press can reach it.
+class CExposeWatch final : public QObject {
+public:
+    explicit CExposeWatch(QWidget& widget) : m_widget(widget) {
+        widget.windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!m_said && event->type() == QEvent::Expose && m_widget.windowHandle()->isExposed()) {
+            m_said = true;
+            const QRect place(m_widget.mapToGlobal(QPoint(0, 0)), m_widget.size());
+            std::printf("ready %d %d %d %d\n", place.x(), place.y(), place.width(), place.height());
+            std::fflush(stdout);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget& m_widget;
+    bool m_said = false;
 };
 
 } // namespace
@@ -55,10 +84,6 @@ int main(int argc, char** argv) {
     }
     CDragSource source(QString::fromLocal8Bit(argv[1]));
     source.show();
-    QTimer::singleShot(500, &source, [&source] {
-        const QRect place(source.mapToGlobal(QPoint(0, 0)), source.size());
-        std::printf("ready %d %d %d %d\n", place.x(), place.y(), place.width(), place.height());
-        std::fflush(stdout);
-    });
+    CExposeWatch watch(source);
     return QApplication::exec();
 }

@@ -8,11 +8,11 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QThread>
 #include <gtest/gtest.h>
 
 using vendrask::test::CallMenuUp;
 using vendrask::test::LauncherProcess;
+using vendrask::test::ShownWindowNamed;
 using vendrask::test::WaitFor;
 using vendrask::test::WindowPosition;
 using vendrask::test::WriteBytes;
@@ -28,6 +28,23 @@ constexpr QPoint kSlot3Centre{41 + 164, 180 + 11};
 
 void MoveTo(QPoint at) {
     Xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())});
+}
+
+void Travel(QPoint from, QPoint to) {
+    constexpr int kSteps = 12;
+    for (int step = 1; step <= kSteps; ++step)
+        MoveTo(from + (to - from) * step / kSteps);
+}
+
+// The last "action" the drag source printed: what a drop would do now.
+int LastAction(QProcess& source, int& last) {
+    source.waitForReadyRead(20);
+    while (source.canReadLine()) {
+        const QString line = QString::fromLocal8Bit(source.readLine()).trimmed();
+        if (line.startsWith(QLatin1String("action ")))
+            last = line.mid(7).toInt();
+    }
+    return last;
 }
 
 } // namespace
@@ -73,8 +90,11 @@ TEST(VendraskDropX11, FileDraggedFromAnotherProgramIsRegisteredAndKept) {
         launcher.Start();
         const QString menu = CallMenuUp();
         ASSERT_FALSE(menu.isEmpty()) << "the menu did not come up";
-        QThread::msleep(300);
+        ASSERT_TRUE(launcher.WaitForStatus(QStringLiteral("menu active: yes")));
         const QPoint target = WindowPosition(menu) + kSlot3Centre;
+        // Outside the menu on the row of D: from there the way to D crosses
+        // no other item button, so the first drop the menu accepts is on D.
+        const QPoint beside(WindowPosition(menu).x() - 20, target.y());
 
         QProcess source;
         source.setProcessEnvironment(launcher.Environment());
@@ -85,20 +105,24 @@ TEST(VendraskDropX11, FileDraggedFromAnotherProgramIsRegisteredAndKept) {
         ASSERT_TRUE(source.canReadLine()) << "no drag source";
         const QStringList ready = QString::fromLocal8Bit(source.readLine()).split(QLatin1Char(' '));
         ASSERT_EQ(ready.size(), 5);
-        const QPoint start(ready[1].toInt() + 60, ready[2].toInt() + 60);
+        // Where the window manager put it.
+        const QPoint start =
+            WindowPosition(ShownWindowNamed(QStringLiteral("VendraskDragSource"))) + QPoint(60, 60);
 
-        // Press on the source, travel in steps, release over item button D.
+        // Press on the source, travel in steps, release over item button D
+        // once the menu said it takes the drop there. The source sends a
+        // place only after the answer to the one before, so it is nudged
+        // until its last place was answered.
         MoveTo(start);
-        QThread::msleep(200);
         Xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
-        QThread::msleep(300);
-        constexpr int kSteps = 12;
-        for (int step = 1; step <= kSteps; ++step) {
-            MoveTo(start + (target - start) * step / kSteps);
-            QThread::msleep(60);
-        }
-        MoveTo(target + QPoint(1, 0));
-        QThread::msleep(300);
+        Travel(start, beside);
+        Travel(beside, target);
+        int action = 0;
+        int nudge = 0;
+        EXPECT_TRUE(WaitFor([&] {
+            MoveTo(target + QPoint(++nudge % 2, 0));
+            return LastAction(source, action) != 0;
+        })) << "the menu did not take the drop";
         Xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
         ASSERT_TRUE(source.waitForFinished(10000));
 
@@ -119,7 +143,7 @@ TEST(VendraskDropX11, FileDraggedFromAnotherProgramIsRegisteredAndKept) {
         launcher.Stop();
         launcher.Start();
         ASSERT_FALSE(CallMenuUp().isEmpty());
-        QThread::msleep(300);
+        ASSERT_TRUE(launcher.WaitForStatus(QStringLiteral("menu active: yes")));
         Xdotool({QStringLiteral("key"), QStringLiteral("d")});
         EXPECT_TRUE(WaitFor([&marker] { return QFile::exists(marker); }, 5000))
             << "the restarted launcher did not start item D";

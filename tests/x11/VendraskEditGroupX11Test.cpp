@@ -6,10 +6,10 @@
 #include "KelvoCommonX11TestClient.h"
 #include "VendraskLauncherProcess.h"
 
-#include <QThread>
 #include <functional>
 #include <gtest/gtest.h>
 
+using vendrask::test::ActiveWindow;
 using vendrask::test::CallMenuUp;
 using vendrask::test::Chord;
 using vendrask::test::LauncherProcess;
@@ -27,22 +27,22 @@ void Key(const QString& key) {
     ASSERT_TRUE(Xdotool({QStringLiteral("key"), key}));
 }
 
-void HotKey() {
+void HotKey(const LauncherProcess&) {
     Chord({QStringLiteral("ctrl"), QStringLiteral("alt")});
 }
 
-void TrayClick() {
+void TrayClick(const LauncherProcess&) {
     const QPoint icon = TrayIconCentre();
     ASSERT_FALSE(icon.isNull()) << "no tray icon";
     ASSERT_TRUE(Xdotool({QStringLiteral("mousemove"), QString::number(icon.x()),
                          QString::number(icon.y()), QStringLiteral("click"), QStringLiteral("1")}));
 }
 
-void EdgeTouch() {
+void EdgeTouch(const LauncherProcess& launcher) {
     // Away from the edges first (the menu is up), then against the left one.
     ASSERT_TRUE(Xdotool({QStringLiteral("mousemove_relative"), QStringLiteral("--"),
                          QStringLiteral("20"), QStringLiteral("0")}));
-    QThread::msleep(100);
+    ASSERT_TRUE(launcher.WaitForStatus(QStringLiteral("screen edge: armed")));
     ASSERT_TRUE(Xdotool({QStringLiteral("mousemove_relative"), QStringLiteral("--"),
                          QStringLiteral("-3000"), QStringLiteral("0")}));
 }
@@ -52,7 +52,7 @@ void EdgeTouch() {
 TEST(VendraskEditGroupX11, TheItemSettingWindowStoresIntoItsGroupAfterTheMenuWentAway) {
     struct Row {
         const char* name;
-        std::function<void()> sendMenuAway;
+        std::function<void(const LauncherProcess&)> sendMenuAway;
     };
     const Row rows[] = {
         {"hot key", HotKey},
@@ -76,7 +76,7 @@ TEST(VendraskEditGroupX11, TheItemSettingWindowStoresIntoItsGroupAfterTheMenuWen
         launcher.Start();
 
         ASSERT_FALSE(CallMenuUp().isEmpty());
-        QThread::msleep(300);
+        ASSERT_TRUE(launcher.WaitForStatus(QStringLiteral("menu active: yes")));
         Key(QStringLiteral("3"));
         Key(QStringLiteral("d")); // an empty item opens the item setting window
         QString setting;
@@ -84,10 +84,11 @@ TEST(VendraskEditGroupX11, TheItemSettingWindowStoresIntoItsGroupAfterTheMenuWen
             setting = ShownWindowNamed(kItemSetting);
             return !setting.isEmpty();
         }));
-        QThread::msleep(300);
+        ASSERT_TRUE(WaitFor([&] { return ActiveWindow() == setting.toULong(); }))
+            << "the item setting window did not get the keyboard";
         ASSERT_TRUE(Xdotool({QStringLiteral("type"), QStringLiteral("Renamed")}));
 
-        row.sendMenuAway();
+        row.sendMenuAway(launcher);
         ASSERT_TRUE(WaitFor([] { return ShownMenuWindow().isEmpty(); }))
             << "the menu did not go away";
         ASSERT_FALSE(ShownWindowNamed(kItemSetting).isEmpty()) << "the item setting window stays";

@@ -5,7 +5,6 @@
 #include "TestSupport.h"
 #include "VendraskLauncherProcess.h"
 
-#include <QThread>
 #include <gtest/gtest.h>
 
 using vendrask::test::CallMenuUp;
@@ -78,12 +77,13 @@ TEST_F(VendraskKeyLayoutX11, GroupAndItemKeysGoByTheKeysPlace) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        // Done when they return; the launcher reads the server's keymap at
+        // every key, and its hot key hears of the change before the keys.
         ASSERT_TRUE(SetKeyboardLayouts(row.layouts));
         keyboard.LockGroup(row.group);
-        QThread::msleep(300); // the launcher reads the new keymap
         const qsizetype before = QString::fromStdString(ReadBytes(log)).size();
         ASSERT_FALSE(CallMenuUp().isEmpty());
-        QThread::msleep(300);
+        ASSERT_TRUE(launcher.WaitForStatus(QStringLiteral("menu active: yes")));
         for (const QList<unsigned>& chord : row.keys)
             keyboard.PressKeys(chord);
         const auto started = [&] { return QString::fromStdString(ReadBytes(log)).mid(before); };
@@ -101,7 +101,12 @@ TEST_F(VendraskKeyLayoutX11, GroupAndItemKeysGoByTheKeysPlace) {
             EXPECT_EQ(started(), QString());
             continue;
         }
-        QThread::msleep(800);
+        // A group key after them: once its group shows, the keys before it
+        // were handled, and a start would have sent the menu away.
+        keyboard.PressKeys({kRow1});
+        ASSERT_TRUE(launcher.WaitForStatus(QStringLiteral("group: 1")));
+        EXPECT_TRUE(launcher.Status().contains(QStringLiteral("menu shown: yes")))
+            << "the menu stays up";
         EXPECT_EQ(started(), QString());
         ASSERT_FALSE(ShownMenuWindow().isEmpty()) << "the menu stays up";
         ASSERT_TRUE(Xdotool({QStringLiteral("key"), QStringLiteral("Escape")}));

@@ -6,7 +6,6 @@
 #include "TestSupport.h"
 #include "VendraskLauncherProcess.h"
 
-#include <QThread>
 #include <gtest/gtest.h>
 
 // After gtest, whose names Xlib's macros would take.
@@ -89,7 +88,8 @@ TEST(VendraskKeyboardFlow, ALetterTypedDuringTheFadeStartsTheItem) {
         const auto log = CountStarts(launcher, QStringLiteral("Item01"));
         launcher.Start();
         HotKey();
-        QThread::msleep(20);
+        // Shown, so the fade (if any) has just begun.
+        ASSERT_TRUE(launcher.WaitForStatus(QStringLiteral("menu shown: yes")));
         Keys("a");
         EXPECT_TRUE(WaitFor([&] { return Starts(log) == 1; })) << "item A did not start";
     }

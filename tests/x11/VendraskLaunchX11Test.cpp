@@ -93,6 +93,7 @@ TEST(VendraskLaunchX11, LetterStartsTheItemDetachedWithItsArgumentsVerbatim) {
 
     ::kill(static_cast<pid_t>(launcher.Process()->processId()), SIGKILL);
     ASSERT_TRUE(launcher.Process()->waitForFinished(5000));
+    // Negative check: a signal sent at the launcher's end has landed by now.
     QThread::msleep(200);
     const qint64 child = pid.toLongLong();
     ASSERT_GT(child, 0);

@@ -5,7 +5,6 @@
 
 #include <QElapsedTimer>
 #include <QRect>
-#include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
 
@@ -72,9 +71,23 @@ void LauncherProcess::Start() {
     m_process->setProcessChannelMode(QProcess::ForwardedChannels);
     m_process->start(m_program.isEmpty() ? kLauncher : m_program, {QStringLiteral("--ini"), Ini()});
     ASSERT_TRUE(m_process->waitForStarted(5000));
-    // The window exists at the end of the start-up; its keys are grabbed then.
     ASSERT_TRUE(WaitFor([] { return !MenuWindow().isEmpty(); }, 10000));
-    QThread::msleep(300);
+    // The control server listens once the menu has grabbed its keys.
+    ASSERT_TRUE(WaitForStatus(QStringLiteral("running: yes"), 10000))
+        << "the launcher does not answer";
+}
+
+QString LauncherProcess::Status() const {
+    QProcess client;
+    client.setProcessEnvironment(Environment());
+    client.start(kLauncher, {QStringLiteral("status")});
+    if (!client.waitForFinished(5000) || client.exitCode() != 0)
+        return {};
+    return QString::fromLocal8Bit(client.readAllStandardOutput());
+}
+
+bool LauncherProcess::WaitForStatus(const QString& line, int timeoutMs) const {
+    return WaitFor([&] { return Status().split(QLatin1Char('\n')).contains(line); }, timeoutMs);
 }
 
 void LauncherProcess::Stop() {
@@ -160,8 +173,10 @@ QPoint TrayIconCentre() {
         5000);
     if (!embedded)
         return {};
-    // Embedding ends before the icon's window listens for buttons.
-    QThread::msleep(500);
+    // The tray grows before it maps the icon's window into its place.
+    X11OtherClient display;
+    if (!WaitFor([&] { return display.IsEmbeddedClientAt(centre); }, 5000))
+        return {};
     return centre;
 }
 

@@ -34,8 +34,13 @@ public:
     // the program (a portable folder elsewhere).
     void SetEnvironment(const QString& name, const QString& value);
     void SetProgram(const QString& program) { m_program = program; }
-    // Starts it and waits until its menu window exists (not mapped).
+    // Starts it and waits until it answers requests: its menu window
+    // exists (not mapped), its keys are grabbed and its hook listens.
     void Start();
+    // What `vendrask status` prints about it ("" when it does not run).
+    QString Status() const;
+    // Waits until the status has this line ("menu active: yes").
+    bool WaitForStatus(const QString& line, int timeoutMs = 5000) const;
     // SIGTERM, and waits for the end.
     void Stop();
     QProcess* Process() const { return m_process.get(); }

@@ -5,7 +5,6 @@
 #include "KelvoCommonX11TestClient.h"
 #include "VendraskLauncherProcess.h"
 
-#include <QThread>
 #include <gtest/gtest.h>
 
 using vendrask::test::ActiveWindow;
@@ -13,6 +12,7 @@ using vendrask::test::Chord;
 using vendrask::test::LauncherProcess;
 using vendrask::test::RunTool;
 using vendrask::test::ShownMenuWindow;
+using vendrask::test::TrayIconCentre;
 using vendrask::test::WaitFor;
 using vendrask::test::X11OtherClient;
 using vendrask::test::Xdotool;
@@ -123,53 +123,18 @@ TEST_F(VendraskLauncher, OpacityReachesTheConfiguredValue) {
 
 TEST_F(VendraskLauncher, ClickingTheTrayIconToggles) {
     Start();
-    QString tray;
-    int x = 0;
-    int y = 0;
-    // The tray grows to the icon's width once the icon is embedded.
-    ASSERT_TRUE(WaitFor(
-        [&] {
-            tray = RunTool(QStringLiteral("xdotool"),
-                           {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                            QStringLiteral("--class"), QStringLiteral("trayer")})
-                       .trimmed()
-                       .section(QLatin1Char('\n'), 0, 0);
-            if (tray.isEmpty())
-                return false;
-            const QString shape =
-                RunTool(QStringLiteral("xdotool"),
-                        {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), tray});
-            int width = 0;
-            int height = 0;
-            for (const QString& line : shape.split(QLatin1Char('\n'))) {
-                const QString value = line.section(QLatin1Char('='), 1);
-                if (line.startsWith(QLatin1String("X=")))
-                    x = value.toInt();
-                else if (line.startsWith(QLatin1String("Y=")))
-                    y = value.toInt();
-                else if (line.startsWith(QLatin1String("WIDTH=")))
-                    width = value.toInt();
-                else if (line.startsWith(QLatin1String("HEIGHT=")))
-                    height = value.toInt();
-            }
-            x += width / 2;
-            y += height / 2;
-            return width >= 16;
-        },
-        5000))
-        << "no tray icon appeared";
-    // Embedding ends before the icon's window listens for buttons.
-    QThread::msleep(500);
-    const auto click = [&] {
-        ASSERT_TRUE(Xdotool({QStringLiteral("mousemove"), QString::number(x), QString::number(y),
-                             QStringLiteral("click"), QStringLiteral("1")}));
+    const QPoint icon = TrayIconCentre();
+    ASSERT_FALSE(icon.isNull()) << "no tray icon appeared";
+    const auto click = [](QPoint at) {
+        ASSERT_TRUE(
+            Xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                     QStringLiteral("click"), QStringLiteral("1")}));
     };
-    click();
+    click(icon + QPoint(-5, 0));
     ASSERT_TRUE(BecomesShown());
-    // A second click within the double-click time is a double click, which
-    // leaves the menu up.
-    QThread::msleep(700);
-    click();
+    // Farther apart than a double click may lie (Qt's default is 5 pixels):
+    // a second click, not a double click, which would leave the menu up.
+    click(icon + QPoint(5, 0));
     EXPECT_TRUE(BecomesHidden());
 }
 

@@ -3,10 +3,8 @@
 // mapped at start.
 #include "TestSupport.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
@@ -14,6 +12,7 @@
 
 using vendrask::test::ReadBytes;
 using vendrask::test::TempDir;
+using vendrask::test::WaitFor;
 
 namespace {
 
@@ -25,26 +24,32 @@ protected:
         std::filesystem::create_directories(runtime.Path());
         std::filesystem::permissions(runtime.Path(), std::filesystem::perms::owner_all);
     }
-    std::unique_ptr<QProcess> Start() {
-        auto process = std::make_unique<QProcess>();
+    QProcessEnvironment Environment() const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"),
                    QString::fromStdString(runtime.Path().string()));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        process->setProcessEnvironment(env);
+        return env;
+    }
+    std::unique_ptr<QProcess> Start() {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(Environment());
         process->setProcessChannelMode(QProcess::MergedChannels);
         process->start(kLauncher, {QStringLiteral("--ini"), Ini()});
         EXPECT_TRUE(process->waitForStarted(5000));
         return process;
     }
     QString Ini() const { return QString::fromStdString(folder.File("Vendrask.ini").string()); }
-    // Waits until the launcher wrote its settings file, i.e. is up.
+    // Whether a launcher answers `vendrask status`: its start-up is over.
+    bool Answers() const {
+        QProcess client;
+        client.setProcessEnvironment(Environment());
+        client.start(kLauncher, {QStringLiteral("status")});
+        return client.waitForFinished(5000) && client.exitCode() == 0;
+    }
     void WaitUntilUp() {
-        QElapsedTimer timer;
-        timer.start();
-        while (!std::filesystem::exists(folder.File("Vendrask.ini")) && timer.elapsed() < 10000)
-            QThread::msleep(20);
-        QThread::msleep(300);
+        ASSERT_TRUE(WaitFor([this] { return Answers(); }, 10000)) << "the launcher does not answer";
+        ASSERT_TRUE(std::filesystem::exists(folder.File("Vendrask.ini")));
     }
     static QString Visible() {
         QProcess search;
@@ -108,11 +113,9 @@ TEST_F(VendraskStartup, TwentySimultaneousStartsLeaveOne) {
         return running;
     };
     // Twenty Qt programs starting at once take a while on a small machine.
-    QElapsedTimer timer;
-    timer.start();
-    while (countRunning() > 1 && timer.elapsed() < 30000)
-        QThread::msleep(100);
-    QThread::msleep(500);
+    EXPECT_TRUE(WaitFor([&] { return countRunning() <= 1; }, 30000));
+    // The one left holds the lock and answers, so it stays.
+    EXPECT_TRUE(WaitFor([this] { return Answers(); }, 10000));
     EXPECT_EQ(countRunning(), 1);
     for (auto& launcher : launchers) {
         if (launcher->state() != QProcess::Running) {

@@ -28,6 +28,10 @@ void CKelvoCommonFakeWindowSystem::ActivateWindow(QWidget* window) {
     window->activateWindow();
 }
 
+bool CKelvoCommonFakeWindowSystem::HasKeyboardFocus(QWidget* window) {
+    return window != nullptr && window->isActiveWindow();
+}
+
 void CKelvoCommonFakeWindowSystem::SetActivationToken(QWidget* /*window*/,
                                                       const QByteArray& token) {
     m_activationTokens.append(token);

@@ -30,6 +30,8 @@ public:
     // Records the call and raises and activates the window the Qt way, so
     // offscreen tests see the focus move.
     void ActivateWindow(QWidget* window) override;
+    // Qt's idea of the focus.
+    bool HasKeyboardFocus(QWidget* window) override;
     // Records the token.
     void SetActivationToken(QWidget* window, const QByteArray& token) override;
     const QList<QByteArray>& ActivationTokens() const { return m_activationTokens; }

@@ -74,6 +74,11 @@ void CKelvoCommonWaylandWindowSystem::ActivateWindow(QWidget* window) {
     window->activateWindow();
 }
 
+bool CKelvoCommonWaylandWindowSystem::HasKeyboardFocus(QWidget* window) {
+    // The compositor tells no client where the focus is but through Qt.
+    return window != nullptr && window->isActiveWindow();
+}
+
 void CKelvoCommonWaylandWindowSystem::SetActivationToken(QWidget* window, const QByteArray& token) {
     if (window == nullptr || token.isEmpty())
         return;

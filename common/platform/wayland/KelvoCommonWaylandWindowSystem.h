@@ -18,5 +18,6 @@ public:
     // xdg-shell has no stacking request; floating windows stay above tiled ones.
     void SetTopMost(QWidget* /*window*/, bool /*topMost*/) override {}
     void ActivateWindow(QWidget* window) override;
+    bool HasKeyboardFocus(QWidget* window) override;
     void SetActivationToken(QWidget* window, const QByteArray& token) override;
 };

@@ -680,6 +680,16 @@ void CKelvoCommonX11WindowSystem::SetActivationToken(QWidget* window, const QByt
     WindowHints::Of(window, m_timestamps)->SetStartupId(token);
 }
 
+bool CKelvoCommonX11WindowSystem::HasKeyboardFocus(QWidget* window) {
+    xcb_connection_t* connection = QtConnection();
+    if (window == nullptr || connection == nullptr)
+        return window != nullptr && window->isActiveWindow();
+    const xcb_window_t native = NativeWindow(window);
+    XcbReply<xcb_get_input_focus_reply_t> focus(
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    return native != 0 && focus != nullptr && focus->focus == native;
+}
+
 void CKelvoCommonX11WindowSystem::ActivateWindow(QWidget* window) {
     if (window == nullptr)
         return;

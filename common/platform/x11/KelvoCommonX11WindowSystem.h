@@ -22,6 +22,7 @@ public:
     void PrepareMenuWindow(QWidget* window) override;
     void SetTopMost(QWidget* window, bool topMost) override;
     void ActivateWindow(QWidget* window) override;
+    bool HasKeyboardFocus(QWidget* window) override;
     void SetActivationToken(QWidget* window, const QByteArray& token) override;
 
 private:
