@@ -66,9 +66,14 @@ bool HasDisplay() {
 
 // Qt 6.4 on Wayland can neither place a window nor keep it above others:
 // through XWayland it can, where the compositor honours that for X11
-// windows. True when this process chose xcb (the user chose nothing).
+// windows. An X11 session forced in a Wayland one (VENDRASK_SESSION=x11)
+// needs xcb too. True when this process chose xcb (the user chose nothing).
 bool ChooseXWayland(const CKelvoCommonSession& session) {
-    if (!session.IsWayland() || !session.xwayland || qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    const bool forcedX11 = session.type == CKelvoCommonSession::Type::X11 &&
+                           qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (!(session.IsWayland() && session.xwayland) && !forcedX11)
+        return false;
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         return false;
     qputenv("QT_QPA_PLATFORM", "xcb");
     return true;

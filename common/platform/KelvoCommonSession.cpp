@@ -17,6 +17,12 @@ CKelvoCommonSession CKelvoCommonSession::Detect(const Environment& environment) 
         session.type = Type::Wayland;
     else if (hasX11)
         session.type = Type::X11;
+    // For debugging one backend on a desktop that offers both.
+    const QByteArray forced = environment("VENDRASK_SESSION").trimmed().toLower();
+    if (forced == "x11" && hasX11)
+        session.type = Type::X11;
+    else if (forced == "wayland" && hasWayland)
+        session.type = Type::Wayland;
     session.xwayland = session.type == Type::Wayland && hasX11;
     const QByteArray desktops = environment("XDG_CURRENT_DESKTOP");
     session.desktop = QString::fromLocal8Bit(desktops.split(':').value(0)).trimmed().toLower();
