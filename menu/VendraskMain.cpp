@@ -291,15 +291,6 @@ void CVendraskMain::PaintBackground(QPainter& painter) {
     painter.drawPixmap(0, 0, m_background);
 }
 
-namespace {
-
-template <typename Record>
-QByteArray RecordBytes(const Record& record) {
-    return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
-}
-
-} // namespace
-
 QByteArray CVendraskMain::MenuPaintKey() const {
     QByteArray key;
     QDataStream out(&key, QIODevice::WriteOnly);
@@ -312,21 +303,12 @@ QByteArray CVendraskMain::MenuPaintKey() const {
         if (widget == nullptr || widget->isWindow())
             continue;
         out << widget->geometry() << widget->isVisibleTo(this) << widget->font().key();
-        if (const auto* button = qobject_cast<const CKelvoCommonButton*>(widget)) {
-            const CKelvoCommonButton::PaintState state = button->CurrentPaintState();
-            out << button->text() << state.bitmapMode << state.enabled << state.hovered
-                << state.pressed << state.checked << state.checkMode << state.invert
-                << state.focused << RecordBytes(button->m_color)
-                << button->m_bitmapNormal.cacheKey() << button->m_bitmapPressed.cacheKey()
-                << button->m_bitmapDisabled.cacheKey()
-                << static_cast<int>(button->CurrentDragHoverFrame())
-                << button->palette().color(QPalette::ButtonText);
-        } else if (const auto* label = qobject_cast<const CKelvoCommonStatic*>(widget)) {
-            out << label->text() << label->contentsRect() << int(label->alignment())
-                << label->wordWrap() << RecordBytes(label->m_color);
-        } else {
+        if (const auto* button = qobject_cast<const CKelvoCommonButton*>(widget))
+            out << button->PaintKey();
+        else if (const auto* label = qobject_cast<const CKelvoCommonStatic*>(widget))
+            out << label->PaintKey();
+        else
             return {};
-        }
     }
     return key;
 }

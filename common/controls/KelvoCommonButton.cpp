@@ -9,6 +9,7 @@
 #include "KelvoCommonWindow.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontMetrics>
@@ -663,4 +664,16 @@ bool CKelvoCommonButton::event(QEvent* event) {
         break;
     }
     return QAbstractButton::event(event);
+}
+
+QByteArray CKelvoCommonButton::PaintKey() const {
+    QByteArray key;
+    QDataStream out(&key, QIODevice::WriteOnly);
+    const PaintState state = CurrentPaintState();
+    out << text() << state.bitmapMode << state.enabled << state.hovered << state.pressed
+        << state.checked << state.checkMode << state.invert << state.focused
+        << m_bitmapNormal.cacheKey() << m_bitmapPressed.cacheKey() << m_bitmapDisabled.cacheKey()
+        << static_cast<int>(CurrentDragHoverFrame()) << palette().color(QPalette::ButtonText);
+    out.writeRawData(reinterpret_cast<const char*>(&m_color), sizeof m_color);
+    return key;
 }

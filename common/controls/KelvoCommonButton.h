@@ -115,6 +115,9 @@ public:
     // Drawn and treated as enabled: m_flagEnable is 1 and the widget is enabled.
     bool IsDrawnEnabled() const;
     PaintState CurrentPaintState() const;
+    // What the button's picture is made of: equal keys paint alike (the
+    // menu's picture cache compares them).
+    QByteArray PaintKey() const;
     DragHoverFrame CurrentDragHoverFrame() const { return m_dragHoverFrame; }
     bool IsDragHoverTimerActive() const { return m_dragHoverTimer.isActive(); }
 

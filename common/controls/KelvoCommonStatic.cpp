@@ -3,6 +3,7 @@
 
 #include "KelvoCommonPaint.h"
 
+#include <QDataStream>
 #include <QPainter>
 
 CKelvoCommonStatic::CKelvoCommonStatic(QWidget* parent) : QLabel(parent) {
@@ -47,4 +48,12 @@ void CKelvoCommonStatic::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
     Paint(painter, contentsRect(), text(), alignment(), wordWrap(), m_color);
+}
+
+QByteArray CKelvoCommonStatic::PaintKey() const {
+    QByteArray key;
+    QDataStream out(&key, QIODevice::WriteOnly);
+    out << text() << contentsRect() << int(alignment()) << wordWrap();
+    out.writeRawData(reinterpret_cast<const char*>(&m_color), sizeof m_color);
+    return key;
 }

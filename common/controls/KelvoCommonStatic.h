@@ -14,6 +14,8 @@ class KELVOCOMMON_EXPORT CKelvoCommonStatic : public QLabel {
     Q_OBJECT
 
 public:
+    // What the label's picture is made of: equal keys paint alike.
+    QByteArray PaintKey() const;
     explicit CKelvoCommonStatic(QWidget* parent = nullptr);
     explicit CKelvoCommonStatic(const QString& text, QWidget* parent = nullptr);
     ~CKelvoCommonStatic() override;
