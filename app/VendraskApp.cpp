@@ -109,6 +109,16 @@ const CVendraskApp::ColorSet& CVendraskApp::BuiltInColorSet(int index) {
 bool CVendraskApp::InitInstance() {
     // One launcher per user: a second start ends here, touching nothing.
     if (!m_services.instance || !m_services.instance->Acquire(QStringLiteral("Vendrask"))) {
+        const QString reason =
+            m_services.instance ? m_services.instance->FailureReason() : QString();
+        if (!reason.isEmpty()) {
+            // Not a second copy: this one cannot run, and the user is told why.
+            m_startFailed = true;
+            m_services.messageBox->ShowError(
+                QCoreApplication::translate("CVendraskApp", "Vendrask cannot start. %1")
+                    .arg(reason));
+            return false;
+        }
         m_foundOtherInstance = true;
         qCInfo(lcVendrask) << "another Vendrask is running; this one ends";
         return false;
@@ -149,7 +159,7 @@ int CVendraskApp::ExitInstance() {
         WriteUnsavedParts(false);
     if (m_soundFlag != 1 && m_soundDataLoaded == 1)
         ReleaseSoundData();
-    return 0;
+    return m_startFailed ? 1 : 0;
 }
 
 namespace {

@@ -219,6 +219,7 @@ private:
     MenuRunner m_menuRunner;
     QString m_commandLineIni;
     bool m_foundOtherInstance = false;
+    bool m_startFailed = false;
     QString m_programFolder;
     std::unique_ptr<CKelvoCommonProfile> m_profile;
     QString m_lastSaveError;

@@ -12,6 +12,9 @@ public:
     // until the object is destroyed. False when another process holds it
     // (or the lock cannot be made at all).
     virtual bool Acquire(const QString& name) = 0;
+    // Why the last Acquire failed when no other process holds the lock (no
+    // private folder for it, a file that cannot be opened); empty otherwise.
+    virtual QString FailureReason() const = 0;
 
 protected:
     CKelvoCommonInstance() = default;

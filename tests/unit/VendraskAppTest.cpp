@@ -3,6 +3,7 @@
 
 #include "KelvoCommonFont.h"
 #include "TestSupport.h"
+#include "fake/KelvoCommonFakeInstance.h"
 #include "fake/KelvoCommonFakeMessageBox.h"
 #include "fake/KelvoCommonFakePlatform.h"
 #include "fake/KelvoCommonFakeSound.h"
@@ -747,5 +748,33 @@ TEST(VendraskFixedText, CutsToTheFieldNeverSplittingAPair) {
         SCOPED_TRACE(row.name);
         const CVendraskFixedText<5> text(row.in);
         EXPECT_EQ(text.View(), row.out);
+    }
+}
+
+TEST_F(VendraskAppTest, ALockThatCannotBeMadeIsToldAndEndsWithAFailure) {
+    struct Row {
+        const char* name;
+        bool otherRunning;
+        const char* failure;
+        int shownBoxes;
+        int exitCode;
+    };
+    const Row rows[] = {
+        {"AnotherCopyRunsQuietly", true, "", 0, 0},
+        {"NoPrivateFolderIsToldWhy", false, "the folder is open to others", 1, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto app = MakeApp();
+        auto& instance = static_cast<CKelvoCommonFakeInstance&>(*app->Services().instance);
+        instance.m_otherRunning = row.otherRunning;
+        instance.m_failure = QString::fromUtf8(row.failure);
+        EXPECT_FALSE(app->InitInstance());
+        EXPECT_EQ(app->FoundOtherInstance(), row.otherRunning);
+        ASSERT_EQ(Box(*app).Shown().size(), row.shownBoxes);
+        if (row.shownBoxes > 0) {
+            EXPECT_TRUE(Box(*app).Shown().front().contains(instance.m_failure));
+        }
+        EXPECT_EQ(app->ExitInstance(), row.exitCode);
     }
 }

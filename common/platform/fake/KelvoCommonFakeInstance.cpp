@@ -3,5 +3,5 @@
 
 bool CKelvoCommonFakeInstance::Acquire(const QString& name) {
     m_requested.append(name);
-    return !m_otherRunning;
+    return !m_otherRunning && m_failure.isEmpty();
 }

@@ -4,6 +4,8 @@
 #include "KelvoCommonLog.h"
 #include "KelvoCommonRuntimeFolder.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <cerrno>
 #include <cstdlib>
@@ -27,17 +29,25 @@ QString CKelvoCommonFlockInstance::LockFolder() {
 bool CKelvoCommonFlockInstance::Acquire(const QString& name) {
     if (m_fd >= 0)
         return true;
+    m_failure.clear();
     const QString folder = LockFolder();
     if (folder.isEmpty()) {
-        qCWarning(lcKelvoCommon) << "no safe folder for the single-instance lock";
+        m_failure = QCoreApplication::translate(
+                        "CKelvoCommonFlockInstance",
+                        "There is no private folder for the lock that keeps one copy running: "
+                        "%1 must be a folder of yours that only you can open.")
+                        .arg(QDir::tempPath() + QStringLiteral("/vendrask-%1").arg(::getuid()));
+        qCWarning(lcKelvoCommon).noquote() << m_failure;
         return false;
     }
     const QByteArray path =
         QFile::encodeName(folder + QLatin1Char('/') + name + QStringLiteral(".lock"));
     const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) {
-        qCWarning(lcKelvoCommon) << "cannot open" << QFile::decodeName(path) << ":"
-                                 << std::strerror(errno);
+        m_failure = QCoreApplication::translate("CKelvoCommonFlockInstance",
+                                                "The lock file %1 cannot be opened: %2.")
+                        .arg(QFile::decodeName(path), QString::fromLocal8Bit(std::strerror(errno)));
+        qCWarning(lcKelvoCommon).noquote() << m_failure;
         return false;
     }
     int rc = 0;

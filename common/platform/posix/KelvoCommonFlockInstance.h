@@ -13,9 +13,11 @@ public:
     CKelvoCommonFlockInstance& operator=(const CKelvoCommonFlockInstance&) = delete;
 
     bool Acquire(const QString& name) override;
+    QString FailureReason() const override { return m_failure; }
 
     static QString LockFolder();
 
 private:
     int m_fd = -1;
+    QString m_failure;
 };

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+// The single-instance lock in the user's temporary folder, as without
+// XDG_RUNTIME_DIR: held once, refused to a second holder without a reason,
+// and never made in a folder others may open, with a reason to tell.
+#include "posix/KelvoCommonFlockInstance.h"
+
+#include "TestSupport.h"
+
+#include <QByteArray>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using vendrask::test::TempDir;
+
+namespace {
+
+// Sets a variable (or removes it) for one scope.
+class ScopedVariable final {
+public:
+    ScopedVariable(const char* name, const QByteArray* value)
+        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
+        if (value != nullptr)
+            qputenv(name, *value);
+        else
+            qunsetenv(name);
+    }
+    ~ScopedVariable() {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+
+} // namespace
+
+TEST(KelvoCommonFlockInstance, HeldOnceAndNeverInAFolderOthersMayOpen) {
+    TempDir dir;
+    const QByteArray temp = QByteArray::fromStdString(dir.Path().string());
+    const ScopedVariable runtime("XDG_RUNTIME_DIR", nullptr);
+    const ScopedVariable tmpdir("TMPDIR", &temp);
+    const std::filesystem::path folder = dir.Path() / ("vendrask-" + std::to_string(::getuid()));
+
+    CKelvoCommonFlockInstance first;
+    ASSERT_TRUE(first.Acquire(QStringLiteral("Test"))) << first.FailureReason().toStdString();
+    EXPECT_EQ(std::filesystem::status(folder).permissions(), std::filesystem::perms::owner_all);
+    CKelvoCommonFlockInstance second;
+    EXPECT_FALSE(second.Acquire(QStringLiteral("Test")));
+    EXPECT_TRUE(second.FailureReason().isEmpty()) << "another holder is no failure";
+
+    ASSERT_EQ(::chmod(folder.c_str(), 0755), 0);
+    CKelvoCommonFlockInstance third;
+    EXPECT_FALSE(third.Acquire(QStringLiteral("Other")));
+    EXPECT_TRUE(third.FailureReason().contains(QString::fromStdString(folder.string())))
+        << third.FailureReason().toStdString();
+}
