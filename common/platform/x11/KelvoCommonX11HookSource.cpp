@@ -166,8 +166,8 @@ bool CKelvoCommonX11HookSource::IsIconOf(xcb_window_t desktop, QPoint point) {
     // Unknown keeps the window's type: a desktop that cannot be asked
     // calls the menu up anywhere, as before.
     const auto answer = m_probe->At(pid, point);
-    qCDebug(lcKelvoCommon) << "desktop double click at" << point << "of process" << pid
-                           << "answer" << static_cast<int>(answer);
+    qCDebug(lcKelvoCommon) << "desktop double click at" << point << "of process" << pid << "answer"
+                           << static_cast<int>(answer);
     return answer == CKelvoCommonDesktopIconProbe::Answer::Icon;
 }
 
