@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "VendraskFixedText.h"
+#include "app/VendraskFixedText.h"
 
 // One launch item. An empty Name means the slot is free.
 struct ItemRecord {

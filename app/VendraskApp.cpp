@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskApp.h"
+#include "app/VendraskApp.h"
 
-#include "KelvoCommonFile.h"
-#include "KelvoCommonFont.h"
-#include "KelvoCommonHookMouse.h"
-#include "VendraskLog.h"
-#include "VendraskResources.h"
-#include "VendraskSettingsLocation.h"
-#include "VendraskSettingsTable.h"
+#include "app/VendraskLog.h"
+#include "app/VendraskSettingsLocation.h"
+#include "app/VendraskSettingsTable.h"
+#include "common/controls/KelvoCommonFont.h"
+#include "common/core/KelvoCommonFile.h"
+#include "common/hook/KelvoCommonHookMouse.h"
+#include "res/VendraskResources.h"
 
 #include <QCoreApplication>
 #include <QDir>

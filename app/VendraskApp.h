@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ItemRecord.h"
-#include "KelvoCommonColor.h"
-#include "KelvoCommonGdiplus.h"
-#include "KelvoCommonPlatform.h"
-#include "KelvoCommonProfile.h"
+#include "app/ItemRecord.h"
+#include "common/controls/KelvoCommonColor.h"
+#include "common/controls/KelvoCommonGdiplus.h"
+#include "common/core/KelvoCommonProfile.h"
+#include "common/platform/KelvoCommonPlatform.h"
 
 #include <QBrush>
 #include <QByteArray>

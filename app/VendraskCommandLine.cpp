@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskCommandLine.h"
+#include "app/VendraskCommandLine.h"
 
-#include "VendraskVersion.h"
+#include "app/VendraskVersion.h"
 
 CVendraskCommandLine CVendraskCommandLine::Parse(const QStringList& arguments) {
     CVendraskCommandLine result;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskHotKeyState.h"
+#include "app/VendraskHotKeyState.h"
 
-#include "KelvoCommonHotKey.h"
-#include "VendraskApp.h"
+#include "app/VendraskApp.h"
+#include "common/platform/KelvoCommonHotKey.h"
 
 CVendraskHotKeyState::CVendraskHotKeyState(CVendraskApp& app) : m_app(app) {}
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskLaunch.h"
+#include "app/VendraskLaunch.h"
 
-#include "KelvoCommonShell.h"
-#include "KelvoCommonShortcutFile.h"
-#include "KelvoCommonText.h"
-#include "VendraskApp.h"
-#include "VendraskLog.h"
+#include "app/VendraskApp.h"
+#include "app/VendraskLog.h"
+#include "common/core/KelvoCommonText.h"
+#include "common/platform/KelvoCommonShell.h"
+#include "common/system/KelvoCommonShortcutFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ItemRecord.h"
+#include "app/ItemRecord.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskLog.h"
+#include "app/VendraskLog.h"
 
 Q_LOGGING_CATEGORY(lcVendrask, "vendrask", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcVendraskTiming, "vendrask.timing", QtWarningMsg)

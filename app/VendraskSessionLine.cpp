@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskSessionLine.h"
+#include "app/VendraskSessionLine.h"
 
 QString VendraskSessionLine(const CKelvoCommonSession& session, const QString& platformName,
                             bool hotKey, bool edges, bool tray) {

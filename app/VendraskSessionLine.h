@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonSession.h"
+#include "common/platform/KelvoCommonSession.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskSettingsLocation.h"
+#include "app/VendraskSettingsLocation.h"
 
-#include "KelvoCommonFile.h"
-#include "KelvoCommonProfile.h"
-#include "VendraskLog.h"
+#include "app/VendraskLog.h"
+#include "common/core/KelvoCommonFile.h"
+#include "common/core/KelvoCommonProfile.h"
 
 #include <QDir>
 #include <QFileInfo>

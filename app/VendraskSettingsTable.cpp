@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskSettingsTable.h"
+#include "app/VendraskSettingsTable.h"
 
-#include "VendraskApp.h"
+#include "app/VendraskApp.h"
 
 #include <variant>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonProfile.h"
+#include "common/core/KelvoCommonProfile.h"
 
 #include <array>
 #include <vector>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskSignalWatcher.h"
+#include "app/VendraskSignalWatcher.h"
 
-#include "VendraskLog.h"
+#include "app/VendraskLog.h"
 
 #include <QSocketNotifier>
 #include <array>

@@ -4,11 +4,11 @@
 // shell returns once the program's exec has succeeded, so the time is key
 // to a running child. Target on a 2-core machine: median of 20 <= 5 ms.
 // The shell alone is measured beside it.
-#include "KelvoCommonPlatform.h"
-#include "VendraskApp.h"
-#include "VendraskMain.h"
-#include "fake/KelvoCommonFakePlatform.h"
-#include "gio/KelvoCommonGioShell.h"
+#include "app/VendraskApp.h"
+#include "common/platform/KelvoCommonPlatform.h"
+#include "common/platform/fake/KelvoCommonFakePlatform.h"
+#include "common/platform/gio/KelvoCommonGioShell.h"
+#include "menu/VendraskMain.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Settings file load and one-item save on a full file (260 items with long
 // texts, all titles). Targets on a 2-core machine: load <= 1 ms, save <= 5 ms.
-#include "VendraskApp.h"
-#include "fake/KelvoCommonFakePlatform.h"
+#include "app/VendraskApp.h"
+#include "common/platform/fake/KelvoCommonFakePlatform.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

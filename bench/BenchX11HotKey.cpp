@@ -4,9 +4,9 @@
 // and we stop the clock when it is mapped (exposed). Needs an X display:
 //   scripts/with-xvfb.sh BUILD/vendrask_bench_x11
 // Reports the median of 20 repetitions, and the same for the hot key alone.
-#include "KelvoCommonHotKey.h"
-#include "x11/KelvoCommonX11HotKey.h"
-#include "x11/KelvoCommonX11WindowSystem.h"
+#include "common/platform/KelvoCommonHotKey.h"
+#include "common/platform/x11/KelvoCommonX11HotKey.h"
+#include "common/platform/x11/KelvoCommonX11WindowSystem.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -20,7 +20,7 @@
 #include <cstdio>
 
 // After the X11 headers.
-#include "x11/KelvoCommonXlibMacros.h"
+#include "common/platform/x11/KelvoCommonXlibMacros.h"
 
 namespace {
 

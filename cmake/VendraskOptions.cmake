@@ -21,7 +21,14 @@ add_library(vendrask_options INTERFACE)
 add_library(Vendrask::options ALIAS vendrask_options)
 
 target_compile_features(vendrask_options INTERFACE cxx_std_20)
-target_link_libraries(vendrask_options INTERFACE vendrask_warnings)
+# One include root: an include names its folder (control/VendraskControlSocket.h);
+# generated headers lie at the same place under the build folder. Libraries
+# carry it to their users, so a header of theirs is found from anywhere.
+add_library(vendrask_include_root INTERFACE)
+add_library(Vendrask::includes ALIAS vendrask_include_root)
+target_include_directories(vendrask_include_root INTERFACE ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
+
+target_link_libraries(vendrask_options INTERFACE vendrask_warnings vendrask_include_root)
 
 target_compile_definitions(vendrask_options INTERFACE
     QT_NO_CAST_FROM_ASCII

@@ -1,4 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonLog.h"
+#include "common/KelvoCommonLog.h"
 
 Q_LOGGING_CATEGORY(lcKelvoCommon, "kelvo.common", QtWarningMsg)

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskConfig.h"
+#include "dialogs/VendraskConfig.h"
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonMessages.h"
-#include "KelvoCommonPaint.h"
-#include "KelvoCommonTab.h"
-#include "KelvoCommonWindow.h"
-#include "VendraskApp.h"
-#include "VendraskConfigAppearance.h"
-#include "VendraskConfigBehavior.h"
-#include "VendraskConfigSound.h"
-#include "VendraskDialogUnits.h"
+#include "app/VendraskApp.h"
+#include "common/KelvoCommonMessages.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonPaint.h"
+#include "common/controls/KelvoCommonTab.h"
+#include "common/controls/KelvoCommonWindow.h"
+#include "dialogs/VendraskConfigAppearance.h"
+#include "dialogs/VendraskConfigBehavior.h"
+#include "dialogs/VendraskConfigSound.h"
+#include "dialogs/VendraskDialogUnits.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskConfigAppearance.h"
+#include "dialogs/VendraskConfigAppearance.h"
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonCheck.h"
-#include "KelvoCommonCombo.h"
-#include "KelvoCommonMessages.h"
-#include "KelvoCommonPaint.h"
-#include "KelvoCommonStatic.h"
-#include "VendraskApp.h"
-#include "VendraskDialogUnits.h"
+#include "app/VendraskApp.h"
+#include "common/KelvoCommonMessages.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonCheck.h"
+#include "common/controls/KelvoCommonCombo.h"
+#include "common/controls/KelvoCommonPaint.h"
+#include "common/controls/KelvoCommonStatic.h"
+#include "dialogs/VendraskDialogUnits.h"
 
 #include <QColorDialog>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonColor.h"
-#include "VendraskConfigPage.h"
+#include "common/controls/KelvoCommonColor.h"
+#include "dialogs/VendraskConfigPage.h"
 
 #include <array>
 #include <functional>

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskConfigBehavior.h"
+#include "dialogs/VendraskConfigBehavior.h"
 
-#include "KelvoCommonCheck.h"
-#include "KelvoCommonCombo.h"
-#include "KelvoCommonGroup.h"
-#include "KelvoCommonHotKey.h"
-#include "KelvoCommonMessageBox.h"
-#include "KelvoCommonStatic.h"
-#include "KelvoCommonWindow.h"
-#include "VendraskApp.h"
-#include "VendraskDialogUnits.h"
-#include "VendraskLog.h"
+#include "app/VendraskApp.h"
+#include "app/VendraskLog.h"
+#include "common/controls/KelvoCommonCheck.h"
+#include "common/controls/KelvoCommonCombo.h"
+#include "common/controls/KelvoCommonGroup.h"
+#include "common/controls/KelvoCommonStatic.h"
+#include "common/controls/KelvoCommonWindow.h"
+#include "common/platform/KelvoCommonHotKey.h"
+#include "common/platform/KelvoCommonMessageBox.h"
+#include "dialogs/VendraskDialogUnits.h"
 
 #include <QApplication>
 #include <QPainter>

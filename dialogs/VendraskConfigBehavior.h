@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonHookMouse.h"
-#include "KelvoCommonHotKey.h"
-#include "VendraskApp.h"
-#include "VendraskConfigPage.h"
-#include "VendraskHotKeyState.h"
+#include "app/VendraskApp.h"
+#include "app/VendraskHotKeyState.h"
+#include "common/hook/KelvoCommonHookMouse.h"
+#include "common/platform/KelvoCommonHotKey.h"
+#include "dialogs/VendraskConfigPage.h"
 
 #include <array>
 #include <span>

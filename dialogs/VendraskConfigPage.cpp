@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskConfigPage.h"
+#include "dialogs/VendraskConfigPage.h"
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonCheck.h"
-#include "KelvoCommonCombo.h"
-#include "KelvoCommonEdit.h"
-#include "KelvoCommonPaint.h"
-#include "KelvoCommonStatic.h"
-#include "KelvoCommonWindow.h"
-#include "VendraskApp.h"
+#include "app/VendraskApp.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonCheck.h"
+#include "common/controls/KelvoCommonCombo.h"
+#include "common/controls/KelvoCommonEdit.h"
+#include "common/controls/KelvoCommonPaint.h"
+#include "common/controls/KelvoCommonStatic.h"
+#include "common/controls/KelvoCommonWindow.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskConfigSound.h"
+#include "dialogs/VendraskConfigSound.h"
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonCheck.h"
-#include "KelvoCommonEdit.h"
-#include "KelvoCommonStatic.h"
-#include "VendraskApp.h"
-#include "VendraskDialogUnits.h"
-#include "VendraskFileChooser.h"
+#include "app/VendraskApp.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonCheck.h"
+#include "common/controls/KelvoCommonEdit.h"
+#include "common/controls/KelvoCommonStatic.h"
+#include "dialogs/VendraskDialogUnits.h"
+#include "dialogs/VendraskFileChooser.h"
 
 #include <QFileInfo>
 #include <algorithm>

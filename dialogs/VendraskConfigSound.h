@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "VendraskConfigPage.h"
+#include "dialogs/VendraskConfigPage.h"
 
 #include <array>
 #include <functional>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskConfirmation.h"
+#include "dialogs/VendraskConfirmation.h"
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonStatic.h"
-#include "KelvoCommonWindow.h"
-#include "VendraskApp.h"
-#include "VendraskDialogUnits.h"
+#include "app/VendraskApp.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonStatic.h"
+#include "common/controls/KelvoCommonWindow.h"
+#include "dialogs/VendraskDialogUnits.h"
 
 using VendraskDialogUnits::Rect;
 

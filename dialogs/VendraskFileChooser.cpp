@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskFileChooser.h"
+#include "dialogs/VendraskFileChooser.h"
 
 #include <QFileDialog>
 

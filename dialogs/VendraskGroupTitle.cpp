@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskGroupTitle.h"
+#include "dialogs/VendraskGroupTitle.h"
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonEdit.h"
-#include "KelvoCommonStatic.h"
-#include "KelvoCommonWindow.h"
-#include "VendraskApp.h"
-#include "VendraskDialogUnits.h"
+#include "app/VendraskApp.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonEdit.h"
+#include "common/controls/KelvoCommonStatic.h"
+#include "common/controls/KelvoCommonWindow.h"
+#include "dialogs/VendraskDialogUnits.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "VendraskSmallWindow.h"
+#include "dialogs/VendraskSmallWindow.h"
 
 class CKelvoCommonEdit;
 class CKelvoCommonStatic;

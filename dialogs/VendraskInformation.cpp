@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskInformation.h"
+#include "dialogs/VendraskInformation.h"
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonShell.h"
-#include "KelvoCommonStatic.h"
-#include "KelvoCommonWindow.h"
-#include "VendraskApp.h"
-#include "VendraskDialogUnits.h"
-#include "VendraskLog.h"
-#include "VendraskResources.h"
-#include "VendraskVersion.h"
+#include "app/VendraskApp.h"
+#include "app/VendraskLog.h"
+#include "app/VendraskVersion.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonStatic.h"
+#include "common/controls/KelvoCommonWindow.h"
+#include "common/platform/KelvoCommonShell.h"
+#include "dialogs/VendraskDialogUnits.h"
+#include "res/VendraskResources.h"
 
 #include <QCoreApplication>
 #include <QDir>

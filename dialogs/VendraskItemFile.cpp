@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskItemFile.h"
+#include "dialogs/VendraskItemFile.h"
 
-#include "KelvoCommonDesktopEntry.h"
-#include "KelvoCommonShortcutFile.h"
+#include "common/system/KelvoCommonDesktopEntry.h"
+#include "common/system/KelvoCommonShortcutFile.h"
 
 #include <QFile>
 

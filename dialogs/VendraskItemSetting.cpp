@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskItemSetting.h"
+#include "dialogs/VendraskItemSetting.h"
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonEdit.h"
-#include "KelvoCommonMessageBox.h"
-#include "KelvoCommonStatic.h"
-#include "KelvoCommonWindow.h"
-#include "VendraskApp.h"
-#include "VendraskDialogUnits.h"
-#include "VendraskFileChooser.h"
-#include "VendraskItemFile.h"
+#include "app/VendraskApp.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonEdit.h"
+#include "common/controls/KelvoCommonStatic.h"
+#include "common/controls/KelvoCommonWindow.h"
+#include "common/platform/KelvoCommonMessageBox.h"
+#include "dialogs/VendraskDialogUnits.h"
+#include "dialogs/VendraskFileChooser.h"
+#include "dialogs/VendraskItemFile.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskSmallWindow.h"
+#include "dialogs/VendraskSmallWindow.h"
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonWindow.h"
-#include "VendraskApp.h"
-#include "VendraskWindowFrame.h"
+#include "app/VendraskApp.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonWindow.h"
+#include "dialogs/VendraskWindowFrame.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskWindowFrame.h"
+#include "dialogs/VendraskWindowFrame.h"
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonCapture.h"
-#include "KelvoCommonGdiplus.h"
-#include "KelvoCommonMessages.h"
-#include "KelvoCommonPaint.h"
-#include "VendraskApp.h"
+#include "app/VendraskApp.h"
+#include "common/KelvoCommonMessages.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonCapture.h"
+#include "common/controls/KelvoCommonGdiplus.h"
+#include "common/controls/KelvoCommonPaint.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskMain.h"
+#include "menu/VendraskMain.h"
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonCapture.h"
-#include "KelvoCommonMessages.h"
-#include "KelvoCommonStatic.h"
-#include "KelvoCommonWindow.h"
-#include "VendraskApp.h"
-#include "VendraskConfig.h"
-#include "VendraskDialogUnits.h"
-#include "VendraskInformation.h"
-#include "VendraskLog.h"
-#include "VendraskResources.h"
-#include "VendraskWindowFrame.h"
+#include "app/VendraskApp.h"
+#include "app/VendraskLog.h"
+#include "common/KelvoCommonMessages.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonCapture.h"
+#include "common/controls/KelvoCommonStatic.h"
+#include "common/controls/KelvoCommonWindow.h"
+#include "dialogs/VendraskConfig.h"
+#include "dialogs/VendraskDialogUnits.h"
+#include "dialogs/VendraskInformation.h"
+#include "dialogs/VendraskWindowFrame.h"
+#include "res/VendraskResources.h"
 
 #include <QAction>
 #include <QCloseEvent>

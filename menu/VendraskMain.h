@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ItemRecord.h"
-#include "VendraskHotKeyState.h"
-#include "VendraskLaunch.h"
+#include "app/ItemRecord.h"
+#include "app/VendraskHotKeyState.h"
+#include "app/VendraskLaunch.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

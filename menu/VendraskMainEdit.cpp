@@ -2,17 +2,17 @@
 // Editing items in place: the item commands of the item menu and their
 // accelerators, the one-item clipboard, files dropped onto item buttons,
 // item buttons dragged onto others, and the group title window.
-#include "KelvoCommonButton.h"
-#include "KelvoCommonCapture.h"
-#include "KelvoCommonDropFiles.h"
-#include "KelvoCommonMessages.h"
-#include "VendraskApp.h"
-#include "VendraskConfirmation.h"
-#include "VendraskGroupTitle.h"
-#include "VendraskItemFile.h"
-#include "VendraskItemSetting.h"
-#include "VendraskLog.h"
-#include "VendraskMain.h"
+#include "app/VendraskApp.h"
+#include "app/VendraskLog.h"
+#include "common/KelvoCommonMessages.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonCapture.h"
+#include "common/controls/KelvoCommonDropFiles.h"
+#include "dialogs/VendraskConfirmation.h"
+#include "dialogs/VendraskGroupTitle.h"
+#include "dialogs/VendraskItemFile.h"
+#include "dialogs/VendraskItemSetting.h"
+#include "menu/VendraskMain.h"
 
 #include <QAction>
 

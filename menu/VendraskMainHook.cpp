@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The mouse hook: screen edges and the desktop double click call the menu
 // up and send it away through the window's own show and hide paths.
-#include "KelvoCommonHookMouse.h"
-#include "VendraskApp.h"
-#include "VendraskMain.h"
+#include "app/VendraskApp.h"
+#include "common/hook/KelvoCommonHookMouse.h"
+#include "menu/VendraskMain.h"
 
 void CVendraskMain::SetUpHook() {
     CKelvoCommonHookMouse* hook = m_app.Services().hookMouse.get();

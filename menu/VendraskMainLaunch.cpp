@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The menu's part of starting an item: hide quietly, then the launch service.
-#include "KelvoCommonMessageBox.h"
-#include "KelvoCommonShell.h"
-#include "VendraskApp.h"
-#include "VendraskMain.h"
+#include "app/VendraskApp.h"
+#include "common/platform/KelvoCommonMessageBox.h"
+#include "common/platform/KelvoCommonShell.h"
+#include "menu/VendraskMain.h"
 
 #include <QTimer>
 

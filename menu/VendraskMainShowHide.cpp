@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: MIT
 // Calling the menu up and sending it away: hot key, tray icon, placement,
 // fade, sounds, Pause and Close.
-#include "KelvoCommonHotKey.h"
-#include "KelvoCommonMessageBox.h"
-#include "KelvoCommonMessages.h"
-#include "KelvoCommonSession.h"
-#include "VendraskApp.h"
-#include "VendraskConfig.h"
-#include "VendraskConfirmation.h"
-#include "VendraskGroupTitle.h"
-#include "VendraskInformation.h"
-#include "VendraskItemSetting.h"
-#include "VendraskLog.h"
-#include "VendraskMain.h"
-#include "VendraskResources.h"
-#include "VendraskWindowFrame.h"
+#include "app/VendraskApp.h"
+#include "app/VendraskLog.h"
+#include "common/KelvoCommonMessages.h"
+#include "common/platform/KelvoCommonHotKey.h"
+#include "common/platform/KelvoCommonMessageBox.h"
+#include "common/platform/KelvoCommonSession.h"
+#include "dialogs/VendraskConfig.h"
+#include "dialogs/VendraskConfirmation.h"
+#include "dialogs/VendraskGroupTitle.h"
+#include "dialogs/VendraskInformation.h"
+#include "dialogs/VendraskItemSetting.h"
+#include "dialogs/VendraskWindowFrame.h"
+#include "menu/VendraskMain.h"
+#include "res/VendraskResources.h"
 
 #include <QAction>
 #include <QCursor>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskResources.h"
+#include "res/VendraskResources.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonBitmaps.h"
+#include "common/controls/KelvoCommonBitmaps.h"
 
 #include <QImage>
 #include <algorithm>

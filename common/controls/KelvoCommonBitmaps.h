@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonExport.h"
+#include "common/KelvoCommonExport.h"
 
 #include <QPixmap>
 #include <QSize>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonButton.h"
+#include "common/controls/KelvoCommonButton.h"
 
-#include "KelvoCommonCapture.h"
-#include "KelvoCommonDragPicture.h"
-#include "KelvoCommonDropFiles.h"
-#include "KelvoCommonLog.h"
-#include "KelvoCommonPaint.h"
-#include "KelvoCommonWindow.h"
+#include "common/KelvoCommonLog.h"
+#include "common/controls/KelvoCommonCapture.h"
+#include "common/controls/KelvoCommonDragPicture.h"
+#include "common/controls/KelvoCommonDropFiles.h"
+#include "common/controls/KelvoCommonPaint.h"
+#include "common/controls/KelvoCommonWindow.h"
 
 #include <QCoreApplication>
 #include <QDataStream>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonColor.h"
-#include "KelvoCommonExport.h"
-#include "KelvoCommonMessages.h"
+#include "common/KelvoCommonExport.h"
+#include "common/KelvoCommonMessages.h"
+#include "common/controls/KelvoCommonColor.h"
 
 #include <QAbstractButton>
 #include <QImage>

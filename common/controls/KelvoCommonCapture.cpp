@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonCapture.h"
+#include "common/controls/KelvoCommonCapture.h"
 
-#include "KelvoCommonMessages.h"
+#include "common/KelvoCommonMessages.h"
 
 #include <QApplication>
 #include <QCoreApplication>

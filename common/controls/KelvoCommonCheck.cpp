@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonCheck.h"
+#include "common/controls/KelvoCommonCheck.h"
 
-#include "KelvoCommonBitmaps.h"
-#include "KelvoCommonPaint.h"
+#include "common/controls/KelvoCommonBitmaps.h"
+#include "common/controls/KelvoCommonPaint.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonCombo.h"
+#include "common/controls/KelvoCommonCombo.h"
 
-#include "KelvoCommonBitmaps.h"
-#include "KelvoCommonPaint.h"
+#include "common/controls/KelvoCommonBitmaps.h"
+#include "common/controls/KelvoCommonPaint.h"
 
 #include <QAbstractItemView>
 #include <QEvent>

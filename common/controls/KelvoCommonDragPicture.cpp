@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonDragPicture.h"
+#include "common/controls/KelvoCommonDragPicture.h"
 
 #include <QPainter>
 

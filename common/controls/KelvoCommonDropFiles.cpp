@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonDropFiles.h"
+#include "common/controls/KelvoCommonDropFiles.h"
 
 #include <QCoreApplication>
 #include <QFile>

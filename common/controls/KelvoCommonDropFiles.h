@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonExport.h"
-#include "KelvoCommonMessages.h"
+#include "common/KelvoCommonExport.h"
+#include "common/KelvoCommonMessages.h"
 
 #include <QByteArray>
 #include <QList>

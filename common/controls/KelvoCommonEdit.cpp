@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonEdit.h"
+#include "common/controls/KelvoCommonEdit.h"
 
-#include "KelvoCommonGroup.h"
-#include "KelvoCommonPaint.h"
-#include "KelvoCommonWindow.h"
+#include "common/controls/KelvoCommonGroup.h"
+#include "common/controls/KelvoCommonPaint.h"
+#include "common/controls/KelvoCommonWindow.h"
 
 #include <QEvent>
 

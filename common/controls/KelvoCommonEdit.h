@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonColor.h"
-#include "KelvoCommonExport.h"
-#include "KelvoCommonGroup.h"
+#include "common/KelvoCommonExport.h"
+#include "common/controls/KelvoCommonColor.h"
+#include "common/controls/KelvoCommonGroup.h"
 
 #include <QLineEdit>
 #include <QPalette>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonFont.h"
+#include "common/controls/KelvoCommonFont.h"
 
 #include <QRawFont>
 #include <algorithm>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonGroup.h"
+#include "common/controls/KelvoCommonGroup.h"
 
-#include "KelvoCommonPaint.h"
-#include "KelvoCommonWindow.h"
+#include "common/controls/KelvoCommonPaint.h"
+#include "common/controls/KelvoCommonWindow.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonColor.h"
-#include "KelvoCommonExport.h"
+#include "common/KelvoCommonExport.h"
+#include "common/controls/KelvoCommonColor.h"
 
 #include <QFont>
 #include <QWidget>

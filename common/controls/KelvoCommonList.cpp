@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonList.h"
+#include "common/controls/KelvoCommonList.h"
 
-#include "KelvoCommonCapture.h"
-#include "KelvoCommonDragPicture.h"
-#include "KelvoCommonDropFiles.h"
-#include "KelvoCommonMessages.h"
-#include "KelvoCommonPaint.h"
-#include "KelvoCommonWindow.h"
+#include "common/KelvoCommonMessages.h"
+#include "common/controls/KelvoCommonCapture.h"
+#include "common/controls/KelvoCommonDragPicture.h"
+#include "common/controls/KelvoCommonDropFiles.h"
+#include "common/controls/KelvoCommonPaint.h"
+#include "common/controls/KelvoCommonWindow.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonPaint.h"
+#include "common/controls/KelvoCommonPaint.h"
 
-#include "KelvoCommonGdiplus.h"
+#include "common/controls/KelvoCommonGdiplus.h"
 
 #include <QFontMetrics>
 #include <QPainter>

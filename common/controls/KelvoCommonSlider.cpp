@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonSlider.h"
+#include "common/controls/KelvoCommonSlider.h"
 
-#include "KelvoCommonBitmaps.h"
-#include "KelvoCommonPaint.h"
+#include "common/controls/KelvoCommonBitmaps.h"
+#include "common/controls/KelvoCommonPaint.h"
 
 #include <QApplication>
 #include <QImage>

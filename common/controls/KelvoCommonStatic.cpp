@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonStatic.h"
+#include "common/controls/KelvoCommonStatic.h"
 
-#include "KelvoCommonPaint.h"
+#include "common/controls/KelvoCommonPaint.h"
 
 #include <QDataStream>
 #include <QPainter>

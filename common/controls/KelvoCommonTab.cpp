@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonTab.h"
+#include "common/controls/KelvoCommonTab.h"
 
-#include "KelvoCommonPaint.h"
-#include "KelvoCommonWindow.h"
+#include "common/controls/KelvoCommonPaint.h"
+#include "common/controls/KelvoCommonWindow.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

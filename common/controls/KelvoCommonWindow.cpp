@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonWindow.h"
+#include "common/controls/KelvoCommonWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

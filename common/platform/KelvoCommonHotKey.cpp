@@ -1,4 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonHotKey.h"
+#include "common/platform/KelvoCommonHotKey.h"
 
 CKelvoCommonHotKey::CKelvoCommonHotKey(QObject* parent) : QObject(parent) {}

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonKeyboard.h"
+#include "common/platform/KelvoCommonKeyboard.h"
 
 #include <QKeyEvent>
 

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonActiveScreen.h"
-#include "KelvoCommonExport.h"
-#include "KelvoCommonHookMouse.h"
-#include "KelvoCommonHotKey.h"
-#include "KelvoCommonInput.h"
-#include "KelvoCommonInstance.h"
-#include "KelvoCommonKeyboard.h"
-#include "KelvoCommonMessageBox.h"
-#include "KelvoCommonShell.h"
-#include "KelvoCommonSound.h"
-#include "KelvoCommonWindowSystem.h"
+#include "common/KelvoCommonExport.h"
+#include "common/hook/KelvoCommonHookMouse.h"
+#include "common/platform/KelvoCommonActiveScreen.h"
+#include "common/platform/KelvoCommonHotKey.h"
+#include "common/platform/KelvoCommonInput.h"
+#include "common/platform/KelvoCommonInstance.h"
+#include "common/platform/KelvoCommonKeyboard.h"
+#include "common/platform/KelvoCommonMessageBox.h"
+#include "common/platform/KelvoCommonShell.h"
+#include "common/platform/KelvoCommonSound.h"
+#include "common/platform/KelvoCommonWindowSystem.h"
 
 #include <memory>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonSession.h"
+#include "common/platform/KelvoCommonSession.h"
 
 #include <QList>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonShell.h"
+#include "common/platform/KelvoCommonShell.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonCpuUsage.h"
+#include "common/system/KelvoCommonCpuUsage.h"
 
-#include "KelvoCommonLog.h"
+#include "common/KelvoCommonLog.h"
 
 #include <QString>
 #include <algorithm>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonDesktopEntry.h"
+#include "common/system/KelvoCommonDesktopEntry.h"
 
-#include "KelvoCommonExecLine.h"
+#include "common/core/KelvoCommonExecLine.h"
 
 #include <QFile>
 #include <glib.h>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonShortcutFile.h"
+#include "common/system/KelvoCommonShortcutFile.h"
 
-#include "KelvoCommonFile.h"
-#include "KelvoCommonLog.h"
-#include "KelvoCommonProfile.h"
-#include "KelvoCommonShortcutFormat.h"
+#include "common/KelvoCommonLog.h"
+#include "common/core/KelvoCommonFile.h"
+#include "common/core/KelvoCommonProfile.h"
+#include "common/core/KelvoCommonShortcutFormat.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer target for the control request line: any bytes give a request
 // or a refusal, never both, and what is accepted stays in range.
-#include "VendraskControlRequest.h"
+#include "control/VendraskControlRequest.h"
 
 #include <cstdint>
 #include <cstdio>

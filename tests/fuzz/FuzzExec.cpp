@@ -2,7 +2,7 @@
 // libFuzzer target for a desktop entry's Exec value, read as dropped files
 // hand it over: any bytes split or fail cleanly, and words that can be
 // written read back the same.
-#include "KelvoCommonExecLine.h"
+#include "common/core/KelvoCommonExecLine.h"
 
 #include <cstdint>
 #include <cstdio>

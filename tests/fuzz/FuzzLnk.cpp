@@ -3,7 +3,7 @@
 // without a read out of bounds; a refused input changes nothing; what reads
 // survives our writer and a second read; the caller's buffers are never
 // overrun.
-#include "KelvoCommonShortcutFormat.h"
+#include "common/core/KelvoCommonShortcutFormat.h"
 
 #include <algorithm>
 #include <cstdint>

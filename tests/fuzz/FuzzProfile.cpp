@@ -2,7 +2,7 @@
 // libFuzzer target for the settings-file engine: parsing must keep every
 // byte, lookups must agree with each other, and a written value must read
 // back after a round trip through the bytes.
-#include "KelvoCommonProfile.h"
+#include "common/core/KelvoCommonProfile.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // libFuzzer target for the Internet shortcut reader: any bytes give an
 // address or none, the address agrees with the settings engine's own lookup,
 // and copying it never overruns the caller's buffer.
-#include "KelvoCommonProfile.h"
-#include "KelvoCommonShortcutFormat.h"
+#include "common/core/KelvoCommonProfile.h"
+#include "common/core/KelvoCommonShortcutFormat.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // The library's nine pictures: sizes at each device pixel ratio, key pixels,
 // and sharp edges (no colour but the picture's own).
 
-#include "KelvoCommonBitmaps.h"
+#include "common/controls/KelvoCommonBitmaps.h"
 
 #include <QImage>
 #include <QSet>

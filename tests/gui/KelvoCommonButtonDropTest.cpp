@@ -2,8 +2,8 @@
 // Files dropped on a button from the file manager: a synthesised Qt drop
 // carrying text/uri-list, as the file manager sends it.
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonTestHarness.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "tests/gui/KelvoCommonTestHarness.h"
 
 #include <QApplication>
 #include <QDropEvent>

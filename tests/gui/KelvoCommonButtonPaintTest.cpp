@@ -2,8 +2,8 @@
 // The button's picture in each mode and state, painted into an image and
 // read back pixel by pixel against the colour record.
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonGdiplus.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonGdiplus.h"
 
 #include <QApplication>
 #include <QImage>

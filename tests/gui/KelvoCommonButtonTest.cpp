@@ -2,10 +2,10 @@
 // The button's pointer tracking, clicks, check mode and drag of one button
 // onto another, driven through the window system as a user would.
 
-#include "KelvoCommonButton.h"
+#include "common/controls/KelvoCommonButton.h"
 
-#include "KelvoCommonCapture.h"
-#include "KelvoCommonTestHarness.h"
+#include "common/controls/KelvoCommonCapture.h"
+#include "tests/gui/KelvoCommonTestHarness.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The drop-down list: its face and entries by pixel, the pressed state, and
 // the rules of its font list.
-#include "KelvoCommonCombo.h"
+#include "common/controls/KelvoCommonCombo.h"
 
-#include "KelvoCommonBitmaps.h"
-#include "KelvoCommonGdiplus.h"
+#include "common/controls/KelvoCommonBitmaps.h"
+#include "common/controls/KelvoCommonGdiplus.h"
 
 #include <QFontDatabase>
 #include <QImage>

@@ -2,15 +2,15 @@
 // The static, check box, group, edit and tab controls: their pictures read
 // back pixel by pixel, their clicks and their geometry rules.
 
-#include "KelvoCommonBitmaps.h"
-#include "KelvoCommonCheck.h"
-#include "KelvoCommonEdit.h"
-#include "KelvoCommonGdiplus.h"
-#include "KelvoCommonGroup.h"
-#include "KelvoCommonStatic.h"
-#include "KelvoCommonTab.h"
-#include "KelvoCommonTestHarness.h"
-#include "KelvoCommonWindow.h"
+#include "common/controls/KelvoCommonBitmaps.h"
+#include "common/controls/KelvoCommonCheck.h"
+#include "common/controls/KelvoCommonEdit.h"
+#include "common/controls/KelvoCommonGdiplus.h"
+#include "common/controls/KelvoCommonGroup.h"
+#include "common/controls/KelvoCommonStatic.h"
+#include "common/controls/KelvoCommonTab.h"
+#include "common/controls/KelvoCommonWindow.h"
+#include "tests/gui/KelvoCommonTestHarness.h"
 
 #include <QApplication>
 #include <QImage>

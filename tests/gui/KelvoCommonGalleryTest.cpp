@@ -2,9 +2,9 @@
 // The gallery renders every control offscreen, with the focused button
 // really holding the focus.
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonGdiplus.h"
-#include "KelvoGallery.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonGdiplus.h"
+#include "tools/gallery/KelvoGallery.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonGdiplus.h"
+#include "common/controls/KelvoCommonGdiplus.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The mouse hook's decisions, driven by a fake event source on a fake clock.
-#include "KelvoCommonHookMouse.h"
+#include "common/hook/KelvoCommonHookMouse.h"
 
-#include "KelvoCommonMessages.h"
-#include "fake/KelvoCommonFakeHookMouseClock.h"
-#include "fake/KelvoCommonFakeHookMouseSource.h"
+#include "common/KelvoCommonMessages.h"
+#include "common/platform/fake/KelvoCommonFakeHookMouseClock.h"
+#include "common/platform/fake/KelvoCommonFakeHookMouseSource.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonList.h"
+#include "common/controls/KelvoCommonList.h"
 
-#include "KelvoCommonCapture.h"
-#include "KelvoCommonDragPicture.h"
-#include "KelvoCommonDropFiles.h"
-#include "KelvoCommonGdiplus.h"
-#include "KelvoCommonMessages.h"
+#include "common/KelvoCommonMessages.h"
+#include "common/controls/KelvoCommonCapture.h"
+#include "common/controls/KelvoCommonDragPicture.h"
+#include "common/controls/KelvoCommonDropFiles.h"
+#include "common/controls/KelvoCommonGdiplus.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -2,9 +2,9 @@
 // The services a session without X11 input injection gets (the offscreen
 // platform is one): no fake among them, and Enter's click on a small window
 // still reaches the control under the point.
-#include "KelvoCommonPlatform.h"
+#include "common/platform/KelvoCommonPlatform.h"
 
-#include "fake/KelvoCommonFakeInput.h"
+#include "common/platform/fake/KelvoCommonFakeInput.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>

@@ -6,8 +6,8 @@
 // through the window system, so grabs and implicit press grabs route the
 // events as they would for a user.
 
-#include "KelvoCommonDropFiles.h"
-#include "KelvoCommonMessages.h"
+#include "common/KelvoCommonMessages.h"
+#include "common/controls/KelvoCommonDropFiles.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Requests from outside reach the menu as the hot key, the tray menu and a
 // click would: the flows a key binding or a script walks.
-#include "VendraskControlAdapter.h"
+#include "control/VendraskControlAdapter.h"
 
-#include "TestSupport.h"
-#include "VendraskApp.h"
-#include "VendraskMain.h"
-#include "fake/KelvoCommonFakeHotKey.h"
-#include "fake/KelvoCommonFakePlatform.h"
-#include "fake/KelvoCommonFakeShell.h"
-#include "fake/KelvoCommonFakeWindowSystem.h"
+#include "app/VendraskApp.h"
+#include "common/platform/fake/KelvoCommonFakeHotKey.h"
+#include "common/platform/fake/KelvoCommonFakePlatform.h"
+#include "common/platform/fake/KelvoCommonFakeShell.h"
+#include "common/platform/fake/KelvoCommonFakeWindowSystem.h"
+#include "menu/VendraskMain.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 // Helpers for tests that run the launcher's small windows in their real
 // modal loops: something must answer them from inside the loop.
 
-#include "ItemRecord.h"
-#include "TestSupport.h"
-#include "VendraskApp.h"
-#include "fake/KelvoCommonFakePlatform.h"
+#include "app/ItemRecord.h"
+#include "app/VendraskApp.h"
+#include "common/platform/fake/KelvoCommonFakePlatform.h"
+#include "tests/support/TestSupport.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The information window: its texts and picture frame, how each way of
 // closing it ends, the documentation it opens, and the menu around it.
-#include "VendraskInformation.h"
+#include "dialogs/VendraskInformation.h"
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonStatic.h"
-#include "VendraskDialogTestSupport.h"
-#include "VendraskMain.h"
-#include "VendraskVersion.h"
-#include "fake/KelvoCommonFakeShell.h"
-#include "fake/KelvoCommonFakeSound.h"
+#include "app/VendraskVersion.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonStatic.h"
+#include "common/platform/fake/KelvoCommonFakeShell.h"
+#include "common/platform/fake/KelvoCommonFakeSound.h"
+#include "menu/VendraskMain.h"
+#include "tests/gui/VendraskDialogTestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,10 +2,10 @@
 // An item made from a desktop entry is the entry itself: the shell starts
 // it through GIO, which honours its Exec line (quoting, field codes),
 // Terminal= and Path=, however the line is written.
-#include "VendraskItemFile.h"
+#include "dialogs/VendraskItemFile.h"
 
-#include "TestSupport.h"
-#include "gio/KelvoCommonGioShell.h"
+#include "common/platform/gio/KelvoCommonGioShell.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -2,21 +2,21 @@
 // Editing items from the menu window: the item commands under the lock and
 // confirmation switches, the clipboard, moves, file drops and the group
 // title window, also when the menu goes away while a command runs.
-#include "KelvoCommonButton.h"
-#include "KelvoCommonEdit.h"
-#include "KelvoCommonHookMouse.h"
-#include "KelvoCommonMessages.h"
-#include "KelvoCommonShortcutFile.h"
-#include "KelvoCommonStatic.h"
-#include "VendraskConfirmation.h"
-#include "VendraskDialogTestSupport.h"
-#include "VendraskGroupTitle.h"
-#include "VendraskItemSetting.h"
-#include "VendraskMain.h"
-#include "fake/KelvoCommonFakeHookMouseClock.h"
-#include "fake/KelvoCommonFakeHookMouseSource.h"
-#include "fake/KelvoCommonFakeHotKey.h"
-#include "fake/KelvoCommonFakeShell.h"
+#include "common/KelvoCommonMessages.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonEdit.h"
+#include "common/controls/KelvoCommonStatic.h"
+#include "common/hook/KelvoCommonHookMouse.h"
+#include "common/platform/fake/KelvoCommonFakeHookMouseClock.h"
+#include "common/platform/fake/KelvoCommonFakeHookMouseSource.h"
+#include "common/platform/fake/KelvoCommonFakeHotKey.h"
+#include "common/platform/fake/KelvoCommonFakeShell.h"
+#include "common/system/KelvoCommonShortcutFile.h"
+#include "dialogs/VendraskConfirmation.h"
+#include "dialogs/VendraskGroupTitle.h"
+#include "dialogs/VendraskItemSetting.h"
+#include "menu/VendraskMain.h"
+#include "tests/gui/VendraskDialogTestSupport.h"
 
 #include <QAction>
 #include <QDir>

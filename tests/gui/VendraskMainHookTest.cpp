@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The menu window called up and sent away by the mouse hook.
-#include "KelvoCommonHookMouse.h"
-#include "TestSupport.h"
-#include "VendraskApp.h"
-#include "VendraskMain.h"
-#include "fake/KelvoCommonFakeHookMouseClock.h"
-#include "fake/KelvoCommonFakeHookMouseSource.h"
-#include "fake/KelvoCommonFakePlatform.h"
-#include "fake/KelvoCommonFakeSound.h"
+#include "app/VendraskApp.h"
+#include "common/hook/KelvoCommonHookMouse.h"
+#include "common/platform/fake/KelvoCommonFakeHookMouseClock.h"
+#include "common/platform/fake/KelvoCommonFakeHookMouseSource.h"
+#include "common/platform/fake/KelvoCommonFakePlatform.h"
+#include "common/platform/fake/KelvoCommonFakeSound.h"
+#include "menu/VendraskMain.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Starting items from the menu: the quiet hide before the start.
-#include "TestSupport.h"
-#include "VendraskApp.h"
-#include "VendraskMain.h"
-#include "fake/KelvoCommonFakeMessageBox.h"
-#include "fake/KelvoCommonFakePlatform.h"
-#include "fake/KelvoCommonFakeShell.h"
-#include "fake/KelvoCommonFakeSound.h"
-#include "fake/KelvoCommonFakeWindowSystem.h"
+#include "app/VendraskApp.h"
+#include "common/platform/fake/KelvoCommonFakeMessageBox.h"
+#include "common/platform/fake/KelvoCommonFakePlatform.h"
+#include "common/platform/fake/KelvoCommonFakeShell.h"
+#include "common/platform/fake/KelvoCommonFakeSound.h"
+#include "common/platform/fake/KelvoCommonFakeWindowSystem.h"
+#include "menu/VendraskMain.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QTest>

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonButton.h"
-#include "KelvoCommonMessages.h"
-#include "TestSupport.h"
-#include "VendraskApp.h"
-#include "VendraskMain.h"
-#include "VendraskWindowFrame.h"
-#include "fake/KelvoCommonFakeHotKey.h"
-#include "fake/KelvoCommonFakeMessageBox.h"
-#include "fake/KelvoCommonFakePlatform.h"
-#include "fake/KelvoCommonFakeSound.h"
-#include "fake/KelvoCommonFakeWindowSystem.h"
-#include "wayland/KelvoCommonWaylandWindowSystem.h"
+#include "app/VendraskApp.h"
+#include "common/KelvoCommonMessages.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/platform/fake/KelvoCommonFakeHotKey.h"
+#include "common/platform/fake/KelvoCommonFakeMessageBox.h"
+#include "common/platform/fake/KelvoCommonFakePlatform.h"
+#include "common/platform/fake/KelvoCommonFakeSound.h"
+#include "common/platform/fake/KelvoCommonFakeWindowSystem.h"
+#include "common/platform/wayland/KelvoCommonWaylandWindowSystem.h"
+#include "dialogs/VendraskWindowFrame.h"
+#include "menu/VendraskMain.h"
+#include "tests/support/TestSupport.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskMain.h"
+#include "menu/VendraskMain.h"
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonMessages.h"
-#include "KelvoCommonStatic.h"
-#include "TestSupport.h"
-#include "VendraskApp.h"
-#include "fake/KelvoCommonFakeInput.h"
-#include "fake/KelvoCommonFakeKeyboard.h"
-#include "fake/KelvoCommonFakePlatform.h"
-#include "fake/KelvoCommonFakeSound.h"
-#include "fake/KelvoCommonFakeWindowSystem.h"
+#include "app/VendraskApp.h"
+#include "common/KelvoCommonMessages.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonStatic.h"
+#include "common/platform/fake/KelvoCommonFakeInput.h"
+#include "common/platform/fake/KelvoCommonFakeKeyboard.h"
+#include "common/platform/fake/KelvoCommonFakePlatform.h"
+#include "common/platform/fake/KelvoCommonFakeSound.h"
+#include "common/platform/fake/KelvoCommonFakeWindowSystem.h"
+#include "tests/support/TestSupport.h"
 
 #include <QAction>
 #include <QMenu>

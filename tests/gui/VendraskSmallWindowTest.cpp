@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: MIT
 // The small windows on their own: frame, results, storing on close, and
 // the choosers of the item setting window.
-#include "KelvoCommonButton.h"
-#include "KelvoCommonCapture.h"
-#include "KelvoCommonEdit.h"
-#include "KelvoCommonShortcutFile.h"
-#include "KelvoCommonStatic.h"
-#include "VendraskConfigSound.h"
-#include "VendraskConfirmation.h"
-#include "VendraskDialogTestSupport.h"
-#include "VendraskFileChooser.h"
-#include "VendraskGroupTitle.h"
-#include "VendraskItemFile.h"
-#include "VendraskItemSetting.h"
-#include "VendraskMain.h"
-#include "VendraskWindowFrame.h"
-#include "fake/KelvoCommonFakeMessageBox.h"
-#include "fake/KelvoCommonFakeWindowSystem.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonCapture.h"
+#include "common/controls/KelvoCommonEdit.h"
+#include "common/controls/KelvoCommonStatic.h"
+#include "common/platform/fake/KelvoCommonFakeMessageBox.h"
+#include "common/platform/fake/KelvoCommonFakeWindowSystem.h"
+#include "common/system/KelvoCommonShortcutFile.h"
+#include "dialogs/VendraskConfigSound.h"
+#include "dialogs/VendraskConfirmation.h"
+#include "dialogs/VendraskFileChooser.h"
+#include "dialogs/VendraskGroupTitle.h"
+#include "dialogs/VendraskItemFile.h"
+#include "dialogs/VendraskItemSetting.h"
+#include "dialogs/VendraskWindowFrame.h"
+#include "menu/VendraskMain.h"
+#include "tests/gui/VendraskDialogTestSupport.h"
 
 #include <QComboBox>
 #include <QDir>

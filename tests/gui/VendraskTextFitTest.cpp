@@ -3,21 +3,21 @@
 // that shows it, on one line, with the faces the project installs, and no
 // character of the launcher's own texts or of Japanese item names is drawn
 // as an empty box.
-#include "KelvoCommonButton.h"
-#include "KelvoCommonCheck.h"
-#include "KelvoCommonCombo.h"
-#include "KelvoCommonStatic.h"
-#include "VendraskConfig.h"
-#include "VendraskConfigAppearance.h"
-#include "VendraskConfigBehavior.h"
-#include "VendraskConfigSound.h"
-#include "VendraskConfirmation.h"
-#include "VendraskDialogTestSupport.h"
-#include "VendraskGroupTitle.h"
-#include "VendraskHotKeyState.h"
-#include "VendraskInformation.h"
-#include "VendraskItemSetting.h"
-#include "VendraskMain.h"
+#include "app/VendraskHotKeyState.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonCheck.h"
+#include "common/controls/KelvoCommonCombo.h"
+#include "common/controls/KelvoCommonStatic.h"
+#include "dialogs/VendraskConfig.h"
+#include "dialogs/VendraskConfigAppearance.h"
+#include "dialogs/VendraskConfigBehavior.h"
+#include "dialogs/VendraskConfigSound.h"
+#include "dialogs/VendraskConfirmation.h"
+#include "dialogs/VendraskGroupTitle.h"
+#include "dialogs/VendraskInformation.h"
+#include "dialogs/VendraskItemSetting.h"
+#include "menu/VendraskMain.h"
+#include "tests/gui/VendraskDialogTestSupport.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>

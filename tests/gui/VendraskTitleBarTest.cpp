@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskApp.h"
-#include "VendraskResources.h"
-#include "fake/KelvoCommonFakePlatform.h"
+#include "app/VendraskApp.h"
+#include "common/platform/fake/KelvoCommonFakePlatform.h"
+#include "res/VendraskResources.h"
 
 #include <QImage>
 #include <QPainter>

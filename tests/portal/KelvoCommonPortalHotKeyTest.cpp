@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The portal hot key against xdg-desktop-portal's own frontend on a private
 // bus, with a mock desktop service behind it.
-#include "wayland/KelvoCommonPortalHotKey.h"
+#include "common/platform/wayland/KelvoCommonPortalHotKey.h"
 
-#include "PortalMockBackend.h"
-#include "PortalTestBus.h"
+#include "tests/portal/PortalMockBackend.h"
+#include "tests/portal/PortalTestBus.h"
 
 #include <QSignalSpy>
 #include <QStringList>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "PortalMockBackend.h"
+#include "tests/portal/PortalMockBackend.h"
 
 #include <QDBusArgument>
 #include <QDBusMessage>

@@ -4,7 +4,7 @@
 // of its environment, prints every call it gets as one line on stdout, and
 // presses the launcher's shortcut when asked on the bus (method Activate of
 // org.vendrask.test.PortalMock at /org/vendrask/test, under the mock's name).
-#include "PortalMockBackend.h"
+#include "tests/portal/PortalMockBackend.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

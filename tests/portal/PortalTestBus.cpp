@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "PortalTestBus.h"
+#include "tests/portal/PortalTestBus.h"
 
-#include "PortalMockBackend.h"
+#include "tests/portal/PortalMockBackend.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>

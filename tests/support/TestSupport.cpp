@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QElapsedTimer>
 #include <QString>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The focused output from the compositors' IPC replies: what sway and
 // Hyprland send, and bytes that are no such reply.
-#include "wayland/KelvoCommonCompositorScreen.h"
+#include "common/platform/wayland/KelvoCommonCompositorScreen.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonCpuUsage.h"
+#include "common/system/KelvoCommonCpuUsage.h"
 
-#include "CpuTool.h"
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
+#include "tools/cpu/CpuTool.h"
 
 #include <algorithm>
 #include <chrono>

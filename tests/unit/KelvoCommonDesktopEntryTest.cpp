@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Command lines of desktop entries, as an item gets them.
-#include "KelvoCommonDesktopEntry.h"
+#include "common/system/KelvoCommonDesktopEntry.h"
 
-#include "KelvoCommonExecLine.h"
+#include "common/core/KelvoCommonExecLine.h"
 
 #include <gtest/gtest.h>
 #include <string>

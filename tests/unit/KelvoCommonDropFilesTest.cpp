@@ -2,7 +2,7 @@
 // Shell drop blocks: the layout the builder writes and the reader's
 // bounds-checked view of blocks from anywhere.
 
-#include "KelvoCommonDropFiles.h"
+#include "common/controls/KelvoCommonDropFiles.h"
 
 #include <QMimeData>
 #include <QtEndian>

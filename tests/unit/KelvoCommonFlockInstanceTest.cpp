@@ -2,9 +2,9 @@
 // The single-instance lock in the user's temporary folder, as without
 // XDG_RUNTIME_DIR: held once, refused to a second holder without a reason,
 // and never made in a folder others may open, with a reason to tell.
-#include "posix/KelvoCommonFlockInstance.h"
+#include "common/platform/posix/KelvoCommonFlockInstance.h"
 
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QByteArray>
 #include <filesystem>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The Linux shell: what it decides for each kind of file, and real starts
 // of small scripts (detached, in their folder, arguments verbatim).
-#include "gio/KelvoCommonGioShell.h"
+#include "common/platform/gio/KelvoCommonGioShell.h"
 
-#include "KelvoCommonShortcutFile.h"
-#include "TestSupport.h"
+#include "common/system/KelvoCommonShortcutFile.h"
+#include "tests/support/TestSupport.h"
 
 #include <QCoreApplication>
 #include <QDir>

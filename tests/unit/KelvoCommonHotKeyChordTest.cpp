@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The hot key's pure parts: the modifier-only chord, the virtual-key table,
 // the identifier, and what the hot key does where there is no X11.
-#include "KelvoCommonHotKey.h"
-#include "fake/KelvoCommonFakeHotKey.h"
-#include "x11/KelvoCommonX11Chord.h"
-#include "x11/KelvoCommonX11HotKey.h"
-#include "x11/KelvoCommonX11Keys.h"
-#include "x11/KelvoCommonX11WindowSystem.h"
+#include "common/platform/KelvoCommonHotKey.h"
+#include "common/platform/fake/KelvoCommonFakeHotKey.h"
+#include "common/platform/x11/KelvoCommonX11Chord.h"
+#include "common/platform/x11/KelvoCommonX11HotKey.h"
+#include "common/platform/x11/KelvoCommonX11Keys.h"
+#include "common/platform/x11/KelvoCommonX11WindowSystem.h"
 
 #include <QDialog>
 #include <QSignalSpy>

@@ -2,9 +2,9 @@
 // The layer-shell surfaces of the Wayland hook: which exist per output and
 // areas, and how pointer events on them become the hook's events. No
 // compositor: the events are made up.
-#include "wayland/KelvoCommonLayerShellLayout.h"
+#include "common/platform/wayland/KelvoCommonLayerShellLayout.h"
 
-#include "wayland/KelvoCommonLayerShellHookSource.h"
+#include "common/platform/wayland/KelvoCommonLayerShellHookSource.h"
 
 #include <QStringList>
 #include <QtGlobal>

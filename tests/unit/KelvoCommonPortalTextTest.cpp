@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What the portal hot key writes for the desktop: the trigger it offers and
 // the binding it advises where the desktop has no shortcut service.
-#include "wayland/KelvoCommonPortalHotKey.h"
+#include "common/platform/wayland/KelvoCommonPortalHotKey.h"
 
 #include <gtest/gtest.h>
 

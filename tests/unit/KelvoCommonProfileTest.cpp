@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonProfile.h"
+#include "common/core/KelvoCommonProfile.h"
 
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "sdl/KelvoCommonSdlSound.h"
+#include "common/platform/sdl/KelvoCommonSdlSound.h"
 
-#include "KelvoCommonLog.h"
-#include "SoundsTool.h"
-#include "TestSupport.h"
+#include "common/KelvoCommonLog.h"
+#include "tests/support/TestSupport.h"
+#include "tools/sounds/SoundsTool.h"
 
 #include <QTest>
 #include <chrono>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Which session the variables a session manager sets describe.
-#include "KelvoCommonSession.h"
+#include "common/platform/KelvoCommonSession.h"
 
 #include <gtest/gtest.h>
 #include <map>

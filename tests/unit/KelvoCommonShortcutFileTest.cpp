@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonShortcutFile.h"
+#include "common/system/KelvoCommonShortcutFile.h"
 
-#include "KelvoCommonProfile.h"
-#include "KelvoCommonShortcutFormat.h"
-#include "TestSupport.h"
+#include "common/core/KelvoCommonProfile.h"
+#include "common/core/KelvoCommonShortcutFormat.h"
+#include "tests/support/TestSupport.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskApp.h"
+#include "app/VendraskApp.h"
 
-#include "KelvoCommonFont.h"
-#include "TestSupport.h"
-#include "fake/KelvoCommonFakeInstance.h"
-#include "fake/KelvoCommonFakeMessageBox.h"
-#include "fake/KelvoCommonFakePlatform.h"
-#include "fake/KelvoCommonFakeSound.h"
+#include "common/controls/KelvoCommonFont.h"
+#include "common/platform/fake/KelvoCommonFakeInstance.h"
+#include "common/platform/fake/KelvoCommonFakeMessageBox.h"
+#include "common/platform/fake/KelvoCommonFakePlatform.h"
+#include "common/platform/fake/KelvoCommonFakeSound.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskCommandLine.h"
+#include "app/VendraskCommandLine.h"
 
-#include "TestSupport.h"
-#include "VendraskSettingsLocation.h"
+#include "app/VendraskSettingsLocation.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

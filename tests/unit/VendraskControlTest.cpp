@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "TestSupport.h"
-#include "VendraskControlClient.h"
-#include "VendraskControlRequest.h"
-#include "VendraskControlServer.h"
-#include "VendraskControlSocket.h"
-#include "VendraskControlTarget.h"
+#include "control/VendraskControlClient.h"
+#include "control/VendraskControlRequest.h"
+#include "control/VendraskControlServer.h"
+#include "control/VendraskControlSocket.h"
+#include "control/VendraskControlTarget.h"
+#include "tests/support/TestSupport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

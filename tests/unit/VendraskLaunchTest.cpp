@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Starting items through the shell, without a window: path forms, one
 // variable, Internet shortcuts, the working folder.
-#include "VendraskLaunch.h"
+#include "app/VendraskLaunch.h"
 
-#include "TestSupport.h"
-#include "VendraskApp.h"
-#include "fake/KelvoCommonFakePlatform.h"
-#include "fake/KelvoCommonFakeShell.h"
+#include "app/VendraskApp.h"
+#include "common/platform/fake/KelvoCommonFakePlatform.h"
+#include "common/platform/fake/KelvoCommonFakeShell.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

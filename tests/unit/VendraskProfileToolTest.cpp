@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "ProfileTool.h"
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
+#include "tools/profile/ProfileTool.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // A launcher killed at any moment while saving must leave a settings file
 // that parses and holds, for each item, either the old or the new record:
 // never a torn file, never a half-written item.
-#include "KelvoCommonProfile.h"
-#include "TestSupport.h"
-#include "VendraskApp.h"
-#include "fake/KelvoCommonFakePlatform.h"
+#include "app/VendraskApp.h"
+#include "common/core/KelvoCommonProfile.h"
+#include "common/platform/fake/KelvoCommonFakePlatform.h"
+#include "tests/support/TestSupport.h"
 
 #include <csignal>
 #include <gtest/gtest.h>

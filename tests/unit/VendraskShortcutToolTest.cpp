@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "ShortcutTool.h"
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
+#include "tools/shortcut/ShortcutTool.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // a user of a Wayland desktop meets it: it says what works, "vendrask
 // toggle" from the compositor shows the menu on the focused output, and a
 // letter typed at once starts the item.
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>

@@ -4,9 +4,9 @@
 // drag of one button onto another works with the real pointer while the drag
 // picture lies under it.
 
-#include "KelvoCommonButton.h"
-#include "KelvoCommonCapture.h"
-#include "KelvoCommonMessages.h"
+#include "common/KelvoCommonMessages.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonCapture.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The error box under openbox: seen above a top-most menu, closed by
 // keyboard, and the window the user was in has the keyboard again.
-#include "KelvoCommonX11TestClient.h"
-#include "qt/KelvoCommonQtMessageBox.h"
+#include "common/platform/qt/KelvoCommonQtMessageBox.h"
+#include "tests/x11/KelvoCommonX11TestClient.h"
 
 #include <QApplication>
 #include <QMessageBox>

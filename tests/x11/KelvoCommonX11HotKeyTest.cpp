@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The X11 hot key on the Xvfb display, driven by XTest key events (xdotool).
-#include "x11/KelvoCommonX11HotKey.h"
+#include "common/platform/x11/KelvoCommonX11HotKey.h"
 
-#include "KelvoCommonX11TestClient.h"
-#include "x11/KelvoCommonX11Listener.h"
+#include "common/platform/x11/KelvoCommonX11Listener.h"
+#include "tests/x11/KelvoCommonX11TestClient.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>

@@ -2,9 +2,9 @@
 // Keys by their place on the X server's keymap, layouts switched with
 // setxkbmap: the number row, the Latin letters of the user's layouts, and a
 // US keyboard's places when no layout is Latin.
-#include "x11/KelvoCommonX11Keyboard.h"
+#include "common/platform/x11/KelvoCommonX11Keyboard.h"
 
-#include "KelvoCommonX11TestClient.h"
+#include "tests/x11/KelvoCommonX11TestClient.h"
 
 #include <QKeyEvent>
 #include <QProcess>

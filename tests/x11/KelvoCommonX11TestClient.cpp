@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonX11TestClient.h"
+#include "tests/x11/KelvoCommonX11TestClient.h"
 
 #include <QProcess>
 #include <X11/XKBlib.h>
@@ -10,7 +10,7 @@
 #include <array>
 
 // After the X11 headers.
-#include "x11/KelvoCommonXlibMacros.h"
+#include "common/platform/x11/KelvoCommonXlibMacros.h"
 
 namespace vendrask::test {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The X11 window system under openbox: full-screen test, task bar hints,
 // top-most and keyboard focus for the menu window.
-#include "x11/KelvoCommonX11WindowSystem.h"
+#include "common/platform/x11/KelvoCommonX11WindowSystem.h"
 
-#include "KelvoCommonX11TestClient.h"
+#include "tests/x11/KelvoCommonX11TestClient.h"
 
 #include <QDialog>
 #include <QGuiApplication>

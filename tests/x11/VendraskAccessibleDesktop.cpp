@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskAccessibleDesktop.h"
+#include "tests/x11/VendraskAccessibleDesktop.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>

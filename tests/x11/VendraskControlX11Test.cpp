@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The verbs as a user's key binding or script calls them: the real client
 // against the real launcher.
-#include "KelvoCommonX11TestClient.h"
-#include "TestSupport.h"
-#include "VendraskApp.h"
-#include "VendraskLauncherProcess.h"
+#include "app/VendraskApp.h"
+#include "tests/support/TestSupport.h"
+#include "tests/x11/KelvoCommonX11TestClient.h"
+#include "tests/x11/VendraskLauncherProcess.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // A file dragged from another program onto an item button of the real
 // launcher: the item is registered, written to the settings file, and there
 // after a restart.
-#include "KelvoCommonX11TestClient.h"
-#include "TestSupport.h"
-#include "VendraskLauncherProcess.h"
+#include "tests/support/TestSupport.h"
+#include "tests/x11/KelvoCommonX11TestClient.h"
+#include "tests/x11/VendraskLauncherProcess.h"
 
 #include <QFile>
 #include <QProcess>

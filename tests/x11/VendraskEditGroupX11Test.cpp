@@ -3,8 +3,8 @@
 // setting window is opened in group 3, the menu is sent away meanwhile (and
 // so returns to the default group 0), and closing the window still stores
 // into group 3.
-#include "KelvoCommonX11TestClient.h"
-#include "VendraskLauncherProcess.h"
+#include "tests/x11/KelvoCommonX11TestClient.h"
+#include "tests/x11/VendraskLauncherProcess.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The real launcher under other keyboard layouts: group and item keys go
 // by the key's place, keys sent by key code as a user's keyboard sends them.
-#include "KelvoCommonX11TestClient.h"
-#include "TestSupport.h"
-#include "VendraskLauncherProcess.h"
+#include "tests/support/TestSupport.h"
+#include "tests/x11/KelvoCommonX11TestClient.h"
+#include "tests/x11/VendraskLauncherProcess.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // The everyday keyboard flow with the real launcher, typed as fast as a
 // user types it: a letter right after the hot key, the keyboard after
 // every small window, a second hot key during the fade.
-#include "KelvoCommonX11TestClient.h"
-#include "TestSupport.h"
-#include "VendraskLauncherProcess.h"
+#include "tests/support/TestSupport.h"
+#include "tests/x11/KelvoCommonX11TestClient.h"
+#include "tests/x11/VendraskLauncherProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <X11/Xlib.h>
 
 // After the X11 headers.
-#include "x11/KelvoCommonXlibMacros.h"
+#include "common/platform/x11/KelvoCommonXlibMacros.h"
 
 using vendrask::test::ActiveWindow;
 using vendrask::test::CallMenuUp;

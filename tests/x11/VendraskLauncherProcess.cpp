@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "VendraskLauncherProcess.h"
+#include "tests/x11/VendraskLauncherProcess.h"
 
-#include "KelvoCommonX11TestClient.h"
+#include "tests/x11/KelvoCommonX11TestClient.h"
 
 #include <QElapsedTimer>
 #include <QRect>

@@ -2,8 +2,8 @@
 // The real launcher on the Xvfb display, driven the way a user drives it:
 // hot key chords through XTest, the tray icon, the window manager's view
 // of the menu window.
-#include "KelvoCommonX11TestClient.h"
-#include "VendraskLauncherProcess.h"
+#include "tests/x11/KelvoCommonX11TestClient.h"
+#include "tests/x11/VendraskLauncherProcess.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // The small windows of the real launcher as a user meets them: what they
 // show, where the keyboard starts, and what closing the launcher does to
 // a question still open.
-#include "KelvoCommonX11TestClient.h"
-#include "TestSupport.h"
-#include "VendraskLauncherProcess.h"
+#include "tests/support/TestSupport.h"
+#include "tests/x11/KelvoCommonX11TestClient.h"
+#include "tests/x11/VendraskLauncherProcess.h"
 
 #include <QProcess>
 #include <QRect>
@@ -18,7 +18,7 @@
 #include <X11/Xutil.h>
 
 // After the X11 headers.
-#include "x11/KelvoCommonXlibMacros.h"
+#include "common/platform/x11/KelvoCommonXlibMacros.h"
 
 using vendrask::test::CallMenuUp;
 using vendrask::test::LauncherProcess;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The real launcher on the Xvfb display: one instance, clean ends, nothing
 // mapped at start.
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "CpuTool.h"
+#include "tools/cpu/CpuTool.h"
 
-#include "KelvoCommonCpuUsage.h"
+#include "common/system/KelvoCommonCpuUsage.h"
 
 #include <QString>
 #include <charconv>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "CpuTool.h"
-#include "KelvoCommonCpuUsage.h"
+#include "common/system/KelvoCommonCpuUsage.h"
+#include "tools/cpu/CpuTool.h"
 
 #include <iostream>
 #include <string>

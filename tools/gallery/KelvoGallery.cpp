@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoGallery.h"
+#include "tools/gallery/KelvoGallery.h"
 
-#include "KelvoCommonBitmaps.h"
-#include "KelvoCommonButton.h"
-#include "KelvoCommonCheck.h"
-#include "KelvoCommonCombo.h"
-#include "KelvoCommonEdit.h"
-#include "KelvoCommonGdiplus.h"
-#include "KelvoCommonGroup.h"
-#include "KelvoCommonList.h"
-#include "KelvoCommonMessages.h"
-#include "KelvoCommonSlider.h"
-#include "KelvoCommonStatic.h"
-#include "KelvoCommonTab.h"
+#include "common/KelvoCommonMessages.h"
+#include "common/controls/KelvoCommonBitmaps.h"
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonCheck.h"
+#include "common/controls/KelvoCommonCombo.h"
+#include "common/controls/KelvoCommonEdit.h"
+#include "common/controls/KelvoCommonGdiplus.h"
+#include "common/controls/KelvoCommonGroup.h"
+#include "common/controls/KelvoCommonList.h"
+#include "common/controls/KelvoCommonSlider.h"
+#include "common/controls/KelvoCommonStatic.h"
+#include "common/controls/KelvoCommonTab.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoGallery.h"
+#include "tools/gallery/KelvoGallery.h"
 
 #include <QApplication>
 

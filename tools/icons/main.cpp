@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Writes the application icon into a hicolor icon theme tree:
 // OUTDIR/hicolor/NxN/apps/vendrask.png for the usual sizes.
-#include "VendraskResources.h"
+#include "res/VendraskResources.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "ProfileTool.h"
+#include "tools/profile/ProfileTool.h"
 
-#include "KelvoCommonProfile.h"
+#include "common/core/KelvoCommonProfile.h"
 
 #include <charconv>
 #include <ostream>

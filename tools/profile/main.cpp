@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ProfileTool.h"
+#include "tools/profile/ProfileTool.h"
 
 #include <iostream>
 #include <string>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "ShortcutTool.h"
+#include "tools/shortcut/ShortcutTool.h"
 
-#include "KelvoCommonProfile.h"
-#include "KelvoCommonShortcutFile.h"
+#include "common/core/KelvoCommonProfile.h"
+#include "common/system/KelvoCommonShortcutFile.h"
 
 #include <ostream>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ShortcutTool.h"
+#include "tools/shortcut/ShortcutTool.h"
 
 #include <iostream>
 #include <string>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "SoundsTool.h"
+#include "tools/sounds/SoundsTool.h"
 
 #include <iostream>
 #include <string>

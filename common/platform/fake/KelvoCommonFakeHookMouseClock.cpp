@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonFakeHookMouseClock.h"
+#include "common/platform/fake/KelvoCommonFakeHookMouseClock.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonHookMouseScheduler.h"
+#include "common/hook/KelvoCommonHookMouseScheduler.h"
 
 #include <QtGlobal>
 #include <functional>

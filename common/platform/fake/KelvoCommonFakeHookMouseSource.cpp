@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonFakeHookMouseSource.h"
+#include "common/platform/fake/KelvoCommonFakeHookMouseSource.h"
 
-#include "KelvoCommonFakeHookMouseClock.h"
+#include "common/platform/fake/KelvoCommonFakeHookMouseClock.h"
 
 CKelvoCommonFakeHookMouseSource::CKelvoCommonFakeHookMouseSource(
     const CKelvoCommonFakeHookMouseClock* clock)

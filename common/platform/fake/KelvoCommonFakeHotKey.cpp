@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonFakeHotKey.h"
+#include "common/platform/fake/KelvoCommonFakeHotKey.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonFakeInput.h"
+#include "common/platform/fake/KelvoCommonFakeInput.h"
 
 void CKelvoCommonFakeInput::ClickAt(QPoint globalPos) {
     m_clicks.append(globalPos);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonInput.h"
-#include "qt/KelvoCommonQtEventInput.h"
+#include "common/platform/KelvoCommonInput.h"
+#include "common/platform/qt/KelvoCommonQtEventInput.h"
 
 #include <QList>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonFakeInstance.h"
+#include "common/platform/fake/KelvoCommonFakeInstance.h"
 
 bool CKelvoCommonFakeInstance::Acquire(const QString& name) {
     m_requested.append(name);

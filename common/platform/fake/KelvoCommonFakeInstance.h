@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonInstance.h"
+#include "common/platform/KelvoCommonInstance.h"
 
 #include <QStringList>
 

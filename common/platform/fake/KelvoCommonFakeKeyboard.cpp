@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonFakeKeyboard.h"
+#include "common/platform/fake/KelvoCommonFakeKeyboard.h"
 
 #include <QKeyEvent>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonKeyboard.h"
+#include "common/platform/KelvoCommonKeyboard.h"
 
 #include <QHash>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonFakeMessageBox.h"
+#include "common/platform/fake/KelvoCommonFakeMessageBox.h"
 
 void CKelvoCommonFakeMessageBox::ShowError(const QString& text) {
     m_shown.append(text);

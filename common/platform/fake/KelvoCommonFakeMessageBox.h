@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonMessageBox.h"
+#include "common/platform/KelvoCommonMessageBox.h"
 
 #include <QStringList>
 

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonFakePlatform.h"
+#include "common/platform/fake/KelvoCommonFakePlatform.h"
 
-#include "KelvoCommonFakeHookMouseClock.h"
-#include "KelvoCommonFakeHookMouseSource.h"
-#include "KelvoCommonFakeHotKey.h"
-#include "KelvoCommonFakeInput.h"
-#include "KelvoCommonFakeInstance.h"
-#include "KelvoCommonFakeKeyboard.h"
-#include "KelvoCommonFakeMessageBox.h"
-#include "KelvoCommonFakeShell.h"
-#include "KelvoCommonFakeSound.h"
-#include "KelvoCommonFakeWindowSystem.h"
+#include "common/platform/fake/KelvoCommonFakeHookMouseClock.h"
+#include "common/platform/fake/KelvoCommonFakeHookMouseSource.h"
+#include "common/platform/fake/KelvoCommonFakeHotKey.h"
+#include "common/platform/fake/KelvoCommonFakeInput.h"
+#include "common/platform/fake/KelvoCommonFakeInstance.h"
+#include "common/platform/fake/KelvoCommonFakeKeyboard.h"
+#include "common/platform/fake/KelvoCommonFakeMessageBox.h"
+#include "common/platform/fake/KelvoCommonFakeShell.h"
+#include "common/platform/fake/KelvoCommonFakeSound.h"
+#include "common/platform/fake/KelvoCommonFakeWindowSystem.h"
 
 CKelvoCommonPlatformServices KelvoCreateFakePlatformServices() {
     CKelvoCommonPlatformServices services;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonPlatform.h"
+#include "common/platform/KelvoCommonPlatform.h"
 
 // In-memory fakes; the caller may downcast to the fake types to inspect them.
 CKelvoCommonPlatformServices KelvoCreateFakePlatformServices();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonFakeShell.h"
+#include "common/platform/fake/KelvoCommonFakeShell.h"
 
 bool CKelvoCommonFakeShell::Open(const QString& file, const QString& parameters,
                                  const QString& workingFolder) {

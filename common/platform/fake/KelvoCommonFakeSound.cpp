@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonFakeSound.h"
+#include "common/platform/fake/KelvoCommonFakeSound.h"
 
 void CKelvoCommonFakeSound::Play(const QByteArray& data, int flags) {
     m_calls.append({Call::PlayCall, data, flags});

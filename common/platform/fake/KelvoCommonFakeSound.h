@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonSound.h"
+#include "common/platform/KelvoCommonSound.h"
 
 #include <QList>
 

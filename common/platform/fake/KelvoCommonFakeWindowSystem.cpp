@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonFakeWindowSystem.h"
+#include "common/platform/fake/KelvoCommonFakeWindowSystem.h"
 
 void CKelvoCommonFakeWindowSystem::SetWindowOpacity(QWidget* window, int alpha) {
     m_opacityCalls.append({window, alpha & 0xFF});

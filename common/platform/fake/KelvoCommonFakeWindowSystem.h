@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonWindowSystem.h"
+#include "common/platform/KelvoCommonWindowSystem.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonAtspiIconProbe.h"
+#include "common/platform/gio/KelvoCommonAtspiIconProbe.h"
 
-#include "KelvoCommonLog.h"
+#include "common/KelvoCommonLog.h"
 
 #include <QByteArray>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonDesktopIconProbe.h"
+#include "common/platform/KelvoCommonDesktopIconProbe.h"
 
 #include <chrono>
 #include <memory>

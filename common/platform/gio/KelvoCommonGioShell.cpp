@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonGioShell.h"
+#include "common/platform/gio/KelvoCommonGioShell.h"
 
-#include "KelvoCommonLog.h"
-#include "KelvoCommonShortcutFile.h"
+#include "common/KelvoCommonLog.h"
+#include "common/system/KelvoCommonShortcutFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

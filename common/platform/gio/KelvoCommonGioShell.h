@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonShell.h"
+#include "common/platform/KelvoCommonShell.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonFlockInstance.h"
+#include "common/platform/posix/KelvoCommonFlockInstance.h"
 
-#include "KelvoCommonLog.h"
-#include "KelvoCommonRuntimeFolder.h"
+#include "common/KelvoCommonLog.h"
+#include "common/core/KelvoCommonRuntimeFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonInstance.h"
+#include "common/platform/KelvoCommonInstance.h"
 
 // flock() on NAME.lock in $XDG_RUNTIME_DIR, or in a private folder of the
 // user's under the temporary folder when that is not set.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonQtEventInput.h"
+#include "common/platform/qt/KelvoCommonQtEventInput.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonInput.h"
+#include "common/platform/KelvoCommonInput.h"
 
 // A left click delivered as Qt mouse events to this program's widget under
 // the point: where no input can be injected (no X11, no XTest), Enter on a

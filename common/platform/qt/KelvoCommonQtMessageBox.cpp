@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonQtMessageBox.h"
+#include "common/platform/qt/KelvoCommonQtMessageBox.h"
 
-#include "KelvoCommonLog.h"
+#include "common/KelvoCommonLog.h"
 
 #include <QApplication>
 #include <QMessageBox>

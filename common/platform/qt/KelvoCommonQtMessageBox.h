@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonMessageBox.h"
+#include "common/platform/KelvoCommonMessageBox.h"
 
 // A modal QMessageBox titled with the application's name.
 class CKelvoCommonQtMessageBox final : public CKelvoCommonMessageBox {

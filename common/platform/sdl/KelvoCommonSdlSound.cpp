@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonSdlSound.h"
+#include "common/platform/sdl/KelvoCommonSdlSound.h"
 
-#include "KelvoCommonLog.h"
+#include "common/KelvoCommonLog.h"
 
 #include <QCoreApplication>
 #include <QTimer>

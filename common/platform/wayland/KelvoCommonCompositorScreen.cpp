@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonCompositorScreen.h"
+#include "common/platform/wayland/KelvoCommonCompositorScreen.h"
 
-#include "KelvoCommonLog.h"
+#include "common/KelvoCommonLog.h"
 
 #include <QGuiApplication>
 #include <QJsonArray>

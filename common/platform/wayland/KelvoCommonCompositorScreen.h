@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonActiveScreen.h"
-#include "KelvoCommonExport.h"
+#include "common/KelvoCommonExport.h"
+#include "common/platform/KelvoCommonActiveScreen.h"
 
 #include <QByteArray>
 #include <QRect>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonLayerShellGlue.h"
+#include "common/platform/wayland/KelvoCommonLayerShellGlue.h"
 
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonLayerShellHookSource.h"
+#include "common/platform/wayland/KelvoCommonLayerShellHookSource.h"
 
-#include "KelvoCommonLayerShellGlue.h"
-#include "KelvoCommonLayerShellLayout.h"
-#include "KelvoCommonLog.h"
+#include "common/KelvoCommonLog.h"
+#include "common/platform/wayland/KelvoCommonLayerShellGlue.h"
+#include "common/platform/wayland/KelvoCommonLayerShellLayout.h"
 #include "viewporter-client-protocol.h"
 #include "xdg-output-unstable-v1-client-protocol.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonLayerShellLayout.h"
+#include "common/platform/wayland/KelvoCommonLayerShellLayout.h"
 
 #include <QRegion>
 #include <cmath>

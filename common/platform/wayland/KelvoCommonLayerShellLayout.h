@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonHookMouseSource.h"
+#include "common/hook/KelvoCommonHookMouseSource.h"
 
 #include <QPoint>
 #include <QPointF>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonPortalHotKey.h"
+#include "common/platform/wayland/KelvoCommonPortalHotKey.h"
 
-#include "KelvoCommonLog.h"
-#include "x11/KelvoCommonX11Keys.h"
+#include "common/KelvoCommonLog.h"
+#include "common/platform/x11/KelvoCommonX11Keys.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonHotKey.h"
+#include "common/platform/KelvoCommonHotKey.h"
 
 #include <QDBusConnection>
 #include <QHash>

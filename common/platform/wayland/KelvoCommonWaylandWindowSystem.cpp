@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonWaylandWindowSystem.h"
+#include "common/platform/wayland/KelvoCommonWaylandWindowSystem.h"
 
 #include <QEvent>
 #include <QGraphicsOpacityEffect>

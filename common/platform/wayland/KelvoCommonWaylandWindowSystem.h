@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonExport.h"
-#include "KelvoCommonWindowSystem.h"
+#include "common/KelvoCommonExport.h"
+#include "common/platform/KelvoCommonWindowSystem.h"
 
 // The window system of Qt's native Wayland platform. The compositor places
 // and stacks every window and keeps other clients' windows to itself; what

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonX11Chord.h"
+#include "common/platform/x11/KelvoCommonX11Chord.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonX11HookSource.h"
+#include "common/platform/x11/KelvoCommonX11HookSource.h"
 
-#include "KelvoCommonLog.h"
-#include "KelvoCommonX11Listener.h"
+#include "common/KelvoCommonLog.h"
+#include "common/platform/x11/KelvoCommonX11Listener.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -13,7 +13,7 @@
 #include <cstring>
 
 // After the X11 headers.
-#include "x11/KelvoCommonXlibMacros.h"
+#include "common/platform/x11/KelvoCommonXlibMacros.h"
 
 namespace {
 

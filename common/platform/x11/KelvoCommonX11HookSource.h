@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonDesktopIconProbe.h"
-#include "KelvoCommonHookMouseSource.h"
+#include "common/hook/KelvoCommonHookMouseSource.h"
+#include "common/platform/KelvoCommonDesktopIconProbe.h"
 
 #include <atomic>
 #include <cstdint>

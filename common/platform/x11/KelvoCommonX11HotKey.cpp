@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonX11HotKey.h"
+#include "common/platform/x11/KelvoCommonX11HotKey.h"
 
-#include "KelvoCommonLog.h"
-#include "KelvoCommonX11Keys.h"
-#include "KelvoCommonX11Listener.h"
-#include "KelvoCommonX11UnavailableHotKey.h"
+#include "common/KelvoCommonLog.h"
+#include "common/platform/x11/KelvoCommonX11Keys.h"
+#include "common/platform/x11/KelvoCommonX11Listener.h"
+#include "common/platform/x11/KelvoCommonX11UnavailableHotKey.h"
 
 #include <QGuiApplication>
 #include <X11/extensions/XInput2.h>
@@ -13,7 +13,7 @@
 #include <cstdlib>
 
 // After the X11 headers.
-#include "x11/KelvoCommonXlibMacros.h"
+#include "common/platform/x11/KelvoCommonXlibMacros.h"
 
 namespace {
 

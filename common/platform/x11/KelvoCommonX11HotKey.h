@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonHotKey.h"
-#include "KelvoCommonX11Chord.h"
+#include "common/platform/KelvoCommonHotKey.h"
+#include "common/platform/x11/KelvoCommonX11Chord.h"
 
 #include <QSet>
 #include <QString>

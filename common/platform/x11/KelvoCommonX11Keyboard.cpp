@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonX11Keyboard.h"
+#include "common/platform/x11/KelvoCommonX11Keyboard.h"
 
-#include "KelvoCommonLog.h"
+#include "common/KelvoCommonLog.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -15,7 +15,7 @@
 #include <string_view>
 
 // After the X11 headers.
-#include "x11/KelvoCommonXlibMacros.h"
+#include "common/platform/x11/KelvoCommonXlibMacros.h"
 
 namespace {
 

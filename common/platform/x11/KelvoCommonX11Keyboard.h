@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonKeyboard.h"
+#include "common/platform/KelvoCommonKeyboard.h"
 
 // Reads the key's place from the X server's keymap (XKB) at every key, so a
 // layout switched meanwhile (setxkbmap, a desktop's layout menu) counts at

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonX11Keys.h"
+#include "common/platform/x11/KelvoCommonX11Keys.h"
 
-#include "KelvoCommonHotKey.h"
+#include "common/platform/KelvoCommonHotKey.h"
 
 #include <X11/XF86keysym.h>
 #include <X11/keysym.h>

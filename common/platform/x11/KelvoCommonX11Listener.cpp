@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonX11Listener.h"
+#include "common/platform/x11/KelvoCommonX11Listener.h"
 
-#include "KelvoCommonLog.h"
+#include "common/KelvoCommonLog.h"
 
 #include <QGuiApplication>
 #include <X11/Xlib.h>
@@ -15,7 +15,7 @@
 #include <vector>
 
 // After the X11 headers.
-#include "x11/KelvoCommonXlibMacros.h"
+#include "common/platform/x11/KelvoCommonXlibMacros.h"
 
 namespace {
 

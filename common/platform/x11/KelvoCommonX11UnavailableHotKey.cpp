@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonX11UnavailableHotKey.h"
+#include "common/platform/x11/KelvoCommonX11UnavailableHotKey.h"
 
-#include "KelvoCommonLog.h"
+#include "common/KelvoCommonLog.h"
 
 CKelvoCommonX11UnavailableHotKey::CKelvoCommonX11UnavailableHotKey(QObject* parent)
     : CKelvoCommonHotKey(parent) {}

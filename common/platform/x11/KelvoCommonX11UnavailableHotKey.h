@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonHotKey.h"
+#include "common/platform/KelvoCommonHotKey.h"
 
 // The hot key where no X11 display serves one (offscreen, pure Wayland):
 // every registration is refused; the first one says so on stderr.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonX11WindowSystem.h"
+#include "common/platform/x11/KelvoCommonX11WindowSystem.h"
 
-#include "KelvoCommonLog.h"
-#include "KelvoCommonX11Listener.h"
+#include "common/KelvoCommonLog.h"
+#include "common/platform/x11/KelvoCommonX11Listener.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>

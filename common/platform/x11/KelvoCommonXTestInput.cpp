@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KelvoCommonXTestInput.h"
+#include "common/platform/x11/KelvoCommonXTestInput.h"
 
-#include "KelvoCommonLog.h"
+#include "common/KelvoCommonLog.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -9,7 +9,7 @@
 #include <X11/extensions/XTest.h>
 
 // After the X11 headers.
-#include "x11/KelvoCommonXlibMacros.h"
+#include "common/platform/x11/KelvoCommonXlibMacros.h"
 
 namespace {
 

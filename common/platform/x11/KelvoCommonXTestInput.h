@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KelvoCommonInput.h"
+#include "common/platform/KelvoCommonInput.h"
 
 // XTest on Qt's own X connection: absolute motion, left press, left
 // release, then a flush so the server sees them at once.
