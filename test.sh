@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Installs what is missing, builds with -Werror and runs every test tier:
 #   format (every C++ file clang-formatted), unit (unit and gui, offscreen),
-#   x11 (Xvfb), wayland (headless sway), portal, asan (ASan+UBSan, leaks),
+#   x11 (Xvfb), wayland (headless sway), portal, variants (builds without
+#   X11 and without Wayland), asan (ASan+UBSan, leaks),
 #   tsan (CI, or TSAN=1), fuzz (each parser), package (the Debian package,
 #   also installed with apt into a fresh chroot of this release), and with
 #   CI=true on Debian 12 the Debian 13 tiers in its chroot (unit, package).
@@ -14,7 +15,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-all_tiers=format,unit,x11,wayland,portal,asan,tsan,fuzz,package
+all_tiers=format,unit,x11,wayland,portal,variants,asan,tsan,fuzz,package
 tiers=
 debian=
 while [[ $# -gt 0 ]]; do
@@ -29,7 +30,7 @@ while [[ $# -gt 0 ]]; do
         shift
         ;;
     -h | --help)
-        sed -n '3,13p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '3,14p' "$0" | sed 's/^# \{0,1\}//'
         exit 0
         ;;
     *)
@@ -144,6 +145,19 @@ tier_portal() {
     run_ctest portal ctest "${ctest_args[@]}" --test-dir build -L portal
 }
 
+# Each side of the session left out once: the build and its tests link
+# (a backend that reaches into the other side fails here), the tests run.
+tier_variants() {
+    local side
+    for side in X11 WAYLAND; do
+        step "build and unit tier without ${side,,} (-DVENDRASK_WITH_$side=OFF)"
+        configure "build-no-${side,,}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVENDRASK_BUILD_BENCH=OFF \
+            "-DVENDRASK_WITH_$side=OFF"
+        cmake --build "build-no-${side,,}" -j "$jobs"
+        run_ctest "no-${side,,}" ctest "${ctest_args[@]}" -j "$jobs" --test-dir "build-no-${side,,}" -L unit
+    done
+}
+
 tier_asan() {
     step "build with ASan+UBSan"
     configure build-asan -DCMAKE_BUILD_TYPE=Debug -DVENDRASK_SANITIZE=address -DVENDRASK_BUILD_BENCH=OFF
@@ -252,10 +266,10 @@ scripts/install-deps.sh
 
 if wants format; then run_tier format; fi
 if builds; then run_tier build; fi
-for tier in unit x11 wayland portal asan tsan fuzz package; do
+for tier in unit x11 wayland portal variants asan tsan fuzz package; do
     wants "$tier" || continue
     case "$tier" in
-    asan | tsan | fuzz) run_tier "$tier" ;;
+    variants | asan | tsan | fuzz) run_tier "$tier" ;;
     *) if failed_tier build; then failures+=("$tier(no-build)"); else run_tier "$tier"; fi ;;
     esac
 done

@@ -18,7 +18,7 @@ packages=(
     xvfb xauth openbox xcompmgr trayer xdotool x11-utils x11-xkb-utils
     desktop-file-utils dbus-daemon dbus-bin
     sway xwayland wtype grim xdg-desktop-portal x11-xserver-utils
-    libwayland-dev wayland-protocols qt6-wayland
+    libwayland-dev wayland-protocols libxkbcommon-dev qt6-wayland
     fonts-dejavu-core fonts-urw-base35 fonts-liberation2 fonts-ipafont-gothic
     dpkg-dev lintian appstream
 )

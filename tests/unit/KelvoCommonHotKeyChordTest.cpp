@@ -2,10 +2,10 @@
 // The hot key's pure parts: the modifier-only chord, the virtual-key table,
 // the identifier, and what the hot key does where there is no X11.
 #include "common/platform/KelvoCommonHotKey.h"
+#include "common/platform/KelvoCommonKeysyms.h"
 #include "common/platform/fake/KelvoCommonFakeHotKey.h"
 #include "common/platform/x11/KelvoCommonX11Chord.h"
 #include "common/platform/x11/KelvoCommonX11HotKey.h"
-#include "common/platform/x11/KelvoCommonX11Keys.h"
 #include "common/platform/x11/KelvoCommonX11WindowSystem.h"
 
 #include <QDialog>
@@ -157,7 +157,7 @@ TEST(KelvoCommonX11Chord, ResetForgetsKeysWhoseReleaseNeverCame) {
     EXPECT_EQ(Play(chord, {Down(kCtrlL), Down(kAltL), Up(kAltL), Up(kCtrlL)}), std::vector<int>{3});
 }
 
-TEST(KelvoCommonX11Keys, VirtualKeysBecomeTheKeysymsOfTheSameKeys) {
+TEST(KelvoCommonKeysyms, VirtualKeysBecomeTheKeysymsOfTheSameKeys) {
     struct Row {
         const char* name;
         int virtualKey;
@@ -213,11 +213,11 @@ TEST(KelvoCommonX11Keys, VirtualKeysBecomeTheKeysymsOfTheSameKeys) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(CKelvoCommonX11Keys::KeysymForVirtualKey(row.virtualKey), row.keysym);
+        EXPECT_EQ(CKelvoCommonKeysyms::KeysymForVirtualKey(row.virtualKey), row.keysym);
     }
 }
 
-TEST(KelvoCommonX11Keys, CtrlAltShiftAndWindowsKeysAreChordModifiers) {
+TEST(KelvoCommonKeysyms, CtrlAltShiftAndWindowsKeysAreChordModifiers) {
     struct Row {
         const char* name;
         std::uint32_t keysym;
@@ -239,7 +239,7 @@ TEST(KelvoCommonX11Keys, CtrlAltShiftAndWindowsKeysAreChordModifiers) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(CKelvoCommonX11Keys::ModifierBitForKeysym(row.keysym), row.bit);
+        EXPECT_EQ(CKelvoCommonKeysyms::ModifierBitForKeysym(row.keysym), row.bit);
     }
 }
 

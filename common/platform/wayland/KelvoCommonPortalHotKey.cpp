@@ -2,7 +2,7 @@
 #include "common/platform/wayland/KelvoCommonPortalHotKey.h"
 
 #include "common/KelvoCommonLog.h"
-#include "common/platform/x11/KelvoCommonX11Keys.h"
+#include "common/platform/KelvoCommonKeysyms.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
@@ -12,7 +12,8 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QStringList>
-#include <X11/Xlib.h>
+#include <array>
+#include <xkbcommon/xkbcommon.h>
 
 // One entry of the portal's shortcut lists, a(sa{sv}).
 struct KelvoPortalShortcut {
@@ -107,11 +108,14 @@ QStringList Names(int modifier, const char* ModifierName::* field) {
 
 // The xkbcommon (and X) name of the key, empty when it has none.
 QString KeyName(int code) {
-    const std::uint32_t keysym = CKelvoCommonX11Keys::KeysymForVirtualKey(code);
+    const std::uint32_t keysym = CKelvoCommonKeysyms::KeysymForVirtualKey(code);
     if (keysym == 0)
         return {};
-    const char* name = XKeysymToString(keysym);
-    return name != nullptr ? QString::fromLatin1(name) : QString();
+    // xkbcommon's names are X11's, without needing an X library.
+    std::array<char, 64> name{};
+    if (xkb_keysym_get_name(keysym, name.data(), name.size()) <= 0)
+        return {};
+    return QString::fromLatin1(name.data());
 }
 
 // Wayfire names keys by their Linux input event codes.

@@ -2,9 +2,9 @@
 #include "common/platform/x11/KelvoCommonX11HotKey.h"
 
 #include "common/KelvoCommonLog.h"
-#include "common/platform/x11/KelvoCommonX11Keys.h"
+#include "common/platform/KelvoCommonKeysyms.h"
+#include "common/platform/KelvoCommonUnavailableHotKey.h"
 #include "common/platform/x11/KelvoCommonX11Listener.h"
-#include "common/platform/x11/KelvoCommonX11UnavailableHotKey.h"
 
 #include <QGuiApplication>
 #include <X11/extensions/XInput2.h>
@@ -33,7 +33,7 @@ std::unique_ptr<CKelvoCommonHotKey> CKelvoCommonX11HotKey::Create(QObject* paren
         if (auto listener = CKelvoCommonX11Listener::Acquire())
             return std::make_unique<CKelvoCommonX11HotKey>(std::move(listener), parent);
     }
-    return std::make_unique<CKelvoCommonX11UnavailableHotKey>(parent);
+    return std::make_unique<CKelvoCommonUnavailableHotKey>(parent);
 }
 
 CKelvoCommonX11HotKey::CKelvoCommonX11HotKey(std::shared_ptr<CKelvoCommonX11Listener> listener,
@@ -99,7 +99,7 @@ bool CKelvoCommonX11HotKey::Register(int modifier, int code) {
         return true;
     }
 
-    const std::uint32_t keysym = CKelvoCommonX11Keys::KeysymForVirtualKey(code);
+    const std::uint32_t keysym = CKelvoCommonKeysyms::KeysymForVirtualKey(code);
     if (keysym == 0) {
         Report(identifier, QStringLiteral("X11 has no key for virtual-key code %1").arg(code));
         return false;
@@ -178,7 +178,7 @@ void CKelvoCommonX11HotKey::ReadKeyboardMap() {
     };
     for (int keycode = first; keycode < first + count && keycode < 256; ++keycode)
         m_modifierBitOfKeycode[keycode] =
-            CKelvoCommonX11Keys::ModifierBitForKeysym(firstKeysym(keycode));
+            CKelvoCommonKeysyms::ModifierBitForKeysym(firstKeysym(keycode));
 
     // Which of Mod1 ... Mod5 carries Alt (Meta where no key says Alt) and NumLock.
     const xcb_keycode_t* keycodes = xcb_get_modifier_mapping_keycodes(modifiers.get());

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 // Windows virtual-key codes, as the settings file stores a hot key, and
-// what they are on X11.
-class CKelvoCommonX11Keys final {
+// their X keysyms: the key names of X11 and of the Wayland portals alike.
+class CKelvoCommonKeysyms final {
 public:
     // The X keysym of the key a virtual-key code names, or 0 when X11 has
     // no such key (mouse buttons, unassigned codes, anything beyond 255).
@@ -15,5 +15,5 @@ public:
     // one; 0 for every other key, AltGr included.
     static int ModifierBitForKeysym(std::uint32_t keysym);
 
-    CKelvoCommonX11Keys() = delete;
+    CKelvoCommonKeysyms() = delete;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "common/platform/x11/KelvoCommonX11Keys.h"
+#include "common/platform/KelvoCommonKeysyms.h"
 
 #include "common/platform/KelvoCommonHotKey.h"
 
@@ -67,7 +67,7 @@ constexpr std::array kSingles{
 
 } // namespace
 
-std::uint32_t CKelvoCommonX11Keys::KeysymForVirtualKey(int virtualKey) {
+std::uint32_t CKelvoCommonKeysyms::KeysymForVirtualKey(int virtualKey) {
     for (const Range& range : kRanges) {
         if (virtualKey >= range.firstVirtualKey && virtualKey <= range.lastVirtualKey)
             return range.firstKeysym +
@@ -80,7 +80,7 @@ std::uint32_t CKelvoCommonX11Keys::KeysymForVirtualKey(int virtualKey) {
     return 0;
 }
 
-int CKelvoCommonX11Keys::ModifierBitForKeysym(std::uint32_t keysym) {
+int CKelvoCommonKeysyms::ModifierBitForKeysym(std::uint32_t keysym) {
     switch (keysym) {
     case XK_Control_L:
     case XK_Control_R:
