@@ -450,9 +450,9 @@ TEST_F(VendraskConfigTest, AppearanceSettings) {
 
     Click(page.Control(CVendraskConfigAppearance::kIdWhiteTitlebar));
     EXPECT_EQ(App().m_colorSetInvertTitlebar, 1);
-    EXPECT_EQ(window->CloseButton()->m_flagInvert, 0) << "until the window repaints";
+    EXPECT_EQ(window->CloseButton()->FlagInvert(), 0) << "until the window repaints";
     window->grab();
-    EXPECT_EQ(window->CloseButton()->m_flagInvert, 1);
+    EXPECT_EQ(window->CloseButton()->FlagInvert(), 1);
 
     // A colour of set 0: OK stores it, Cancel changes nothing.
     std::optional<COLORREF> answer = 0x00123456;

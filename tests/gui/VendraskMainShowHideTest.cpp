@@ -310,7 +310,7 @@ TEST_F(VendraskShowHide, MenuPictureIsAFreshPaintAfterEveryChange) {
              a.m_fontButton.setPointSize(a.m_fontButton.pointSize() + 4);
              m.ApplyAppearance();
          }},
-        {"hover", [](CVendraskApp&, CVendraskMain& m) { m.ItemButton(5)->m_flagHovered = 1; }},
+        {"hover", [](CVendraskApp&, CVendraskMain& m) { m.ItemButton(5)->SetFlagHovered(1); }},
         {"disabled", [](CVendraskApp&, CVendraskMain& m) { m.ItemButton(7)->SetFlagEnable(0); }},
     };
     for (const Row& row : rows) {

@@ -54,7 +54,7 @@ TEST_F(VendraskMainTest, ControlsStandWhereTheTemplatePutsThem) {
         SCOPED_TRACE(s);
         EXPECT_EQ(menu->Label(s)->text(), QString(QLatin1Char(static_cast<char>('A' + s))));
         EXPECT_TRUE(menu->ItemButton(s)->acceptDrops());
-        EXPECT_EQ(menu->ItemButton(s)->m_flagBeginDrag, 1);
+        EXPECT_EQ(menu->ItemButton(s)->FlagBeginDrag(), 1);
     }
     EXPECT_FALSE(menu->ItemMenuAction(CVendraskMain::kCmdPaste)->isEnabled());
     EXPECT_EQ(menu->ItemMenuAction(161)->text(), QString::fromUtf16(u"最近使ったファイル"));

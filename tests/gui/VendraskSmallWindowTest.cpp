@@ -86,7 +86,7 @@ TEST_F(VendraskSmallWindowTest, FrameOfEachWindow) {
         if (row.hasClose) {
             EXPECT_EQ(row.window->CloseButton()->geometry(),
                       QRect(row.size.width() - 22, 3, 16, 15));
-            EXPECT_EQ(row.window->CloseButton()->m_bitmapNormal.cacheKey(),
+            EXPECT_EQ(row.window->CloseButton()->BitmapNormal().cacheKey(),
                       App().m_captionBitmap[4].cacheKey());
         }
     }
@@ -180,10 +180,10 @@ TEST_F(VendraskSmallWindowTest,
           static_cast<CKelvoCommonButton*>(menu.Control(CVendraskMain::kIdInformation))}},
         {"group title window", &title, {title.CloseButton()}},
     };
-    const auto flags = [](const Row& row, int CKelvoCommonButton::* flag) {
+    const auto flags = [](const Row& row, int (CKelvoCommonButton::*flag)() const) {
         std::vector<int> values;
         for (const CKelvoCommonButton* button : row.captionButtons)
-            values.push_back(button->*flag);
+            values.push_back((button->*flag)());
         return values;
     };
     const QPoint strip(500, 10);
@@ -198,17 +198,17 @@ TEST_F(VendraskSmallWindowTest,
         QApplication::sendEvent(row.window, &blocked);
         const QImage disabled = row.window->grab().toImage();
         EXPECT_GT(qGray(disabled.pixel(strip)), qGray(enabled.pixel(strip)));
-        EXPECT_EQ(flags(row, &CKelvoCommonButton::m_flagEnable),
+        EXPECT_EQ(flags(row, &CKelvoCommonButton::FlagEnable),
                   std::vector<int>(row.captionButtons.size(), 1));
         EXPECT_EQ(row.captionButtons.front()->grab().toImage(), buttonEnabled)
             << "not the hovered picture";
         QEvent unblocked(QEvent::WindowUnblocked);
         QApplication::sendEvent(row.window, &unblocked);
-        EXPECT_EQ(flags(row, &CKelvoCommonButton::m_flagEnable),
+        EXPECT_EQ(flags(row, &CKelvoCommonButton::FlagEnable),
                   std::vector<int>(row.captionButtons.size(), 1));
         App().m_colorSetInvertTitlebar = 1;
         row.window->grab();
-        EXPECT_EQ(flags(row, &CKelvoCommonButton::m_flagInvert),
+        EXPECT_EQ(flags(row, &CKelvoCommonButton::FlagInvert),
                   std::vector<int>(row.captionButtons.size(), 1));
         row.window->hide();
     }
