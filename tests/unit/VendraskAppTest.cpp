@@ -20,7 +20,6 @@
 
 using vendrask::test::CVendraskHarness;
 using vendrask::test::ReadBytes;
-using vendrask::test::TempDir;
 using vendrask::test::Utf16LeBytes;
 using vendrask::test::WriteBytes;
 
