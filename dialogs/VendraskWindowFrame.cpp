@@ -91,9 +91,9 @@ void CVendraskWindowFrame::UpdateCaptionButtons() {
     // the clicks from them anyway.
     const int invert = m_app.m_colorSetInvertTitlebar;
     for (CKelvoCommonButton* button : m_captionButtons) {
-        if (button->m_flagInvert != invert)
+        if (button->FlagInvert() != invert)
             button->SetFlagInvert(invert);
-        if (button->m_flagEnable != 1)
+        if (button->FlagEnable() != 1)
             button->SetFlagEnable(1);
     }
 }

@@ -116,6 +116,21 @@ void CKelvoCommonButton::SetCheck(int value) {
     Invalidate();
 }
 
+void CKelvoCommonButton::SetFlagHovered(int value) {
+    m_flagHovered = value;
+    update();
+}
+
+void CKelvoCommonButton::SetFlagPressed(int value) {
+    m_flagPressed = value;
+    update();
+}
+
+void CKelvoCommonButton::SetFlagChecked(int value) {
+    m_flagChecked = value;
+    update();
+}
+
 int CKelvoCommonButton::GetCheck() const {
     return m_flagChecked == 1 ? 1 : 0;
 }

@@ -146,22 +146,28 @@ public:
     static QPixmap DragPicture(QSize size, const QString& text, const QFont& font,
                                qreal devicePixelRatio);
 
-    // The button's state; public so the owner can set flags directly.
-    QPixmap m_bitmapNormal;
-    QPixmap m_bitmapPressed;
-    QPixmap m_bitmapDisabled;
-    int m_bitmapMode = kModeColors;
-    int m_flagHovered = 0;
-    int m_flagPressed = 0;
-    int m_flagPressStarted = 0;
-    int m_flagChecked = 0;
-    int m_flagCheckMode = 0;
-    int m_flagInvert = 0;
-    int m_flagEnable = 1;
+    // The look's flags stored as given (only 1 counts), repainting; for a
+    // picture of a state the pointer did not make.
+    void SetFlagHovered(int value);
+    void SetFlagPressed(int value);
+    void SetFlagChecked(int value);
+
+    int FlagHovered() const { return m_flagHovered; }
+    int FlagPressed() const { return m_flagPressed; }
+    int FlagChecked() const { return m_flagChecked; }
+    int FlagCheckMode() const { return m_flagCheckMode; }
+    int FlagInvert() const { return m_flagInvert; }
+    int FlagEnable() const { return m_flagEnable; }
+    int FlagDragging() const { return m_flagDragging; }
+    int FlagBeginDrag() const { return m_flagBeginDrag; }
+    int BitmapMode() const { return m_bitmapMode; }
+    const QPixmap& BitmapNormal() const { return m_bitmapNormal; }
+    const QPixmap& BitmapPressed() const { return m_bitmapPressed; }
+    const QPixmap& BitmapDisabled() const { return m_bitmapDisabled; }
+    const CFileParameter& FileParameter() const { return m_fileParameter; }
+
+    // Public: the launcher sets the colours of its buttons directly.
     CKelvoCommonButtonColor m_color;
-    int m_flagDragging = 0;
-    int m_flagBeginDrag = 0;
-    CFileParameter m_fileParameter;
 
 protected:
     bool event(QEvent* event) override;
@@ -215,6 +221,20 @@ private:
     bool IsStrayEvent(QPoint point) const;
     void PassToButtonUnderPointer(QMouseEvent* event);
 
+    QPixmap m_bitmapNormal;
+    QPixmap m_bitmapPressed;
+    QPixmap m_bitmapDisabled;
+    int m_bitmapMode = kModeColors;
+    int m_flagHovered = 0;
+    int m_flagPressed = 0;
+    int m_flagPressStarted = 0;
+    int m_flagChecked = 0;
+    int m_flagCheckMode = 0;
+    int m_flagInvert = 0;
+    int m_flagEnable = 1;
+    int m_flagDragging = 0;
+    int m_flagBeginDrag = 0;
+    CFileParameter m_fileParameter;
     std::unique_ptr<CKelvoCommonDragPicture> m_dragPicture;
     QPoint m_lastPointer;
     QTimer m_dragHoverTimer;

@@ -174,10 +174,10 @@ TEST_P(ButtonStateTest, ProducesTheMessagesAndStateOfTheRow) {
         w.Do(step);
 
     EXPECT_EQ(w.window.Names(), row.messages);
-    EXPECT_EQ(w.a.m_flagHovered, row.after.hovered);
-    EXPECT_EQ(w.a.m_flagPressed, row.after.pressed);
-    EXPECT_EQ(w.a.m_flagChecked, row.after.checked);
-    EXPECT_EQ(w.a.m_flagDragging, row.after.dragging);
+    EXPECT_EQ(w.a.FlagHovered(), row.after.hovered);
+    EXPECT_EQ(w.a.FlagPressed(), row.after.pressed);
+    EXPECT_EQ(w.a.FlagChecked(), row.after.checked);
+    EXPECT_EQ(w.a.FlagDragging(), row.after.dragging);
     EXPECT_EQ(CKelvoCommonCapture::GetCapture() == &w.a, row.after.holdsCapture);
     EXPECT_EQ(clicks.count(), row.clicks);
 }
@@ -651,12 +651,12 @@ TEST(KelvoCommonButtonTest, SetCheckTakesOnlyZeroAndOne) {
     button.SetCheck(1);
     EXPECT_EQ(button.GetCheck(), 1);
     button.SetCheck(2);
-    EXPECT_EQ(button.m_flagChecked, 1);
+    EXPECT_EQ(button.FlagChecked(), 1);
     button.SetCheck(-1);
-    EXPECT_EQ(button.m_flagChecked, 1);
+    EXPECT_EQ(button.FlagChecked(), 1);
     button.SetCheck(0);
     EXPECT_EQ(button.GetCheck(), 0);
-    button.m_flagChecked = 2;
+    button.SetFlagChecked(2);
     EXPECT_EQ(button.GetCheck(), 0);
 }
 
@@ -680,18 +680,18 @@ TEST(KelvoCommonButtonTest, SettersStoreTheirValues) {
     CKelvoCommonButton button;
     QPixmap one(4, 4), two(5, 5), three(6, 6);
     button.SetBitmap(one, two);
-    EXPECT_EQ(button.m_bitmapMode, CKelvoCommonButton::kModeTwoBitmaps);
-    EXPECT_EQ(button.m_bitmapDisabled.size(), QSize(5, 5));
+    EXPECT_EQ(button.BitmapMode(), CKelvoCommonButton::kModeTwoBitmaps);
+    EXPECT_EQ(button.BitmapDisabled().size(), QSize(5, 5));
     button.SetBitmap(one, two, three);
-    EXPECT_EQ(button.m_bitmapMode, CKelvoCommonButton::kModeThreeBitmaps);
-    EXPECT_EQ(button.m_bitmapPressed.size(), QSize(5, 5));
-    EXPECT_EQ(button.m_bitmapDisabled.size(), QSize(6, 6));
+    EXPECT_EQ(button.BitmapMode(), CKelvoCommonButton::kModeThreeBitmaps);
+    EXPECT_EQ(button.BitmapPressed().size(), QSize(5, 5));
+    EXPECT_EQ(button.BitmapDisabled().size(), QSize(6, 6));
     button.SetFlagInvert(3);
-    EXPECT_EQ(button.m_flagInvert, 3);
+    EXPECT_EQ(button.FlagInvert(), 3);
     button.SetFlagBeginDrag(1);
-    EXPECT_EQ(button.m_flagBeginDrag, 1);
+    EXPECT_EQ(button.FlagBeginDrag(), 1);
     button.SetCheckMode(1);
-    EXPECT_EQ(button.m_flagCheckMode, 1);
+    EXPECT_EQ(button.FlagCheckMode(), 1);
     button.SetFlagTabStop(1);
     EXPECT_TRUE(button.focusPolicy() & Qt::TabFocus);
     button.SetFlagTabStop(2);
@@ -709,14 +709,14 @@ TEST(KelvoCommonButtonTest, SetParameterStoresFourTextsCutToTheirCapacity) {
     const qintptr result = KelvoCommonSendMessage(&button, WM_KC_SET_PARAMETER,
                                                   reinterpret_cast<quintptr>(&parameter));
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(button.m_fileParameter.m_text[0], QStringLiteral("first"));
-    EXPECT_EQ(button.m_fileParameter.m_text[1], QString(259, QChar(u'x')));
+    EXPECT_EQ(button.FileParameter().m_text[0], QStringLiteral("first"));
+    EXPECT_EQ(button.FileParameter().m_text[1], QString(259, QChar(u'x')));
     // The pair that would be split at 259 is left out whole.
-    EXPECT_EQ(button.m_fileParameter.m_text[2], QString(258, QChar(u'y')));
-    EXPECT_EQ(button.m_fileParameter.m_text[3], QStringLiteral("before"));
+    EXPECT_EQ(button.FileParameter().m_text[2], QString(258, QChar(u'y')));
+    EXPECT_EQ(button.FileParameter().m_text[3], QStringLiteral("before"));
     // No block, nothing stored and nothing read.
     EXPECT_EQ(KelvoCommonSendMessage(&button, WM_KC_SET_PARAMETER, 0), 0);
-    EXPECT_EQ(button.m_fileParameter.m_text[0], QStringLiteral("first"));
+    EXPECT_EQ(button.FileParameter().m_text[0], QStringLiteral("first"));
 }
 
 TEST(KelvoCommonButtonTest, DestroyedWhileHoldingTheCaptureLeavesNoneBehind) {
@@ -734,9 +734,9 @@ TEST(KelvoCommonButtonTest, DestroyedWhileHoldingTheCaptureLeavesNoneBehind) {
 TEST(KelvoCommonButtonTest, HidingTheWindowEndsTheHover) {
     ButtonWindow w;
     w.Do({Act::Move});
-    ASSERT_EQ(w.a.m_flagHovered, 1);
+    ASSERT_EQ(w.a.FlagHovered(), 1);
     w.window.Run([&] { w.window.hide(); });
-    EXPECT_EQ(w.a.m_flagHovered, 0);
+    EXPECT_EQ(w.a.FlagHovered(), 0);
     EXPECT_EQ(CKelvoCommonCapture::GetCapture(), nullptr);
 }
 

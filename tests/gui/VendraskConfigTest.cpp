@@ -14,9 +14,6 @@
 #include "common/controls/KelvoCommonStatic.h"
 #include "common/controls/KelvoCommonTab.h"
 #include "common/hook/KelvoCommonHookMouse.h"
-#include "common/platform/fake/KelvoCommonFakeHotKey.h"
-#include "common/platform/fake/KelvoCommonFakeMessageBox.h"
-#include "common/platform/fake/KelvoCommonFakeWindowSystem.h"
 #include "dialogs/VendraskConfigAppearance.h"
 #include "dialogs/VendraskConfigBehavior.h"
 #include "dialogs/VendraskConfigSound.h"
@@ -28,8 +25,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using vendrask::test::CAppOnTempFile;
 using vendrask::test::CModalAnswerer;
+using vendrask::test::CVendraskHarness;
 
 namespace {
 
@@ -61,15 +58,8 @@ void Click(QWidget* control) {
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
-class VendraskConfigTest : public ::testing::Test {
+class VendraskConfigTest : public ::testing::Test, protected CVendraskHarness {
 protected:
-    CVendraskApp& App() { return *files.app; }
-    CKelvoCommonFakeHotKey& HotKey() {
-        return static_cast<CKelvoCommonFakeHotKey&>(*App().Services().hotKey);
-    }
-    CKelvoCommonFakeWindowSystem& Windows() {
-        return static_cast<CKelvoCommonFakeWindowSystem&>(*App().Services().windowSystem);
-    }
     // A window run prepared but not entered: its pages are built and live.
     std::unique_ptr<CVendraskConfig> Open(QWidget* owner = nullptr) {
         auto window = std::make_unique<CVendraskConfig>(
@@ -78,9 +68,8 @@ protected:
         return window;
     }
 
-    CAppOnTempFile files;
     QWidget owner;
-    CVendraskHotKeyState hotKeyState{*files.app};
+    CVendraskHotKeyState hotKeyState{App()};
 };
 
 } // namespace
@@ -209,19 +198,19 @@ TEST_F(VendraskConfigTest, WhatThePagesShowForTheStoredSettings) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        CAppOnTempFile fresh;
-        row.store(*fresh.app);
-        const int transparency = fresh.app->m_colorSetTransparency;
-        const int modifier = fresh.app->m_hotKeyModifier;
-        const int wait = fresh.app->m_mouseHookMilliSecond;
-        CVendraskHotKeyState state(*fresh.app);
-        CVendraskConfig window(*fresh.app, &owner, state);
+        CVendraskHarness fresh;
+        row.store(fresh.App());
+        const int transparency = fresh.App().m_colorSetTransparency;
+        const int modifier = fresh.App().m_hotKeyModifier;
+        const int wait = fresh.App().m_mouseHookMilliSecond;
+        CVendraskHotKeyState state(fresh.App());
+        CVendraskConfig window(fresh.App(), &owner, state);
         window.PrepareRun();
         EXPECT_EQ(Shown(window.Page(row.page)->Control(row.control)), QLatin1String(row.shown));
         // Showing changes nothing stored.
-        EXPECT_EQ(fresh.app->m_colorSetTransparency, transparency);
-        EXPECT_EQ(fresh.app->m_hotKeyModifier, modifier);
-        EXPECT_EQ(fresh.app->m_mouseHookMilliSecond, wait);
+        EXPECT_EQ(fresh.App().m_colorSetTransparency, transparency);
+        EXPECT_EQ(fresh.App().m_hotKeyModifier, modifier);
+        EXPECT_EQ(fresh.App().m_mouseHookMilliSecond, wait);
     }
 }
 
@@ -321,7 +310,7 @@ TEST_F(VendraskConfigTest, HotKeyChangesRegisterOnlyWhileNotPausedAndARefusalIsT
          "No hot key works now",
          true},
     };
-    auto& box = static_cast<CKelvoCommonFakeMessageBox&>(*App().Services().messageBox);
+    auto& box = FakeMessageBox();
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         App().m_hotKeyModifier = 3;
@@ -331,10 +320,10 @@ TEST_F(VendraskConfigTest, HotKeyChangesRegisterOnlyWhileNotPausedAndARefusalIsT
         if (row.paused)
             state.Pause();
         for (int identifier : row.refused)
-            HotKey().Refuse(identifier);
+            FakeHotKey().Refuse(identifier);
         CVendraskConfig window(App(), &owner, state);
         window.PrepareRun();
-        HotKey().ClearCalls();
+        FakeHotKey().ClearCalls();
         const qsizetype boxes = box.Shown().size();
         QWidget* list = window.Behavior()->Control(CVendraskConfigBehavior::kIdHotKey);
         Choose(list, "Alt + Q");
@@ -342,7 +331,7 @@ TEST_F(VendraskConfigTest, HotKeyChangesRegisterOnlyWhileNotPausedAndARefusalIsT
         EXPECT_EQ(Shown(list), QLatin1String(row.shown));
         EXPECT_EQ(CVendraskConfigBehavior::HotKeyIndex(App().m_hotKeyModifier, App().m_hotKeyCode),
                   qobject_cast<CKelvoCommonCombo*>(list)->findText(QLatin1String(row.shown)));
-        EXPECT_EQ(HotKey().Calls(), row.calls);
+        EXPECT_EQ(FakeHotKey().Calls(), row.calls);
         if (row.told == nullptr) {
             EXPECT_EQ(box.Shown().size(), boxes);
         } else {
@@ -353,7 +342,7 @@ TEST_F(VendraskConfigTest, HotKeyChangesRegisterOnlyWhileNotPausedAndARefusalIsT
         }
         EXPECT_EQ(state.IsRefused(), row.stateRefused);
         for (int identifier : row.refused)
-            HotKey().Refuse(identifier, false);
+            FakeHotKey().Refuse(identifier, false);
         state.Release();
     }
 }
@@ -437,7 +426,7 @@ TEST_F(VendraskConfigTest, AppearanceSettings) {
     CVendraskConfigAppearance& page = *window->Appearance();
     const auto lastOpacity = [&](const QWidget* target) {
         int alpha = -1;
-        for (const auto& call : Windows().OpacityCalls())
+        for (const auto& call : FakeWindowSystem().OpacityCalls())
             if (call.window == target)
                 alpha = call.alpha;
         return alpha;
@@ -461,9 +450,9 @@ TEST_F(VendraskConfigTest, AppearanceSettings) {
 
     Click(page.Control(CVendraskConfigAppearance::kIdWhiteTitlebar));
     EXPECT_EQ(App().m_colorSetInvertTitlebar, 1);
-    EXPECT_EQ(window->CloseButton()->m_flagInvert, 0) << "until the window repaints";
+    EXPECT_EQ(window->CloseButton()->FlagInvert(), 0) << "until the window repaints";
     window->grab();
-    EXPECT_EQ(window->CloseButton()->m_flagInvert, 1);
+    EXPECT_EQ(window->CloseButton()->FlagInvert(), 1);
 
     // A colour of set 0: OK stores it, Cancel changes nothing.
     std::optional<COLORREF> answer = 0x00123456;
@@ -477,7 +466,7 @@ TEST_F(VendraskConfigTest, AppearanceSettings) {
 }
 
 TEST_F(VendraskConfigTest, ClosingTakesThePathsThenWritesThenLoadsTheSounds) {
-    const std::string wave = files.dir.File("open.wav").string();
+    const std::string wave = dir.File("open.wav").string();
     vendrask::test::WriteBytes(wave, "RIFF-test-wave");
     const QString wavePath = QString::fromStdString(wave);
     App().m_soundFlag = 1;
@@ -496,13 +485,13 @@ TEST_F(VendraskConfigTest, ClosingTakesThePathsThenWritesThenLoadsTheSounds) {
     EXPECT_EQ(App().m_soundPath[0].ToQString(), wavePath);
     EXPECT_EQ(App().m_soundPath[1].ToQString(), closePathBefore) << "a too long path is refused";
     EXPECT_EQ(App().m_soundData[0], QByteArray("RIFF-test-wave")) << "loaded from the new path";
-    const auto reloaded = files.Reloaded();
+    const auto reloaded = Reloaded();
     EXPECT_EQ(reloaded->m_soundPath[0].ToQString(), wavePath);
     EXPECT_EQ(reloaded->m_behaviorItemLock, 1);
 }
 
 TEST_F(VendraskConfigTest, SoundSwitchAndBrowsing) {
-    const std::string wave = files.dir.File("click.wav").string();
+    const std::string wave = dir.File("click.wav").string();
     vendrask::test::WriteBytes(wave, "RIFF");
     const QString wavePath = QString::fromStdString(wave);
     App().m_soundPath[0].Assign(wavePath);
@@ -524,9 +513,9 @@ TEST_F(VendraskConfigTest, SoundSwitchAndBrowsing) {
         QString result;
     } rows[] = {
         {"existing file, cancelled", wavePath, QString(),
-         QString::fromStdString(files.dir.Path().string()), wavePath},
+         QString::fromStdString(dir.Path().string()), wavePath},
         {"existing file, another chosen", wavePath, QStringLiteral("/x/chosen.wav"),
-         QString::fromStdString(files.dir.Path().string()), QStringLiteral("/x/chosen.wav")},
+         QString::fromStdString(dir.Path().string()), QStringLiteral("/x/chosen.wav")},
         {"nothing there, cancelled", QStringLiteral("/no/such/file.wav"), QString(), QString(),
          QString()},
     };
@@ -577,7 +566,7 @@ TEST_F(VendraskConfigTest, TheMenuRunsItAndCloseEndsIt) {
     EXPECT_EQ(answerer.Titles(), QStringList{QStringLiteral("Vendrask Configuration")});
     EXPECT_EQ(openFlag, 1);
     EXPECT_EQ(menu.IsConfigurationOpen(), false);
-    EXPECT_EQ(files.Reloaded()->m_behaviorItemLock, 1) << "closing wrote the general settings";
+    EXPECT_EQ(Reloaded()->m_behaviorItemLock, 1) << "closing wrote the general settings";
 }
 
 TEST_F(VendraskConfigTest, TheKeyboardStartsOnTheBehaviorPagesFirstControl) {

@@ -4,51 +4,28 @@
 #include "control/VendraskControlAdapter.h"
 
 #include "app/VendraskApp.h"
-#include "common/platform/fake/KelvoCommonFakeHotKey.h"
-#include "common/platform/fake/KelvoCommonFakePlatform.h"
-#include "common/platform/fake/KelvoCommonFakeShell.h"
-#include "common/platform/fake/KelvoCommonFakeWindowSystem.h"
 #include "menu/VendraskMain.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/VendraskMenuHarness.h"
 
 #include <gtest/gtest.h>
 
-using vendrask::test::TempDir;
+using vendrask::test::CVendraskMenuHarness;
 using vendrask::test::WriteBytes;
 
 namespace {
 
-class VendraskControlAdapterTest : public ::testing::Test {
+class VendraskControlAdapterTest : public ::testing::Test, protected CVendraskMenuHarness {
 protected:
     void SetUp() override {
-        app = std::make_unique<CVendraskApp>(KelvoCreateFakePlatformServices());
-        app->SetIniFilePath(QString::fromStdString(dir.File("Vendrask.ini").string()));
-        app->LoadFromIniFile();
         app->m_colorSetFadeLevel = 0;
         app->m_behaviorDefaultGroupID = 0;
-        app->ApplyColorSet();
-        owner = std::make_unique<QWidget>();
-        menu = std::make_unique<CVendraskMain>(*app, owner.get());
-        control = std::make_unique<CVendraskControlAdapter>(*app, *menu);
-    }
-    CKelvoCommonFakeWindowSystem& Windows() {
-        return static_cast<CKelvoCommonFakeWindowSystem&>(*app->Services().windowSystem);
-    }
-    CKelvoCommonFakeShell& Shell() {
-        return static_cast<CKelvoCommonFakeShell&>(*app->Services().shell);
-    }
-    CKelvoCommonFakeHotKey& HotKey() {
-        return static_cast<CKelvoCommonFakeHotKey&>(*app->Services().hotKey);
+        control = std::make_unique<CVendraskControlAdapter>(*app, MakeMenu());
     }
     void SetItem(int group, int slot, const std::string& path) {
         app->m_item[group * CVendraskApp::kSlotCount + slot].Path.Assign(
             QString::fromStdString(path));
     }
 
-    TempDir dir;
-    std::unique_ptr<CVendraskApp> app;
-    std::unique_ptr<QWidget> owner;
-    std::unique_ptr<CVendraskMain> menu;
     std::unique_ptr<CVendraskControlAdapter> control;
 };
 
@@ -59,13 +36,13 @@ TEST_F(VendraskControlAdapterTest, ShowToggleAndHideWithTheirToken) {
     control->Show(3, "tok_TIME42");
     ASSERT_TRUE(menu->isVisible());
     EXPECT_EQ(app->m_currentGroup, 3);
-    EXPECT_EQ(Windows().ActivationTokens(), QList<QByteArray>{"tok_TIME42"});
+    EXPECT_EQ(FakeWindowSystem().ActivationTokens(), QList<QByteArray>{"tok_TIME42"});
     // Already shown: no token spent on a show that does not happen.
     control->Show(-1, "second");
     control->Toggle("third");
     EXPECT_FALSE(menu->isVisible());
     EXPECT_EQ(app->m_currentGroup, 0) << "a hide returns to the default group";
-    EXPECT_EQ(Windows().ActivationTokens().size(), 1);
+    EXPECT_EQ(FakeWindowSystem().ActivationTokens().size(), 1);
     control->Toggle("");
     EXPECT_TRUE(menu->isVisible());
     control->Hide();
@@ -92,7 +69,7 @@ TEST_F(VendraskControlAdapterTest, StartNamesTheItemAndKeepsTheMenuHidden) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(control->Start(2, row.slot), row.error);
-        EXPECT_EQ(Shell().Calls().size(), row.opened);
+        EXPECT_EQ(FakeShell().Calls().size(), row.opened);
         EXPECT_FALSE(menu->isVisible());
     }
 }
@@ -102,9 +79,9 @@ TEST_F(VendraskControlAdapterTest, PauseAndResumeTwiceStayPut) {
     control->Pause();
     control->Pause();
     EXPECT_TRUE(control->CurrentStatus().paused);
-    EXPECT_FALSE(HotKey().IsRegistered(hotKey));
+    EXPECT_FALSE(FakeHotKey().IsRegistered(hotKey));
     control->Resume();
     control->Resume();
     EXPECT_FALSE(control->CurrentStatus().paused);
-    EXPECT_TRUE(HotKey().IsRegistered(hotKey));
+    EXPECT_TRUE(FakeHotKey().IsRegistered(hotKey));
 }

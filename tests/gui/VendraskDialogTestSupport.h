@@ -6,8 +6,7 @@
 
 #include "app/ItemRecord.h"
 #include "app/VendraskApp.h"
-#include "common/platform/fake/KelvoCommonFakePlatform.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/VendraskMenuHarness.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -15,7 +14,6 @@
 #include <QStringList>
 #include <QTimer>
 #include <functional>
-#include <memory>
 
 namespace vendrask::test {
 
@@ -53,27 +51,6 @@ private:
     QTimer m_timer;
     QPointer<QDialog> m_last;
     QStringList m_titles;
-};
-
-// An application object on a settings file of its own in a fresh folder.
-struct CAppOnTempFile {
-    CAppOnTempFile() {
-        app = std::make_unique<CVendraskApp>(KelvoCreateFakePlatformServices());
-        app->SetIniFilePath(IniPath());
-        app->LoadFromIniFile();
-        app->ApplyColorSet();
-    }
-    QString IniPath() const { return QString::fromStdString(dir.File("Vendrask.ini").string()); }
-    // The settings file read afresh, as the next start would see it.
-    std::unique_ptr<CVendraskApp> Reloaded() const {
-        auto fresh = std::make_unique<CVendraskApp>(KelvoCreateFakePlatformServices());
-        fresh->SetIniFilePath(IniPath());
-        fresh->LoadFromIniFile();
-        return fresh;
-    }
-
-    TempDir dir;
-    std::unique_ptr<CVendraskApp> app;
 };
 
 inline ItemRecord MakeItem(const char16_t* name, const char16_t* path, const char16_t* option,

@@ -6,8 +6,6 @@
 #include "app/VendraskVersion.h"
 #include "common/controls/KelvoCommonButton.h"
 #include "common/controls/KelvoCommonStatic.h"
-#include "common/platform/fake/KelvoCommonFakeShell.h"
-#include "common/platform/fake/KelvoCommonFakeSound.h"
 #include "menu/VendraskMain.h"
 #include "tests/gui/VendraskDialogTestSupport.h"
 
@@ -19,8 +17,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using vendrask::test::CAppOnTempFile;
 using vendrask::test::CModalAnswerer;
+using vendrask::test::CVendraskHarness;
 
 namespace {
 
@@ -31,14 +29,8 @@ void Key(QDialog& dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(target, key, modifiers);
 }
 
-class VendraskInformationTest : public ::testing::Test {
+class VendraskInformationTest : public ::testing::Test, protected CVendraskHarness {
 protected:
-    CVendraskApp& App() { return *files.app; }
-    CKelvoCommonFakeShell& Shell() {
-        return static_cast<CKelvoCommonFakeShell&>(*App().Services().shell);
-    }
-
-    CAppOnTempFile files;
     QWidget owner;
 };
 
@@ -115,11 +107,11 @@ TEST_F(VendraskInformationTest, AddressShownWholeOrCutInItsMiddle) {
         EXPECT_EQ(button.toolTip(), whole);
         EXPECT_EQ(button.accessibleDescription(), whole);
         // The click opens the whole address.
-        Shell().ClearCalls();
+        FakeShell().ClearCalls();
         CModalAnswerer answerer([&](QDialog&) { window.AddressButton()->click(); });
         EXPECT_EQ(window.DoModal(), CVendraskInformation::kResultAddressOpened);
-        ASSERT_EQ(Shell().Calls().size(), 1);
-        EXPECT_EQ(QUrl(Shell().Calls().first().file), address);
+        ASSERT_EQ(FakeShell().Calls().size(), 1);
+        EXPECT_EQ(QUrl(FakeShell().Calls().first().file), address);
     }
 }
 
@@ -150,25 +142,25 @@ TEST_F(VendraskInformationTest, ResultsAndTheShellCall) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        Shell().ClearCalls();
+        FakeShell().ClearCalls();
         CModalAnswerer answerer([&](QDialog&) { row.act(window); });
         EXPECT_EQ(window.DoModal(), row.result);
         EXPECT_FALSE(window.isVisible());
         if (row.result == 2) {
-            ASSERT_EQ(Shell().Calls().size(), 1);
-            const CKelvoCommonFakeShell::Call& call = Shell().Calls().first();
+            ASSERT_EQ(FakeShell().Calls().size(), 1);
+            const CKelvoCommonFakeShell::Call& call = FakeShell().Calls().first();
             EXPECT_EQ(call.kind, CKelvoCommonFakeShell::Call::OpenCall);
             EXPECT_EQ(QUrl(call.file), window.Address());
             EXPECT_TRUE(call.file.startsWith(QStringLiteral("file:///")));
             EXPECT_TRUE(call.parameters.isEmpty());
         } else {
-            EXPECT_TRUE(Shell().Calls().isEmpty());
+            EXPECT_TRUE(FakeShell().Calls().isEmpty());
         }
     }
 }
 
 TEST_F(VendraskInformationTest, DocumentationFoundBesideTheProgramThenInstalled) {
-    const QString prefix = QString::fromStdString(files.dir.File("prefix").string());
+    const QString prefix = QString::fromStdString(dir.File("prefix").string());
     const QString bin = prefix + QStringLiteral("/bin");
     const QString installed = prefix + QStringLiteral("/share/doc/vendrask/README.md");
     ASSERT_TRUE(QDir().mkpath(bin));
@@ -193,7 +185,7 @@ TEST_F(VendraskInformationTest, MenuHidesQuietlyOnlyAfterTheAddressOpened) {
     App().m_colorSetFadeLevel = 0;
     App().m_soundData[CVendraskApp::SoundMenuClose] = "close";
     CVendraskMain menu(App(), &owner);
-    auto& sound = static_cast<CKelvoCommonFakeSound&>(*App().Services().sound);
+    auto& sound = FakeSound();
     struct Row {
         const char* name;
         Act act;

@@ -7,10 +7,6 @@
 #include "common/controls/KelvoCommonEdit.h"
 #include "common/controls/KelvoCommonStatic.h"
 #include "common/hook/KelvoCommonHookMouse.h"
-#include "common/platform/fake/KelvoCommonFakeHookMouseClock.h"
-#include "common/platform/fake/KelvoCommonFakeHookMouseSource.h"
-#include "common/platform/fake/KelvoCommonFakeHotKey.h"
-#include "common/platform/fake/KelvoCommonFakeShell.h"
 #include "common/system/KelvoCommonShortcutFile.h"
 #include "dialogs/VendraskConfirmation.h"
 #include "dialogs/VendraskGroupTitle.h"
@@ -28,8 +24,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-using vendrask::test::CAppOnTempFile;
 using vendrask::test::CModalAnswerer;
+using vendrask::test::CVendraskMenuHarness;
 using vendrask::test::MakeItem;
 
 namespace {
@@ -38,20 +34,18 @@ constexpr int kGroup = 2;
 const ItemRecord kFilled = MakeItem(u"Editor", u"/usr/bin/editor", u"-n", u"/home/u");
 const ItemRecord kOther = MakeItem(u"Shell", u"/bin/sh", u"-l", u"/tmp");
 
-class VendraskMainEditTest : public ::testing::Test {
+class VendraskMainEditTest : public ::testing::Test, protected CVendraskMenuHarness {
 protected:
     void SetUp() override {
-        menu = std::make_unique<CVendraskMain>(App(), &owner);
+        MakeMenu();
         Reset();
         menu->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(menu.get()));
     }
-    void TearDown() override { menu.reset(); }
 
-    CVendraskApp& App() { return *files.app; }
     ItemRecord& Item(int slot, int group = kGroup) { return App().m_item[group * 26 + slot]; }
-    ItemRecord Stored(int slot, int group = kGroup) const {
-        return files.Reloaded()->m_item[group * 26 + slot];
+    ItemRecord Stored(int slot, int group = kGroup) {
+        return Reloaded()->m_item[group * 26 + slot];
     }
     // Group kGroup with slots 0 and 1 filled, everything else empty.
     void Reset() {
@@ -80,10 +74,6 @@ protected:
     bool PasteEnabled() const {
         return menu->ItemMenuAction(CVendraskMain::kCmdPaste)->isEnabled();
     }
-
-    CAppOnTempFile files;
-    QWidget owner;
-    std::unique_ptr<CVendraskMain> menu;
 };
 
 } // namespace
@@ -125,7 +115,7 @@ TEST_F(VendraskMainEditTest, CommandsUnderLockAndConfirmation) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        menu = std::make_unique<CVendraskMain>(App(), &owner);
+        MakeMenu();
         Reset();
         menu->show();
         App().m_behaviorItemLock = row.lock;
@@ -214,7 +204,7 @@ TEST_F(VendraskMainEditTest, PasteReplacesAFilledItemWhole) {
 }
 
 TEST_F(VendraskMainEditTest, OpenFolderStartsTheStoredFolder) {
-    auto& shell = static_cast<CKelvoCommonFakeShell&>(*App().Services().shell);
+    auto& shell = FakeShell();
     struct Row {
         const char* name;
         int lock;
@@ -222,7 +212,7 @@ TEST_F(VendraskMainEditTest, OpenFolderStartsTheStoredFolder) {
         bool hides;
         QString opened; // empty: nothing opens
     };
-    const QString dir = QString::fromStdString(files.dir.Path().string());
+    const QString dir = QString::fromStdString(this->dir.Path().string());
     const Row rows[] = {
         {"the folder of a file", 0, dir + QStringLiteral("/tool.sh"), true, dir + u'/'},
         {"a special location has none", 0, QStringLiteral("CSIDL::5"), true, QString()},
@@ -295,7 +285,7 @@ TEST_F(VendraskMainEditTest, DraggingAnItemButtonMovesTheItem) {
 }
 
 TEST_F(VendraskMainEditTest, DroppedFilesAreRegistered) {
-    const QString dir = QString::fromStdString(files.dir.Path().string());
+    const QString dir = QString::fromStdString(this->dir.Path().string());
     const QString link = dir + QStringLiteral("/Editor.lnk");
     ASSERT_EQ(CKelvoCommonShortcutFile::WriteLnk(QFile::encodeName(link).toStdString(),
                                                  u"C:\\Tools\\editor.exe", u"-n", u"C:\\Work"),
@@ -404,7 +394,7 @@ TEST_F(VendraskMainEditTest, GroupTitleButtonWorksUnderTheLock) {
     EXPECT_EQ(openFlag, 1);
     EXPECT_EQ(menu->IsGroupTitleOpen(), false);
     EXPECT_EQ(App().m_groupTitle[kGroup].ToQString(), QString());
-    EXPECT_EQ(files.Reloaded()->m_groupTitle[kGroup].ToQString(), QString());
+    EXPECT_EQ(Reloaded()->m_groupTitle[kGroup].ToQString(), QString());
     EXPECT_EQ(menu->Control(CVendraskMain::kIdGroupTitle)->property("text").toString(), QString());
 }
 
@@ -435,7 +425,7 @@ TEST_F(VendraskMainEditTest, CloseAnswersAnOpenQuestionWithCancel) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        menu = std::make_unique<CVendraskMain>(App(), &owner);
+        MakeMenu();
         Reset();
         Focus(1);
         App().m_behaviorConfirmationDialog = 0;
@@ -455,8 +445,8 @@ TEST_F(VendraskMainEditTest, AHideMeanwhileLeavesTheCommandInItsGroup) {
     // Group 0 is the default group every hide returns to.
     const ItemRecord zero = MakeItem(u"Group zero", u"/bin/true", u"", u"");
     const auto hotKey = [this] {
-        static_cast<CKelvoCommonFakeHotKey&>(*App().Services().hotKey)
-            .Press(CKelvoCommonHotKey::Identifier(App().m_hotKeyModifier, App().m_hotKeyCode));
+        FakeHotKey().Press(
+            CKelvoCommonHotKey::Identifier(App().m_hotKeyModifier, App().m_hotKeyCode));
     };
     const auto trayClick = [this] {
         Q_EMIT menu->TrayIcon()->activated(QSystemTrayIcon::Trigger);
@@ -464,13 +454,13 @@ TEST_F(VendraskMainEditTest, AHideMeanwhileLeavesTheCommandInItsGroup) {
     };
     const auto edgeClick = [this] {
         auto& hook = *App().Services().hookMouse;
-        auto& source = static_cast<CKelvoCommonFakeHookMouseSource&>(hook.Source());
+        auto& source = FakeHookSource();
         // Reading the file back built another hook object, whose end took
         // the one hook of the process away.
         hook.StartHook();
         source.MoveTo({0, 500}); // click mode: a press at an edge toggles
         source.LeftPress();
-        static_cast<CKelvoCommonFakeHookMouseClock&>(hook.Scheduler()).Advance(0);
+        FakeHookClock().Advance(0);
     };
     struct Row {
         const char* name;
@@ -503,8 +493,8 @@ TEST_F(VendraskMainEditTest, AHideMeanwhileLeavesTheCommandInItsGroup) {
              title.done(1);
          },
          [this] {
-             EXPECT_EQ(files.Reloaded()->m_groupTitle[kGroup].ToQString(), QStringLiteral("Typed"));
-             EXPECT_EQ(files.Reloaded()->m_groupTitle[0].ToQString(), QStringLiteral("Group0"));
+             EXPECT_EQ(Reloaded()->m_groupTitle[kGroup].ToQString(), QStringLiteral("Typed"));
+             EXPECT_EQ(Reloaded()->m_groupTitle[0].ToQString(), QStringLiteral("Group0"));
          }},
         {"move confirmed after an edge click",
          [this] {

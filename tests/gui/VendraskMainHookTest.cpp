@@ -2,26 +2,19 @@
 // The menu window called up and sent away by the mouse hook.
 #include "app/VendraskApp.h"
 #include "common/hook/KelvoCommonHookMouse.h"
-#include "common/platform/fake/KelvoCommonFakeHookMouseClock.h"
-#include "common/platform/fake/KelvoCommonFakeHookMouseSource.h"
-#include "common/platform/fake/KelvoCommonFakePlatform.h"
-#include "common/platform/fake/KelvoCommonFakeSound.h"
 #include "menu/VendraskMain.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/VendraskMenuHarness.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 
-using vendrask::test::TempDir;
+using vendrask::test::CVendraskMenuHarness;
 
 namespace {
 
-class VendraskHook : public ::testing::Test {
+class VendraskHook : public ::testing::Test, protected CVendraskMenuHarness {
 protected:
     void SetUp() override {
-        app = std::make_unique<CVendraskApp>(KelvoCreateFakePlatformServices());
-        app->SetIniFilePath(QString::fromStdString(dir.File("Vendrask.ini").string()));
-        app->LoadFromIniFile();
         app->m_colorSetFadeLevel = 0;
         app->m_soundData[CVendraskApp::SoundMenuOpen] = "open";
         app->m_soundData[CVendraskApp::SoundMenuClose] = "close";
@@ -32,56 +25,35 @@ protected:
         app->m_mouseHookRight = 0;
         app->m_mouseHookClickOnDesktop = 0;
         app->m_behaviorDefaultGroupID = 3;
-        app->ApplyColorSet();
-    }
-    void MakeMenu() {
-        owner = std::make_unique<QWidget>();
-        menu = std::make_unique<CVendraskMain>(*app, owner.get());
-    }
-    void TearDown() override {
-        menu.reset();
-        app.reset();
-    }
-    CKelvoCommonFakeHookMouseSource& Source() {
-        return static_cast<CKelvoCommonFakeHookMouseSource&>(app->Services().hookMouse->Source());
-    }
-    CKelvoCommonFakeHookMouseClock& Clock() {
-        return static_cast<CKelvoCommonFakeHookMouseClock&>(app->Services().hookMouse->Scheduler());
     }
     QList<QByteArray> Played() {
         QList<QByteArray> played;
-        for (const auto& call :
-             static_cast<CKelvoCommonFakeSound&>(*app->Services().sound).Calls()) {
+        for (const auto& call : FakeSound().Calls()) {
             if (call.kind == CKelvoCommonFakeSound::Call::PlayCall)
                 played.append(call.data);
         }
         return played;
     }
-
-    TempDir dir;
-    std::unique_ptr<CVendraskApp> app;
-    std::unique_ptr<QWidget> owner;
-    std::unique_ptr<CVendraskMain> menu;
 };
 
 } // namespace
 
 TEST_F(VendraskHook, FirstCallUpByTheEdgeAndHideThroughTheNormalPath) {
     MakeMenu();
-    ASSERT_TRUE(Source().IsStarted());
-    Source().MoveTo({500, 500});
-    Source().MoveTo({0, 500});
-    Clock().Advance(499);
+    ASSERT_TRUE(FakeHookSource().IsStarted());
+    FakeHookSource().MoveTo({500, 500});
+    FakeHookSource().MoveTo({0, 500});
+    FakeHookClock().Advance(499);
     EXPECT_FALSE(menu->isVisible());
-    Clock().Advance(1);
+    FakeHookClock().Advance(1);
     EXPECT_TRUE(menu->isVisible()) << "the hook releases the start-up guard";
     EXPECT_EQ(menu->IsKeptHidden(), false);
     EXPECT_EQ(Played(), QList<QByteArray>{"open"});
 
     app->m_currentGroup = 7;
-    Source().MoveTo({500, 500});
-    Source().MoveTo({0, 400});
-    Clock().Advance(0);
+    FakeHookSource().MoveTo({500, 500});
+    FakeHookSource().MoveTo({0, 400});
+    FakeHookClock().Advance(0);
     EXPECT_FALSE(menu->isVisible());
     EXPECT_EQ(Played(), (QList<QByteArray>{"open", "close"}));
     EXPECT_EQ(app->m_currentGroup, 3) << "a hook hide returns to the default group";
@@ -91,10 +63,10 @@ TEST_F(VendraskHook, TheWindowCopiesTheSettingsOfTheModel) {
     app->m_mouseHookLeft = 0;
     app->m_mouseHookRight = 1;
     MakeMenu();
-    Source().MoveTo({0, 500});
-    Clock().Advance(600);
+    FakeHookSource().MoveTo({0, 500});
+    FakeHookClock().Advance(600);
     EXPECT_FALSE(menu->isVisible()) << "left edge off";
-    Source().MoveTo({1919, 500});
-    Clock().Advance(600);
+    FakeHookSource().MoveTo({1919, 500});
+    FakeHookClock().Advance(600);
     EXPECT_TRUE(menu->isVisible()) << "right edge on";
 }

@@ -1,18 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Starting items from the menu: the quiet hide before the start.
 #include "app/VendraskApp.h"
-#include "common/platform/fake/KelvoCommonFakeMessageBox.h"
-#include "common/platform/fake/KelvoCommonFakePlatform.h"
-#include "common/platform/fake/KelvoCommonFakeShell.h"
-#include "common/platform/fake/KelvoCommonFakeSound.h"
-#include "common/platform/fake/KelvoCommonFakeWindowSystem.h"
 #include "menu/VendraskMain.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/VendraskMenuHarness.h"
 
 #include <QDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
+using vendrask::test::CVendraskMenuHarness;
 using vendrask::test::PathText;
 using vendrask::test::TempDir;
 using vendrask::test::WriteBytes;
@@ -21,32 +17,20 @@ constexpr auto Opened = &CKelvoCommonFakeShell::Opened;
 
 namespace {
 
-class VendraskMainLaunch : public ::testing::Test {
+class VendraskMainLaunch : public ::testing::Test, protected CVendraskMenuHarness {
 protected:
     void SetUp() override {
-        app = std::make_unique<CVendraskApp>(KelvoCreateFakePlatformServices());
-        app->SetProgramFolder(PathText(program.Path()));
-        app->SetIniFilePath(PathText(program.File("Vendrask.ini")));
-        app->LoadFromIniFile();
+        app->SetProgramFolder(PathText(dir.Path()));
         app->m_colorSetFadeLevel = 0;
         app->m_soundData[CVendraskApp::SoundMenuClose] = "close";
-        app->ApplyColorSet();
-        owner = std::make_unique<QWidget>();
-        menu = std::make_unique<CVendraskMain>(*app, owner.get());
+        MakeMenu();
 
         std::filesystem::create_directories(files.File("tools"));
         WriteBytes(files.File("tools/app.sh"), "#!/bin/sh\n");
     }
-    CKelvoCommonFakeShell& Shell() {
-        return static_cast<CKelvoCommonFakeShell&>(*app->Services().shell);
-    }
     QString File(const char* name) const { return PathText(files.File(name)); }
 
-    TempDir program;
     TempDir files;
-    std::unique_ptr<CVendraskApp> app;
-    std::unique_ptr<QWidget> owner;
-    std::unique_ptr<CVendraskMain> menu;
 };
 
 } // namespace
@@ -60,7 +44,7 @@ TEST_F(VendraskMainLaunch, LetterKeyHidesQuietlyThenStartsTheItem) {
     menu->ReleaseKeepHidden();
     menu->ShowMenu();
     ASSERT_TRUE(menu->isVisible());
-    auto& sound = static_cast<CKelvoCommonFakeSound&>(*app->Services().sound);
+    auto& sound = FakeSound();
     const qsizetype soundCalls = sound.Calls().size();
 
     QTest::keyClick(menu.get(), Qt::Key_D);
@@ -69,12 +53,11 @@ TEST_F(VendraskMainLaunch, LetterKeyHidesQuietlyThenStartsTheItem) {
     EXPECT_EQ(menu->IsQuietHideAsked(), false);
     for (qsizetype i = soundCalls; i < sound.Calls().size(); ++i)
         EXPECT_NE(sound.Calls()[i].data, QByteArray("close")) << "a quiet hide has no sound";
-    EXPECT_EQ(Shell().Calls(), QList<Call>{Opened(File("tools/app.sh"),
-                                                  QStringLiteral("; rm -rf x"), File("tools/"))});
+    EXPECT_EQ(
+        FakeShell().Calls(),
+        QList<Call>{Opened(File("tools/app.sh"), QStringLiteral("; rm -rf x"), File("tools/"))});
     QCoreApplication::processEvents();
-    EXPECT_TRUE(
-        static_cast<CKelvoCommonFakeMessageBox&>(*app->Services().messageBox).Shown().isEmpty())
-        << "a start says nothing";
+    EXPECT_TRUE(FakeMessageBox().Shown().isEmpty()) << "a start says nothing";
 }
 
 TEST_F(VendraskMainLaunch, AFailedStartHidesTheMenuAndSaysWhy) {
@@ -87,13 +70,13 @@ TEST_F(VendraskMainLaunch, AFailedStartHidesTheMenuAndSaysWhy) {
         {"missing file", "tools/gone.sh", "", "does not exist."},
         {"the shell starts nothing", "tools/app.sh", "Permission denied", "Permission denied"},
     };
-    auto& box = static_cast<CKelvoCommonFakeMessageBox&>(*app->Services().messageBox);
+    auto& box = FakeMessageBox();
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ItemRecord& item = app->m_item[app->m_currentGroup * CVendraskApp::kSlotCount];
         item.Name.Assign(QStringLiteral("Tool"));
         item.Path.Assign(File(row.file));
-        Shell().FailOpens(QLatin1String(row.shellFailure));
+        FakeShell().FailOpens(QLatin1String(row.shellFailure));
         const qsizetype boxes = box.Shown().size();
         menu->ReleaseKeepHidden();
         menu->ShowMenu();
@@ -117,6 +100,6 @@ TEST_F(VendraskMainLaunch, EmptyPathStartsNothingAndKeepsTheMenu) {
     menu->ShowMenu();
     QTest::keyClick(menu.get(), Qt::Key_B);
     EXPECT_TRUE(menu->isVisible());
-    EXPECT_TRUE(Shell().Calls().isEmpty());
+    EXPECT_TRUE(FakeShell().Calls().isEmpty());
     EXPECT_EQ(menu->IsQuietHideAsked(), false);
 }

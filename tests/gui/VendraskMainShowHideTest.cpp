@@ -2,14 +2,9 @@
 #include "app/VendraskApp.h"
 #include "common/KelvoCommonMessages.h"
 #include "common/controls/KelvoCommonButton.h"
-#include "common/platform/fake/KelvoCommonFakeHotKey.h"
-#include "common/platform/fake/KelvoCommonFakeMessageBox.h"
-#include "common/platform/fake/KelvoCommonFakePlatform.h"
-#include "common/platform/fake/KelvoCommonFakeSound.h"
-#include "common/platform/fake/KelvoCommonFakeWindowSystem.h"
 #include "dialogs/VendraskWindowFrame.h"
 #include "menu/VendraskMain.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/VendraskMenuHarness.h"
 
 #include <QAction>
 #include <QMenu>
@@ -21,6 +16,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+using vendrask::test::CVendraskMenuHarness;
 using vendrask::test::TempDir;
 
 TEST(VendraskFade, SequencesByLevel) {
@@ -70,28 +66,17 @@ TEST(VendraskPlacement, CentredOnTheMonitor) {
 
 namespace {
 
-class VendraskShowHide : public ::testing::Test {
+class VendraskShowHide : public ::testing::Test, protected CVendraskMenuHarness {
 protected:
     void SetUp() override {
-        app = std::make_unique<CVendraskApp>(KelvoCreateFakePlatformServices());
-        app->SetIniFilePath(QString::fromStdString(dir.File("Vendrask.ini").string()));
-        app->LoadFromIniFile();
         app->m_colorSetFadeLevel = 0;
         app->m_soundData[CVendraskApp::SoundMenuOpen] = "open";
         app->m_soundData[CVendraskApp::SoundMenuClose] = "close";
-        app->ApplyColorSet();
-        owner = std::make_unique<QWidget>();
-        menu = std::make_unique<CVendraskMain>(*app, owner.get());
+        MakeMenu();
     }
-    CKelvoCommonFakeSound& Sound() {
-        return static_cast<CKelvoCommonFakeSound&>(*app->Services().sound);
-    }
-    CKelvoCommonFakeWindowSystem& Windows() {
-        return static_cast<CKelvoCommonFakeWindowSystem&>(*app->Services().windowSystem);
-    }
-    CKelvoCommonFakeHotKey& HotKey() {
-        return static_cast<CKelvoCommonFakeHotKey&>(*app->Services().hotKey);
-    }
+    CKelvoCommonFakeSound& Sound() { return FakeSound(); }
+    CKelvoCommonFakeWindowSystem& Windows() { return FakeWindowSystem(); }
+    CKelvoCommonFakeHotKey& HotKey() { return FakeHotKey(); }
     QList<QByteArray> Played() {
         QList<QByteArray> played;
         for (const auto& call : Sound().Calls()) {
@@ -113,11 +98,6 @@ protected:
     int DefaultIdentifier() const {
         return CKelvoCommonHotKey::Identifier(app->m_hotKeyModifier, app->m_hotKeyCode);
     }
-
-    TempDir dir;
-    std::unique_ptr<CVendraskApp> app;
-    std::unique_ptr<QWidget> owner;
-    std::unique_ptr<CVendraskMain> menu;
 };
 
 } // namespace
@@ -329,7 +309,7 @@ TEST_F(VendraskShowHide, MenuPictureIsAFreshPaintAfterEveryChange) {
              a.m_fontButton.setPointSize(a.m_fontButton.pointSize() + 4);
              m.ApplyAppearance();
          }},
-        {"hover", [](CVendraskApp&, CVendraskMain& m) { m.ItemButton(5)->m_flagHovered = 1; }},
+        {"hover", [](CVendraskApp&, CVendraskMain& m) { m.ItemButton(5)->SetFlagHovered(1); }},
         {"disabled", [](CVendraskApp&, CVendraskMain& m) { m.ItemButton(7)->SetFlagEnable(0); }},
     };
     for (const Row& row : rows) {
@@ -406,7 +386,7 @@ TEST_F(VendraskShowHide, PauseAndResume) {
     // Taken by another program during the pause: resuming says so.
     menu->OnPause();
     HotKey().Refuse(CKelvoCommonHotKey::Identifier(1, 81));
-    auto& box = static_cast<CKelvoCommonFakeMessageBox&>(*app->Services().messageBox);
+    auto& box = FakeMessageBox();
     const qsizetype boxes = box.Shown().size();
     menu->OnPause();
     QCoreApplication::processEvents();

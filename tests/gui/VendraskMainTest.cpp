@@ -5,12 +5,7 @@
 #include "common/KelvoCommonMessages.h"
 #include "common/controls/KelvoCommonButton.h"
 #include "common/controls/KelvoCommonStatic.h"
-#include "common/platform/fake/KelvoCommonFakeInput.h"
-#include "common/platform/fake/KelvoCommonFakeKeyboard.h"
-#include "common/platform/fake/KelvoCommonFakePlatform.h"
-#include "common/platform/fake/KelvoCommonFakeSound.h"
-#include "common/platform/fake/KelvoCommonFakeWindowSystem.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/VendraskMenuHarness.h"
 
 #include <QAction>
 #include <QMenu>
@@ -18,20 +13,15 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-using vendrask::test::TempDir;
+using vendrask::test::CVendraskMenuHarness;
 
 namespace {
 
-class VendraskMainTest : public ::testing::Test {
+class VendraskMainTest : public ::testing::Test, protected CVendraskMenuHarness {
 protected:
     void SetUp() override {
-        app = std::make_unique<CVendraskApp>(KelvoCreateFakePlatformServices());
-        app->SetIniFilePath(QString::fromStdString(dir.File("Vendrask.ini").string()));
-        app->LoadFromIniFile();
         app->m_item[3 * 26 + 2].Name.Assign(QStringLiteral("Third group C"));
-        app->ApplyColorSet();
-        owner = std::make_unique<QWidget>();
-        menu = std::make_unique<CVendraskMain>(*app, owner.get());
+        MakeMenu();
     }
     void ShowMenu() {
         menu->show();
@@ -42,15 +32,7 @@ protected:
         QWidget* target = menu->focusWidget() ? menu->focusWidget() : menu.get();
         QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
     }
-    CKelvoCommonFakeSound& Sound() {
-        return static_cast<CKelvoCommonFakeSound&>(*app->Services().sound);
-    }
     int FocusedId() const { return CVendraskMain::ControlId(menu->focusWidget()); }
-
-    TempDir dir;
-    std::unique_ptr<CVendraskApp> app;
-    std::unique_ptr<QWidget> owner;
-    std::unique_ptr<CVendraskMain> menu;
 };
 
 } // namespace
@@ -72,7 +54,7 @@ TEST_F(VendraskMainTest, ControlsStandWhereTheTemplatePutsThem) {
         SCOPED_TRACE(s);
         EXPECT_EQ(menu->Label(s)->text(), QString(QLatin1Char(static_cast<char>('A' + s))));
         EXPECT_TRUE(menu->ItemButton(s)->acceptDrops());
-        EXPECT_EQ(menu->ItemButton(s)->m_flagBeginDrag, 1);
+        EXPECT_EQ(menu->ItemButton(s)->FlagBeginDrag(), 1);
     }
     EXPECT_FALSE(menu->ItemMenuAction(CVendraskMain::kCmdPaste)->isEnabled());
     EXPECT_EQ(menu->ItemMenuAction(161)->text(), QString::fromUtf16(u"最近使ったファイル"));
@@ -136,15 +118,15 @@ TEST_F(VendraskMainTest, KeyboardTable) {
         menu->ShowCurrentGroup();
         if (row.focusId != 0)
             menu->Control(row.focusId)->setFocus();
-        const auto before = Sound().Calls();
+        const auto before = FakeSound().Calls();
         Key(row.key, row.modifiers);
         EXPECT_EQ(app->m_currentGroup, row.group);
         EXPECT_EQ(FocusedId(), row.focusedId);
         EXPECT_EQ(menu->GroupButton(row.group)->GetCheck(), 1);
         int clicks = 0;
         int hovers = 0;
-        for (qsizetype i = before.size(); i < Sound().Calls().size(); ++i) {
-            const auto& call = Sound().Calls()[i];
+        for (qsizetype i = before.size(); i < FakeSound().Calls().size(); ++i) {
+            const auto& call = FakeSound().Calls()[i];
             if (call.kind != CKelvoCommonFakeSound::Call::PlayCall)
                 continue;
             (call.flags & CKelvoCommonSound::NoStop ? hovers : clicks) += 1;
@@ -158,7 +140,7 @@ TEST_F(VendraskMainTest, KeyboardTable) {
 TEST_F(VendraskMainTest, DigitsAndLettersByTheKeysPlace) {
     ShowMenu();
     // X key codes of the places: the number row's 1, Q and C of a US keyboard.
-    auto& keyboard = static_cast<CKelvoCommonFakeKeyboard&>(*app->Services().keyboard);
+    auto& keyboard = FakeKeyboard();
     keyboard.SetKey(10, '1');
     keyboard.SetKey(24, 'Q');
     keyboard.SetKey(54, 'C');
@@ -211,7 +193,7 @@ TEST_F(VendraskMainTest, EnterClicksTheFocusedControlAtItsCentre) {
     ShowMenu();
     menu->Control(1003)->setFocus();
     Key(Qt::Key_Return);
-    auto& input = static_cast<CKelvoCommonFakeInput&>(*app->Services().input);
+    auto& input = FakeInput();
     ASSERT_EQ(input.Clicks().size(), 1);
     const QRect global(menu->Control(1003)->mapToGlobal(QPoint(0, 0)), menu->Control(1003)->size());
     // (left + right) / 2 with right exclusive, as the original integer division.
@@ -322,7 +304,7 @@ TEST_F(VendraskMainTest, GradientOnlyOnFirstPaintAndAfterAColourChange) {
 }
 
 TEST_F(VendraskMainTest, OpacityFromTheTransparencySetting) {
-    auto& windows = static_cast<CKelvoCommonFakeWindowSystem&>(*app->Services().windowSystem);
+    auto& windows = FakeWindowSystem();
     windows.ClearCalls();
     app->m_colorSetTransparency = 160;
     menu->ApplyAppearance();

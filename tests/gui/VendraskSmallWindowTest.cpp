@@ -5,8 +5,6 @@
 #include "common/controls/KelvoCommonCapture.h"
 #include "common/controls/KelvoCommonEdit.h"
 #include "common/controls/KelvoCommonStatic.h"
-#include "common/platform/fake/KelvoCommonFakeMessageBox.h"
-#include "common/platform/fake/KelvoCommonFakeWindowSystem.h"
 #include "common/system/KelvoCommonShortcutFile.h"
 #include "dialogs/VendraskConfigSound.h"
 #include "dialogs/VendraskConfirmation.h"
@@ -25,27 +23,20 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using vendrask::test::CAppOnTempFile;
 using vendrask::test::CModalAnswerer;
+using vendrask::test::CVendraskHarness;
 using vendrask::test::WriteBytes;
 
 namespace {
 
-class VendraskSmallWindowTest : public ::testing::Test {
+class VendraskSmallWindowTest : public ::testing::Test, protected CVendraskHarness {
 protected:
-    CVendraskApp& App() { return *files.app; }
-    CKelvoCommonFakeWindowSystem& Windows() {
-        return static_cast<CKelvoCommonFakeWindowSystem&>(*App().Services().windowSystem);
-    }
     static void Key(QDialog& dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QWidget* target = dialog.focusWidget() != nullptr ? dialog.focusWidget() : &dialog;
         QTest::keyClick(target, key, modifiers);
     }
-    QString Path(const char* name) const {
-        return QString::fromStdString(files.dir.File(name).string());
-    }
+    QString Path(const char* name) const { return QString::fromStdString(dir.File(name).string()); }
 
-    CAppOnTempFile files;
     QWidget owner;
 };
 
@@ -95,7 +86,7 @@ TEST_F(VendraskSmallWindowTest, FrameOfEachWindow) {
         if (row.hasClose) {
             EXPECT_EQ(row.window->CloseButton()->geometry(),
                       QRect(row.size.width() - 22, 3, 16, 15));
-            EXPECT_EQ(row.window->CloseButton()->m_bitmapNormal.cacheKey(),
+            EXPECT_EQ(row.window->CloseButton()->BitmapNormal().cacheKey(),
                       App().m_captionBitmap[4].cacheKey());
         }
     }
@@ -156,20 +147,20 @@ TEST_F(VendraskSmallWindowTest, OpacityFromTransparencyAndTopMostOnlyWherePlaced
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         App().m_colorSetTransparency = row.transparency;
-        Windows().ClearCalls();
+        FakeWindowSystem().ClearCalls();
         CVendraskConfirmation confirmation(App(), &owner);
         CModalAnswerer answerer([&](QDialog&) { confirmation.OkButton()->click(); });
         confirmation.DoModal();
-        ASSERT_FALSE(Windows().OpacityCalls().isEmpty());
-        EXPECT_EQ(Windows().OpacityCalls().last().alpha, row.transparency);
+        ASSERT_FALSE(FakeWindowSystem().OpacityCalls().isEmpty());
+        EXPECT_EQ(FakeWindowSystem().OpacityCalls().last().alpha, row.transparency);
         EXPECT_DOUBLE_EQ(confirmation.windowOpacity(), row.transparency / 255.0);
-        EXPECT_TRUE(Windows().IsTopMost(&confirmation));
+        EXPECT_TRUE(FakeWindowSystem().IsTopMost(&confirmation));
     }
-    Windows().ClearCalls();
+    FakeWindowSystem().ClearCalls();
     CVendraskGroupTitle title(App(), &owner);
     CModalAnswerer answerer([](QDialog& d) { Key(d, Qt::Key_Escape); });
     title.DoModal();
-    EXPECT_TRUE(Windows().TopMostCalls().isEmpty()) << "the group title window stays put";
+    EXPECT_TRUE(FakeWindowSystem().TopMostCalls().isEmpty()) << "the group title window stays put";
 }
 
 TEST_F(VendraskSmallWindowTest,
@@ -189,10 +180,10 @@ TEST_F(VendraskSmallWindowTest,
           static_cast<CKelvoCommonButton*>(menu.Control(CVendraskMain::kIdInformation))}},
         {"group title window", &title, {title.CloseButton()}},
     };
-    const auto flags = [](const Row& row, int CKelvoCommonButton::* flag) {
+    const auto flags = [](const Row& row, int (CKelvoCommonButton::*flag)() const) {
         std::vector<int> values;
         for (const CKelvoCommonButton* button : row.captionButtons)
-            values.push_back(button->*flag);
+            values.push_back((button->*flag)());
         return values;
     };
     const QPoint strip(500, 10);
@@ -207,17 +198,17 @@ TEST_F(VendraskSmallWindowTest,
         QApplication::sendEvent(row.window, &blocked);
         const QImage disabled = row.window->grab().toImage();
         EXPECT_GT(qGray(disabled.pixel(strip)), qGray(enabled.pixel(strip)));
-        EXPECT_EQ(flags(row, &CKelvoCommonButton::m_flagEnable),
+        EXPECT_EQ(flags(row, &CKelvoCommonButton::FlagEnable),
                   std::vector<int>(row.captionButtons.size(), 1));
         EXPECT_EQ(row.captionButtons.front()->grab().toImage(), buttonEnabled)
             << "not the hovered picture";
         QEvent unblocked(QEvent::WindowUnblocked);
         QApplication::sendEvent(row.window, &unblocked);
-        EXPECT_EQ(flags(row, &CKelvoCommonButton::m_flagEnable),
+        EXPECT_EQ(flags(row, &CKelvoCommonButton::FlagEnable),
                   std::vector<int>(row.captionButtons.size(), 1));
         App().m_colorSetInvertTitlebar = 1;
         row.window->grab();
-        EXPECT_EQ(flags(row, &CKelvoCommonButton::m_flagInvert),
+        EXPECT_EQ(flags(row, &CKelvoCommonButton::FlagInvert),
                   std::vector<int>(row.captionButtons.size(), 1));
         row.window->hide();
     }
@@ -293,7 +284,7 @@ TEST_F(VendraskSmallWindowTest, ItemSettingStoresHoweverItEnds) {
         const ItemRecord expected =
             vendrask::test::MakeItem(u"Notes", u"/usr/bin/vi", u"-R \"a b\"", u"");
         EXPECT_EQ(App().m_item[4 * 26 + row.slot], expected);
-        EXPECT_EQ(files.Reloaded()->m_item[4 * 26 + row.slot], expected) << "saved at once";
+        EXPECT_EQ(Reloaded()->m_item[4 * 26 + row.slot], expected) << "saved at once";
     }
 }
 
@@ -315,7 +306,7 @@ TEST_F(VendraskSmallWindowTest, ItemSettingLimitsTheNameAsTypedAndRefusesATooLon
     // A cut path would name another file: the old one stays, and the user
     // is told.
     EXPECT_EQ(App().m_item[1].Path.ToQString(), QStringLiteral("/bin/true"));
-    auto& box = static_cast<CKelvoCommonFakeMessageBox&>(*App().Services().messageBox);
+    auto& box = FakeMessageBox();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !box.Shown().isEmpty(); }));
     EXPECT_EQ(box.Shown(), QStringList{QStringLiteral(
                                "A path can have at most 259 characters; the longer one was not "
@@ -332,11 +323,11 @@ TEST_F(VendraskSmallWindowTest, BrowseFileFillsTheFields) {
                   KelvoShortcutStatus::Ok);
     }
     const QString entry = Path("viewer.desktop");
-    WriteBytes(files.dir.File("viewer.desktop"),
+    WriteBytes(dir.File("viewer.desktop"),
                "[Desktop Entry]\nType=Application\nName=Image Viewer\n"
                "Exec=/usr/bin/viewer --new %F \"--title=My %% pics\"\nPath=/srv/pics\n");
     const QString program = Path("tool.sh");
-    WriteBytes(files.dir.File("tool.sh"), "#!/bin/sh\n");
+    WriteBytes(dir.File("tool.sh"), "#!/bin/sh\n");
 
     struct Row {
         const char* name;
@@ -376,7 +367,7 @@ TEST_F(VendraskSmallWindowTest, BrowseFileFillsTheFields) {
         if (row.chosen.isEmpty())
             expected.Path.Assign(program);
         setting.DoModal();
-        EXPECT_EQ(startFolder, QString::fromStdString(files.dir.Path().string()) + u'/')
+        EXPECT_EQ(startFolder, QString::fromStdString(dir.Path().string()) + u'/')
             << "starts in the folder of an existing path";
         EXPECT_EQ(App().m_item[0], expected);
     }
@@ -444,7 +435,7 @@ TEST_F(VendraskSmallWindowTest, GroupTitleStoresWhatTheFieldHolds) {
         });
         EXPECT_EQ(title.DoModal(), 1);
         EXPECT_EQ(App().m_groupTitle[6].ToQString(), row.stored);
-        EXPECT_EQ(files.Reloaded()->m_groupTitle[6].ToQString(), row.stored);
+        EXPECT_EQ(Reloaded()->m_groupTitle[6].ToQString(), row.stored);
     }
 }
 

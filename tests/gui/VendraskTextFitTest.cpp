@@ -25,7 +25,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-using vendrask::test::CAppOnTempFile;
+using vendrask::test::CVendraskHarness;
 
 namespace {
 
@@ -78,11 +78,8 @@ QStringList Misfits(const QWidget& root, const QList<const QWidget*>& skip = {})
     return found;
 }
 
-class VendraskTextFitTest : public ::testing::Test {
+class VendraskTextFitTest : public ::testing::Test, protected CVendraskHarness {
 protected:
-    CVendraskApp& App() { return *files.app; }
-
-    CAppOnTempFile files;
     QWidget owner;
 };
 

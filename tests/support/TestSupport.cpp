@@ -60,6 +60,21 @@ ToolResult RunToolEntry(ToolEntry entry, const char* program, std::vector<std::s
     return {code, out.str(), err.str()};
 }
 
+ScopedVariable::ScopedVariable(const char* name, const std::optional<QByteArray>& value)
+    : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
+    if (value)
+        qputenv(name, *value);
+    else
+        qunsetenv(name);
+}
+
+ScopedVariable::~ScopedVariable() {
+    if (m_had)
+        qputenv(m_name, m_old);
+    else
+        qunsetenv(m_name);
+}
+
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
     QElapsedTimer timer;
     timer.start();

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,21 @@ using ToolEntry = int (*)(const std::vector<std::string>& args, std::ostream& ou
                           std::ostream& err);
 // args without the program name, which comes first as argv[0] would.
 ToolResult RunToolEntry(ToolEntry entry, const char* program, std::vector<std::string> args);
+
+// Sets a variable (or, given nothing, removes it) for one scope and puts the
+// old state back.
+class ScopedVariable final {
+public:
+    ScopedVariable(const char* name, const std::optional<QByteArray>& value);
+    ~ScopedVariable();
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_old;
+};
 
 // Polls the condition every 20 ms; false when it still fails after the time.
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 3000);

@@ -13,42 +13,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using vendrask::test::ScopedVariable;
 using vendrask::test::TempDir;
-
-namespace {
-
-// Sets a variable (or removes it) for one scope.
-class ScopedVariable final {
-public:
-    ScopedVariable(const char* name, const QByteArray* value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
-        if (value != nullptr)
-            qputenv(name, *value);
-        else
-            qunsetenv(name);
-    }
-    ~ScopedVariable() {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_old;
-};
-
-} // namespace
 
 TEST(KelvoCommonFlockInstance, HeldOnceAndNeverInAFolderOthersMayOpen) {
     TempDir dir;
     const QByteArray temp = QByteArray::fromStdString(dir.Path().string());
-    const ScopedVariable runtime("XDG_RUNTIME_DIR", nullptr);
-    const ScopedVariable tmpdir("TMPDIR", &temp);
+    const ScopedVariable runtime("XDG_RUNTIME_DIR", std::nullopt);
+    const ScopedVariable tmpdir("TMPDIR", temp);
     const std::filesystem::path folder = dir.Path() / ("vendrask-" + std::to_string(::getuid()));
 
     CKelvoCommonFlockInstance first;

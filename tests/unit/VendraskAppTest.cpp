@@ -2,11 +2,7 @@
 #include "app/VendraskApp.h"
 
 #include "common/controls/KelvoCommonFont.h"
-#include "common/platform/fake/KelvoCommonFakeInstance.h"
-#include "common/platform/fake/KelvoCommonFakeMessageBox.h"
-#include "common/platform/fake/KelvoCommonFakePlatform.h"
-#include "common/platform/fake/KelvoCommonFakeSound.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/VendraskHarness.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,21 +18,22 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using vendrask::test::CVendraskHarness;
 using vendrask::test::ReadBytes;
-using vendrask::test::TempDir;
 using vendrask::test::Utf16LeBytes;
 using vendrask::test::WriteBytes;
 
 namespace {
 
-class VendraskAppTest : public ::testing::Test {
+class VendraskAppTest : public ::testing::Test, protected CVendraskHarness {
 protected:
-    TempDir dir;
+    VendraskAppTest() : CVendraskHarness(Start::Nothing) {}
     std::filesystem::path ini = dir.File("Vendrask.ini");
 
     std::unique_ptr<CVendraskApp> MakeApp() {
-        auto app = std::make_unique<CVendraskApp>(KelvoCreateFakePlatformServices());
+        auto app = CVendraskHarness::MakeApp();
         app->SetProgramFolder(QString::fromStdString(dir.Path().string()));
+        // A test may move the file.
         app->SetIniFilePath(QString::fromStdString(ini.string()));
         return app;
     }
@@ -49,12 +46,8 @@ protected:
     void WriteIni(std::string_view utf8) {
         WriteBytes(ini, std::string("\xFF\xFE", 2) + Utf16LeBytes(utf8));
     }
-    static CKelvoCommonFakeMessageBox& Box(CVendraskApp& app) {
-        return static_cast<CKelvoCommonFakeMessageBox&>(*app.Services().messageBox);
-    }
-    static CKelvoCommonFakeSound& Sound(CVendraskApp& app) {
-        return static_cast<CKelvoCommonFakeSound&>(*app.Services().sound);
-    }
+    CKelvoCommonFakeMessageBox& Box(CVendraskApp& app) const { return *Fakes(app).messageBox; }
+    CKelvoCommonFakeSound& Sound(CVendraskApp& app) const { return *Fakes(app).sound; }
 };
 
 // A folder nobody may write into, root neither: mode 0555, and for root the
@@ -766,7 +759,7 @@ TEST_F(VendraskAppTest, ALockThatCannotBeMadeIsToldAndEndsWithAFailure) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         auto app = MakeApp();
-        auto& instance = static_cast<CKelvoCommonFakeInstance&>(*app->Services().instance);
+        auto& instance = *Fakes(*app).instance;
         instance.m_otherRunning = row.otherRunning;
         instance.m_failure = QString::fromUtf8(row.failure);
         EXPECT_FALSE(app->InitInstance());

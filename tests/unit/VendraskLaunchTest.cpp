@@ -4,16 +4,16 @@
 #include "app/VendraskLaunch.h"
 
 #include "app/VendraskApp.h"
-#include "common/platform/fake/KelvoCommonFakePlatform.h"
-#include "common/platform/fake/KelvoCommonFakeShell.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/VendraskHarness.h"
 
 #include <QDir>
 #include <QFile>
 #include <climits>
 #include <gtest/gtest.h>
 
+using vendrask::test::CVendraskHarness;
 using vendrask::test::PathText;
+using vendrask::test::ScopedVariable;
 using vendrask::test::TempDir;
 using vendrask::test::Utf16LeBytes;
 using vendrask::test::WriteBytes;
@@ -22,44 +22,22 @@ constexpr auto Opened = &CKelvoCommonFakeShell::Opened;
 
 namespace {
 
-// Sets a variable for one test and puts the old state back.
-class ScopedVariable final {
-public:
-    ScopedVariable(const char* name, const QByteArray& value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
-        qputenv(name, value);
-    }
-    ~ScopedVariable() {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_old;
-};
-
 // What people save from a browser's address bar, not all of it strict URL syntax.
 constexpr const char* kOddAddress = "https://example.org/a b|c{d}^e?q=50%";
 
-class VendraskLaunch : public ::testing::Test {
+class VendraskLaunch : public ::testing::Test, protected CVendraskHarness {
 protected:
+    VendraskLaunch() : CVendraskHarness(Start::Nothing) {}
     void SetUp() override {
-        app = std::make_unique<CVendraskApp>(KelvoCreateFakePlatformServices());
-        app->SetProgramFolder(PathText(program.Path()));
-        app->SetIniFilePath(PathText(program.File("Vendrask.ini")));
+        app = MakeApp();
+        app->SetProgramFolder(PathText(dir.Path()));
         launch = std::make_unique<CVendraskLaunch>(*app);
 
         std::filesystem::create_directories(files.File("tools"));
         std::filesystem::create_directories(files.File("data/photos"));
         WriteBytes(files.File("tools/app.sh"), "#!/bin/sh\n");
         WriteBytes(files.File("tools/kelvo-user.txt"), "x");
-        WriteBytes(program.File("local.sh"), "#!/bin/sh\n");
+        WriteBytes(dir.File("local.sh"), "#!/bin/sh\n");
         WriteBytes(files.File("tools/link.lnk"), "shortcut");
         WriteBytes(files.File("Site.URL"),
                    "[InternetShortcut]\r\nURL=https://example.org/start\r\n");
@@ -75,14 +53,9 @@ protected:
     static std::string LongAddress() {
         return "https://example.org/search?q=" + std::string(300, 'k') + "&page=2";
     }
-    CKelvoCommonFakeShell& Shell() {
-        return static_cast<CKelvoCommonFakeShell&>(*app->Services().shell);
-    }
     QString File(const char* name) const { return PathText(files.File(name)); }
 
-    TempDir program;
     TempDir files;
-    std::unique_ptr<CVendraskApp> app;
     std::unique_ptr<CVendraskLaunch> launch;
 };
 
@@ -131,8 +104,8 @@ TEST(VendraskReplaceEnvironmentVariable, OnlyTheFirstPairOfASetVariable) {
 TEST_F(VendraskLaunch, PathForms) {
     const ScopedVariable folder("KELVO_TEST_FILES", QFile::encodeName(PathText(files.Path())));
     const ScopedVariable user("KELVO_TEST_USER", "kelvo-user");
-    Shell().SetSpecialFolder(0, QStringLiteral("/home/u/Desktop"));
-    Shell().SetSpecialFolder(8, QStringLiteral("recent:///"));
+    FakeShell().SetSpecialFolder(0, QStringLiteral("/home/u/Desktop"));
+    FakeShell().SetSpecialFolder(8, QStringLiteral("recent:///"));
     const QString tools = File("tools/");
     const QString option = QStringLiteral("\"quoted words\" -x");
 
@@ -254,8 +227,7 @@ TEST_F(VendraskLaunch, PathForms) {
          {},
          {},
          1,
-         {Opened(PathText(program.File("local.sh")), {},
-                 PathText(program.Path()) + QLatin1Char('/'))},
+         {Opened(PathText(dir.File("local.sh")), {}, PathText(dir.Path()) + QLatin1Char('/'))},
          {}},
         {"shortcut handed on unchanged",
          File("tools/link.lnk"),
@@ -311,11 +283,11 @@ TEST_F(VendraskLaunch, PathForms) {
     const QString before = QDir::currentPath();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        Shell().ClearCalls();
-        const qsizetype queries = Shell().SpecialFolderQueries().size();
+        FakeShell().ClearCalls();
+        const qsizetype queries = FakeShell().SpecialFolderQueries().size();
         EXPECT_EQ(launch->ExecutePath(row.path, row.option, row.workingFolder), row.result);
-        EXPECT_EQ(Shell().Calls(), row.calls);
-        EXPECT_EQ(Shell().SpecialFolderQueries().mid(queries), row.folderQueries);
+        EXPECT_EQ(FakeShell().Calls(), row.calls);
+        EXPECT_EQ(FakeShell().SpecialFolderQueries().mid(queries), row.folderQueries);
         EXPECT_EQ(QDir::currentPath(), before);
     }
 }

@@ -96,14 +96,14 @@ protected:
 
 TEST_F(KelvoCommonButtonX11Test, HoverEndsWhenThePointerJumpsOutOfTheWindow) {
     ASSERT_TRUE(MovePointer(Global(a)));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return a.m_flagHovered == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.FlagHovered() == 1; }, 5000));
     EXPECT_EQ(QWidget::mouseGrabber(), &a);
     EXPECT_TRUE(a.hasFocus());
     EXPECT_TRUE(window.Received(WM_KC_BUTTON_HOVERED));
 
     // Far outside the window: only a pointer grab delivers this motion.
     ASSERT_TRUE(MovePointer({1500, 900}));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return a.m_flagHovered == 0; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return a.FlagHovered() == 0; }, 5000));
     EXPECT_EQ(CKelvoCommonCapture::GetCapture(), nullptr);
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
@@ -112,13 +112,13 @@ TEST_F(KelvoCommonButtonX11Test, ClickReachesTheParentAndTheNextMoveEntersAgain)
     int clicks = 0;
     QObject::connect(&a, &QAbstractButton::clicked, [&] { ++clicks; });
     ASSERT_TRUE(MovePointer(Global(a)));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return a.m_flagHovered == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.FlagHovered() == 1; }, 5000));
     ASSERT_TRUE(Button("mousedown"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.Received(WM_LBUTTONDOWN); }, 5000));
     ASSERT_TRUE(Button("mouseup"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.Received(WM_LBUTTONUP); }, 5000));
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(a.m_flagHovered, 0);
+    EXPECT_EQ(a.FlagHovered(), 0);
 
     window.entries.clear();
     ASSERT_TRUE(MovePointer(Global(a, {5, 3})));
@@ -128,11 +128,11 @@ TEST_F(KelvoCommonButtonX11Test, ClickReachesTheParentAndTheNextMoveEntersAgain)
 TEST_F(KelvoCommonButtonX11Test, DragOneButtonOntoAnother) {
     a.SetFlagBeginDrag(1);
     ASSERT_TRUE(MovePointer(Global(a)));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return a.m_flagHovered == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.FlagHovered() == 1; }, 5000));
     ASSERT_TRUE(Button("mousedown"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.Received(WM_LBUTTONDOWN); }, 5000));
     ASSERT_TRUE(MovePointer(window.mapToGlobal(QPoint(200, 120))));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return a.m_flagDragging == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.FlagDragging() == 1; }, 5000));
 
     // Over the target, with the drag picture right under the pointer.
     ASSERT_TRUE(MovePointer(Global(b)));
@@ -142,7 +142,7 @@ TEST_F(KelvoCommonButtonX11Test, DragOneButtonOntoAnother) {
         5000));
     ASSERT_TRUE(Button("mouseup"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.Received(WM_LBUTTONUP); }, 5000));
-    EXPECT_EQ(a.m_flagDragging, 0);
+    EXPECT_EQ(a.FlagDragging(), 0);
 
     const auto dropped = std::find_if(
         window.entries.begin(), window.entries.end(),

@@ -195,9 +195,9 @@ QWidget* CKelvoGalleryWindow::Cell(QWidget* control, const QString& caption) {
 void CKelvoGalleryWindow::AddButtonRows(QGridLayout* grid, int& row) {
     auto flags = [](int hovered, int pressed, int checked) {
         return [=](CKelvoCommonButton& button) {
-            button.m_flagHovered = hovered;
-            button.m_flagPressed = pressed;
-            button.m_flagChecked = checked;
+            button.SetFlagHovered(hovered);
+            button.SetFlagPressed(pressed);
+            button.SetFlagChecked(checked);
         };
     };
     const QList<ButtonLook> colorLooks = {
@@ -243,8 +243,8 @@ void CKelvoGalleryWindow::AddButtonRows(QGridLayout* grid, int& row) {
     auto invert = [](int hovered, int pressedFlag) {
         return [=](CKelvoCommonButton& button) {
             button.SetFlagInvert(1);
-            button.m_flagHovered = hovered;
-            button.m_flagPressed = pressedFlag;
+            button.SetFlagHovered(hovered);
+            button.SetFlagPressed(pressedFlag);
         };
     };
     const QList<BitmapRow> bitmapRows = {

@@ -12,20 +12,35 @@
 #include "common/platform/fake/KelvoCommonFakeSound.h"
 #include "common/platform/fake/KelvoCommonFakeWindowSystem.h"
 
-CKelvoCommonPlatformServices KelvoCreateFakePlatformServices() {
+namespace {
+
+template <typename Fake>
+std::unique_ptr<Fake> Keep(std::unique_ptr<Fake> fake, Fake*& typed) {
+    typed = fake.get();
+    return fake;
+}
+
+} // namespace
+
+CKelvoCommonPlatformServices KelvoCreateFakePlatformServices(CKelvoCommonFakePlatform* fakes) {
+    CKelvoCommonFakePlatform made;
     CKelvoCommonPlatformServices services;
-    services.messageBox = std::make_unique<CKelvoCommonFakeMessageBox>();
-    services.sound = std::make_unique<CKelvoCommonFakeSound>();
-    services.instance = std::make_unique<CKelvoCommonFakeInstance>();
-    services.input = std::make_unique<CKelvoCommonFakeInput>();
-    services.windowSystem = std::make_unique<CKelvoCommonFakeWindowSystem>();
-    services.hotKey = std::make_unique<CKelvoCommonFakeHotKey>();
-    services.shell = std::make_unique<CKelvoCommonFakeShell>();
-    services.keyboard = std::make_unique<CKelvoCommonFakeKeyboard>();
+    services.messageBox = Keep(std::make_unique<CKelvoCommonFakeMessageBox>(), made.messageBox);
+    services.sound = Keep(std::make_unique<CKelvoCommonFakeSound>(), made.sound);
+    services.instance = Keep(std::make_unique<CKelvoCommonFakeInstance>(), made.instance);
+    services.input = Keep(std::make_unique<CKelvoCommonFakeInput>(), made.input);
+    services.windowSystem =
+        Keep(std::make_unique<CKelvoCommonFakeWindowSystem>(), made.windowSystem);
+    services.hotKey = Keep(std::make_unique<CKelvoCommonFakeHotKey>(), made.hotKey);
+    services.shell = Keep(std::make_unique<CKelvoCommonFakeShell>(), made.shell);
+    services.keyboard = Keep(std::make_unique<CKelvoCommonFakeKeyboard>(), made.keyboard);
     // The fake source stamps presses with the fake clock the hook runs on.
-    auto clock = std::make_unique<CKelvoCommonFakeHookMouseClock>();
-    auto source = std::make_unique<CKelvoCommonFakeHookMouseSource>(clock.get());
+    auto clock = Keep(std::make_unique<CKelvoCommonFakeHookMouseClock>(), made.hookClock);
+    auto source =
+        Keep(std::make_unique<CKelvoCommonFakeHookMouseSource>(clock.get()), made.hookSource);
     services.hookMouse =
         std::make_unique<CKelvoCommonHookMouse>(std::move(source), std::move(clock));
+    if (fakes != nullptr)
+        *fakes = made;
     return services;
 }

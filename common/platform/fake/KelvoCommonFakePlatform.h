@@ -3,5 +3,32 @@
 
 #include "common/platform/KelvoCommonPlatform.h"
 
-// In-memory fakes; the caller may downcast to the fake types to inspect them.
-CKelvoCommonPlatformServices KelvoCreateFakePlatformServices();
+class CKelvoCommonFakeHookMouseClock;
+class CKelvoCommonFakeHookMouseSource;
+class CKelvoCommonFakeHotKey;
+class CKelvoCommonFakeInput;
+class CKelvoCommonFakeInstance;
+class CKelvoCommonFakeKeyboard;
+class CKelvoCommonFakeMessageBox;
+class CKelvoCommonFakeShell;
+class CKelvoCommonFakeSound;
+class CKelvoCommonFakeWindowSystem;
+
+// The fakes behind one set of services, typed, so a test drives them without
+// a downcast. The services own them.
+struct CKelvoCommonFakePlatform {
+    CKelvoCommonFakeMessageBox* messageBox = nullptr;
+    CKelvoCommonFakeSound* sound = nullptr;
+    CKelvoCommonFakeInstance* instance = nullptr;
+    CKelvoCommonFakeInput* input = nullptr;
+    CKelvoCommonFakeWindowSystem* windowSystem = nullptr;
+    CKelvoCommonFakeHotKey* hotKey = nullptr;
+    CKelvoCommonFakeShell* shell = nullptr;
+    CKelvoCommonFakeKeyboard* keyboard = nullptr;
+    CKelvoCommonFakeHookMouseSource* hookSource = nullptr;
+    CKelvoCommonFakeHookMouseClock* hookClock = nullptr;
+};
+
+// In-memory fakes; `fakes`, when given, is told where each one is.
+CKelvoCommonPlatformServices
+KelvoCreateFakePlatformServices(CKelvoCommonFakePlatform* fakes = nullptr);
