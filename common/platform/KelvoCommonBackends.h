@@ -25,8 +25,8 @@ std::unique_ptr<CKelvoCommonWindowSystem> MakeWindowSystem();
 // The XGrabKey hot key, or one that refuses every registration off X11.
 std::unique_ptr<CKelvoCommonHotKey> MakeHotKey();
 // Raw pointer motion and button presses over XInput2.
-std::unique_ptr<CKelvoCommonHookMouseSource> MakeHookSource(
-    std::unique_ptr<CKelvoCommonDesktopIconProbe> iconProbe);
+std::unique_ptr<CKelvoCommonHookMouseSource>
+MakeHookSource(std::unique_ptr<CKelvoCommonDesktopIconProbe> iconProbe);
 // XTest, when the display has it.
 std::unique_ptr<CKelvoCommonInput> MakeInput();
 // The key's place from the X server's keymap.

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "common/platform/wayland/KelvoCommonWaylandWindowSystem.h"
+
 #include "app/VendraskApp.h"
 #include "common/platform/fake/KelvoCommonFakePlatform.h"
-#include "common/platform/wayland/KelvoCommonWaylandWindowSystem.h"
 #include "menu/VendraskMain.h"
 #include "tests/support/TestSupport.h"
 

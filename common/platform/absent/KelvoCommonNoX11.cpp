@@ -12,8 +12,8 @@ std::unique_ptr<CKelvoCommonHotKey> MakeHotKey() {
     return nullptr;
 }
 
-std::unique_ptr<CKelvoCommonHookMouseSource> MakeHookSource(
-    std::unique_ptr<CKelvoCommonDesktopIconProbe>) {
+std::unique_ptr<CKelvoCommonHookMouseSource>
+MakeHookSource(std::unique_ptr<CKelvoCommonDesktopIconProbe>) {
     return nullptr;
 }
 

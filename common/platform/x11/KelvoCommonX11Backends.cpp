@@ -16,8 +16,8 @@ std::unique_ptr<CKelvoCommonHotKey> MakeHotKey() {
     return CKelvoCommonX11HotKey::Create();
 }
 
-std::unique_ptr<CKelvoCommonHookMouseSource> MakeHookSource(
-    std::unique_ptr<CKelvoCommonDesktopIconProbe> iconProbe) {
+std::unique_ptr<CKelvoCommonHookMouseSource>
+MakeHookSource(std::unique_ptr<CKelvoCommonDesktopIconProbe> iconProbe) {
     return std::make_unique<CKelvoCommonX11HookSource>(std::move(iconProbe));
 }
 
