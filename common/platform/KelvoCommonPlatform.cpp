@@ -39,7 +39,7 @@ void AddWaylandServices(CKelvoCommonPlatformServices& services,
         std::make_unique<CKelvoCommonPortalHotKey>(QDBusConnection::sessionBus(), session.desktop);
     services.hookMouse = std::make_unique<CKelvoCommonHookMouse>(
         std::make_unique<CKelvoCommonLayerShellHookSource>(),
-        std::make_unique<CKelvoCommonHookMouseTimerScheduler>());
+        std::make_unique<CKelvoCommonTimerScheduler>());
     // XTest moves XWayland's pointer, not the compositor's.
     services.input = std::make_unique<CKelvoCommonQtEventInput>();
     services.activeScreen = std::make_unique<CKelvoCommonCompositorScreen>();
@@ -64,7 +64,7 @@ CKelvoCommonPlatformServices KelvoCreatePlatformServices() {
     services.hotKey = CKelvoCommonX11HotKey::Create();
     services.hookMouse = std::make_unique<CKelvoCommonHookMouse>(
         std::make_unique<CKelvoCommonX11HookSource>(std::make_unique<CKelvoCommonAtspiIconProbe>()),
-        std::make_unique<CKelvoCommonHookMouseTimerScheduler>());
+        std::make_unique<CKelvoCommonTimerScheduler>());
     if (CKelvoCommonXTestInput::Available()) {
         services.input = std::make_unique<CKelvoCommonXTestInput>();
     } else {

@@ -7,7 +7,7 @@
 #include "common/controls/KelvoCommonEdit.h"
 #include "common/controls/KelvoCommonStatic.h"
 #include "common/hook/KelvoCommonHookMouse.h"
-#include "common/platform/fake/KelvoCommonFakeHookMouseClock.h"
+#include "common/platform/fake/KelvoCommonFakeClock.h"
 #include "common/platform/fake/KelvoCommonFakeHookMouseSource.h"
 #include "common/platform/fake/KelvoCommonFakeHotKey.h"
 #include "common/platform/fake/KelvoCommonFakeShell.h"
@@ -470,7 +470,7 @@ TEST_F(VendraskMainEditTest, AHideMeanwhileLeavesTheCommandInItsGroup) {
         hook.StartHook();
         source.MoveTo({0, 500}); // click mode: a press at an edge toggles
         source.LeftPress();
-        static_cast<CKelvoCommonFakeHookMouseClock&>(hook.Scheduler()).Advance(0);
+        static_cast<CKelvoCommonFakeClock&>(hook.Scheduler()).Advance(0);
     };
     struct Row {
         const char* name;

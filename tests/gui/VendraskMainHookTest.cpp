@@ -2,7 +2,7 @@
 // The menu window called up and sent away by the mouse hook.
 #include "app/VendraskApp.h"
 #include "common/hook/KelvoCommonHookMouse.h"
-#include "common/platform/fake/KelvoCommonFakeHookMouseClock.h"
+#include "common/platform/fake/KelvoCommonFakeClock.h"
 #include "common/platform/fake/KelvoCommonFakeHookMouseSource.h"
 #include "common/platform/fake/KelvoCommonFakePlatform.h"
 #include "common/platform/fake/KelvoCommonFakeSound.h"
@@ -45,8 +45,8 @@ protected:
     CKelvoCommonFakeHookMouseSource& Source() {
         return static_cast<CKelvoCommonFakeHookMouseSource&>(app->Services().hookMouse->Source());
     }
-    CKelvoCommonFakeHookMouseClock& Clock() {
-        return static_cast<CKelvoCommonFakeHookMouseClock&>(app->Services().hookMouse->Scheduler());
+    CKelvoCommonFakeClock& Clock() {
+        return static_cast<CKelvoCommonFakeClock&>(app->Services().hookMouse->Scheduler());
     }
     QList<QByteArray> Played() {
         QList<QByteArray> played;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "common/platform/fake/KelvoCommonFakePlatform.h"
 
-#include "common/platform/fake/KelvoCommonFakeHookMouseClock.h"
+#include "common/platform/fake/KelvoCommonFakeClock.h"
 #include "common/platform/fake/KelvoCommonFakeHookMouseSource.h"
 #include "common/platform/fake/KelvoCommonFakeHotKey.h"
 #include "common/platform/fake/KelvoCommonFakeInput.h"
@@ -23,7 +23,7 @@ CKelvoCommonPlatformServices KelvoCreateFakePlatformServices() {
     services.shell = std::make_unique<CKelvoCommonFakeShell>();
     services.keyboard = std::make_unique<CKelvoCommonFakeKeyboard>();
     // The fake source stamps presses with the fake clock the hook runs on.
-    auto clock = std::make_unique<CKelvoCommonFakeHookMouseClock>();
+    auto clock = std::make_unique<CKelvoCommonFakeClock>();
     auto source = std::make_unique<CKelvoCommonFakeHookMouseSource>(clock.get());
     services.hookMouse =
         std::make_unique<CKelvoCommonHookMouse>(std::move(source), std::move(clock));
