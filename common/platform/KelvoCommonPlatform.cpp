@@ -49,6 +49,7 @@ void AddWaylandServices(CKelvoCommonPlatformServices& services,
 
 CKelvoCommonPlatformServices KelvoCreatePlatformServices() {
     CKelvoCommonPlatformServices services;
+    services.scheduler = std::make_unique<CKelvoCommonTimerScheduler>();
     services.messageBox = std::make_unique<CKelvoCommonQtMessageBox>();
     services.sound = std::make_unique<CKelvoCommonSdlSound>();
     services.instance = std::make_unique<CKelvoCommonFlockInstance>();

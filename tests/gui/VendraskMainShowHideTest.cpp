@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/VendraskApp.h"
+#include "app/VendraskCallUp.h"
 #include "common/KelvoCommonMessages.h"
 #include "common/controls/KelvoCommonButton.h"
+#include "common/platform/fake/KelvoCommonFakeClock.h"
 #include "common/platform/fake/KelvoCommonFakeHotKey.h"
 #include "common/platform/fake/KelvoCommonFakeMessageBox.h"
 #include "common/platform/fake/KelvoCommonFakePlatform.h"
@@ -18,7 +20,6 @@
 #include <QSet>
 #include <QSystemTrayIcon>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -44,7 +45,7 @@ TEST(VendraskFade, SequencesByLevel) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const int start = row.fadeIn ? 0 : row.transparency;
-        EXPECT_EQ(CVendraskMain::FadeSequence(row.level, row.transparency, start, row.fadeIn),
+        EXPECT_EQ(CVendraskCallUp::FadeSequence(row.level, row.transparency, start, row.fadeIn),
                   row.opacities);
     }
 }
@@ -89,6 +90,10 @@ protected:
     }
     CKelvoCommonFakeWindowSystem& Windows() {
         return static_cast<CKelvoCommonFakeWindowSystem&>(*app->Services().windowSystem);
+    }
+    // The fade's steps run on it while a show or hide waits for them.
+    CKelvoCommonFakeClock& Clock() {
+        return static_cast<CKelvoCommonFakeClock&>(*app->Services().scheduler);
     }
     CKelvoCommonFakeHotKey& HotKey() {
         return static_cast<CKelvoCommonFakeHotKey&>(*app->Services().hotKey);
@@ -216,7 +221,7 @@ TEST_F(VendraskShowHide, RequestsDuringAFadeAreCarriedOutAfterIt) {
         if (menu->isVisible() != row.shownBefore)
             menu->ToggleMenu();
         // Sent while the fade's steps run.
-        QTimer::singleShot(2 * CVendraskMain::kFadeStepMs, menu.get(), [&] {
+        Clock().RunLater(2 * CVendraskCallUp::kFadeStepMs, [&] {
             for (Request request : row.duringFade) {
                 if (request == Toggle)
                     menu->ToggleMenu();
@@ -258,7 +263,7 @@ TEST_F(VendraskShowHide, AQuietHideWithNothingToHideLeavesTheNextHideItsSound) {
         };
         if (row.duringFadeOut) {
             menu->ToggleMenu();
-            QTimer::singleShot(CVendraskMain::kFadeStepMs, menu.get(), quietHide);
+            Clock().RunLater(CVendraskCallUp::kFadeStepMs, quietHide);
             menu->ToggleMenu();
         } else {
             quietHide();

@@ -14,6 +14,8 @@
 
 CKelvoCommonPlatformServices KelvoCreateFakePlatformServices() {
     CKelvoCommonPlatformServices services;
+    // The windows' clock; the hook runs on a clock of its own.
+    services.scheduler = std::make_unique<CKelvoCommonFakeClock>();
     services.messageBox = std::make_unique<CKelvoCommonFakeMessageBox>();
     services.sound = std::make_unique<CKelvoCommonFakeSound>();
     services.instance = std::make_unique<CKelvoCommonFakeInstance>();
