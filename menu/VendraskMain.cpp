@@ -72,8 +72,8 @@ const QRect CVendraskMain::kInformationRect =
 
 CVendraskMain::CVendraskMain(CVendraskApp& app, QWidget* owner)
     : QDialog(owner, Qt::Tool | Qt::FramelessWindowHint), m_app(app),
-      m_frame(new CVendraskWindowFrame(app, this)), m_launch(app), m_hotKeyState(app),
-      m_trayIconId(VendraskResource::kIconNormal) {
+      m_frame(new CVendraskWindowFrame(app, this)), m_launch(app),
+      m_callUp(app, *app.Services().scheduler, *this), m_trayIconId(VendraskResource::kIconNormal) {
     setObjectName(QStringLiteral("VendraskMain"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(kWidth, kHeight);
@@ -82,7 +82,7 @@ CVendraskMain::CVendraskMain(CVendraskApp& app, QWidget* owner)
 }
 
 CVendraskMain::~CVendraskMain() {
-    m_hotKeyState.Release();
+    m_callUp.HotKeyState().Release();
     if (m_trayIcon != nullptr)
         m_trayIcon->hide();
 }
@@ -395,7 +395,7 @@ qintptr CVendraskMain::OnMessage(CKelvoCommonMessageEvent& message) {
         return 1;
     }
     if (type == WM_KC_HOOK_SHOW) {
-        m_flagKeepHidden = 0;
+        ReleaseKeepHidden();
         return 1;
     }
     if (type == WM_RBUTTONDOWN) {
@@ -592,7 +592,7 @@ void CVendraskMain::OnRButtonDown() {
 
 CVendraskConfig& CVendraskMain::Config() {
     if (m_configWindow == nullptr)
-        m_configWindow = new CVendraskConfig(m_app, this, m_hotKeyState);
+        m_configWindow = new CVendraskConfig(m_app, this, m_callUp.HotKeyState());
     return *m_configWindow;
 }
 
@@ -645,7 +645,7 @@ void CVendraskMain::OnCommand(int id) {
             m_flagInformationOpen = 1;
             // The documentation opened: the menu steps aside without a sound.
             if (m_informationWindow->DoModal() == CVendraskInformation::kResultAddressOpened) {
-                m_flagQuietHide = 1;
+                HideQuietlyNext();
                 HideMenu();
             }
             m_flagInformationOpen = 0;

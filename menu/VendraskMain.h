@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/ItemRecord.h"
-#include "app/VendraskHotKeyState.h"
+#include "app/VendraskCallUp.h"
 #include "app/VendraskLaunch.h"
 
 #include <QDialog>
@@ -10,8 +10,6 @@
 #include <QPixmap>
 #include <array>
 #include <functional>
-#include <optional>
-#include <vector>
 
 class CKelvoCommonButton;
 class CKelvoCommonMessageEvent;
@@ -31,7 +29,7 @@ class QSystemTrayIcon;
 // A to Z, the group title button, "Configuration", and the hide and
 // information buttons on the title strip. It is built hidden and lives as
 // long as the process; the whole life of the launcher runs in its loop.
-class CVendraskMain final : public QDialog {
+class CVendraskMain final : public QDialog, private CVendraskCallUpView {
     Q_OBJECT
 
 public:
@@ -75,24 +73,18 @@ public:
     void ApplyAppearance();
 
     // Every show and hide goes through these two: placement, top-most,
-    // fade, sounds, focus and the default group. HideMenu does a quiet hide
-    // (no sound, no fade) when m_flagQuietHide is set, and clears it. Asked
-    // for during a fade, either waits for the fade's end.
-    void ShowMenu();
-    void HideMenu();
+    // fade, sounds, focus and the default group (CVendraskCallUp decides).
+    void ShowMenu() { m_callUp.Show(); }
+    void HideMenu() { m_callUp.Hide(); }
     // Hot key and tray icon: show when hidden, hide when shown. The first
     // call-up releases the start-up guard.
-    void ToggleMenu();
-    void OnHotKey(int identifier);
+    void ToggleMenu() { m_callUp.Toggle(); }
+    void OnHotKey(int identifier) { m_callUp.OnHotKey(identifier); }
     // Icon menu commands.
-    void OnPause();
+    void OnPause() { m_callUp.OnPause(); }
     QMenu* IconMenu() const { return m_iconMenu; }
     QSystemTrayIcon* TrayIcon() const { return m_trayIcon; }
 
-    // Opacities a fade shows, one every kFadeStepMs, the final value last.
-    static std::vector<int> FadeSequence(int fadeLevel, int transparency, int fadeAlpha,
-                                         bool fadeIn);
-    static constexpr int kFadeStepMs = 30;
     // The icon the tray shows: normal, or crossed out while paused.
     int TrayIconId() const { return m_trayIconId; }
     // Starts the item of the focused item button: a quiet hide, then the
@@ -163,13 +155,13 @@ public:
     int MenuPicturePaintCount() const { return m_menuPicturePaintCount; }
 
     // The start-up guard: nothing shows until the first call-up releases it.
-    bool IsKeptHidden() const { return m_flagKeepHidden == 1; }
-    void ReleaseKeepHidden() { m_flagKeepHidden = 0; }
+    bool IsKeptHidden() const { return m_callUp.IsKeptHidden(); }
+    void ReleaseKeepHidden() { m_callUp.ReleaseKeepHidden(); }
     // The next HideMenu is quiet (no sound, no fade).
-    void HideQuietlyNext() { m_flagQuietHide = 1; }
-    bool IsQuietHideAsked() const { return m_flagQuietHide == 1; }
+    void HideQuietlyNext() { m_callUp.HideQuietlyNext(); }
+    bool IsQuietHideAsked() const { return m_callUp.IsQuietHideAsked(); }
     // The tray's Pause: the hot key does nothing while paused.
-    bool IsPaused() const { return m_flagHotKeyActive == 0; }
+    bool IsPaused() const { return m_callUp.IsPaused(); }
     void Pause() {
         if (!IsPaused())
             OnPause();
@@ -188,9 +180,9 @@ public:
     bool IsGroupTitleOpen() const { return m_flagGroupTitleOpen == 1; }
 
     // Held by the system now: not paused and not refused.
-    bool IsHotKeyRegistered() const { return m_hotKeyState.IsRegistered(); }
+    bool IsHotKeyRegistered() const { return m_callUp.HotKeyState().IsRegistered(); }
     // Not paused, but the system refused the combination.
-    bool IsHotKeyRefused() const { return m_hotKeyState.IsRefused(); }
+    bool IsHotKeyRefused() const { return m_callUp.HotKeyState().IsRefused(); }
 
 public Q_SLOTS:
     // The dialog's own OK and Cancel never end it; only Close does.
@@ -236,22 +228,19 @@ private:
     QByteArray MenuPaintKey() const;
     void SetUpShowHide();
     void SetUpHook();
-    void RunFade(bool fadeIn);
-    // Keeps a show (true) or hide (false) asked for during a fade.
-    void RequestAfterFade(bool visible);
-    void RunRequestAfterFade();
-    void SetOpacity(int alpha);
-    void PlaySound(int sound);
+    // The call-up's view.
+    bool IsShown() const override;
+    void Present() override;
+    void Dismiss() override;
+    void SetOpacity(int alpha) override;
+    void PlaySound(int sound) override;
+    void PauseChanged(bool paused) override;
+    void ResumeRefused() override;
     void UpdateTrayIcon();
 
     CVendraskApp& m_app;
     CVendraskWindowFrame* m_frame;
-    // Flags of the show and hide logic, and the open flags of sub-windows.
-    int m_flagHotKeyActive = 1;
-    int m_flagKeepHidden = 1;
-    int m_flagQuietHide = 0;
-    int m_fadeAlpha = 0;
-    int m_fadeDirection = 1;
+    // The background to repaint, and the open flags of sub-windows.
     int m_flagRedrawBackground = 1;
     int m_flagConfigOpen = 0;
     int m_flagInformationOpen = 0;
@@ -261,7 +250,7 @@ private:
     ItemRecord m_clipboardItem;
 
     CVendraskLaunch m_launch;
-    CVendraskHotKeyState m_hotKeyState;
+    CVendraskCallUp m_callUp;
     std::array<CKelvoCommonButton*, 10> m_groupButton{};
     std::array<CKelvoCommonButton*, 26> m_itemButton{};
     std::array<CKelvoCommonStatic*, 26> m_label{};
@@ -274,9 +263,6 @@ private:
     QAction* m_pauseAction = nullptr;
     QSystemTrayIcon* m_trayIcon = nullptr;
     int m_trayIconId;
-    bool m_fading = false;
-    // What was asked for during the fade, carried out at its end.
-    std::optional<bool> m_requestAfterFade;
     PopupRunner m_popupRunner;
     // The item the open item menu was opened for.
     ItemPlace m_itemMenuPlace;

@@ -151,7 +151,7 @@ void CVendraskMain::OnItemCommand(int command, ItemPlace place) {
     case kCmdOpenFolder: {
         if (item.Path.IsEmpty())
             return;
-        m_flagQuietHide = 1;
+        HideQuietlyNext();
         HideMenu();
         m_launch.OpenFolder(item);
         break;

@@ -18,7 +18,7 @@ void CVendraskMain::ExecuteItem() {
         return;
     }
     // Hidden first, so the menu is gone even when nothing can start.
-    m_flagQuietHide = 1;
+    HideQuietlyNext();
     HideMenu();
     const int started = m_launch.ExecuteItem(item);
     if (started == 1)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Calling the menu up and sending it away: hot key, tray icon, placement,
-// fade, sounds, Pause and Close.
+// Calling the menu up and sending it away: the icon menu, the tray icon and
+// the hot key, and the window side of the call-up (placement, opacity,
+// sounds, the default group); CVendraskCallUp decides when. Close.
 #include "app/VendraskApp.h"
 #include "app/VendraskLog.h"
 #include "common/KelvoCommonMessages.h"
@@ -18,40 +19,12 @@
 
 #include <QAction>
 #include <QCursor>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <cstdio>
-#include <utility>
-
-namespace {
-
-// Opacity change per fade step by fade level; 0 means no fade.
-constexpr std::array<int, 8> kFadeStep = {0, 120, 80, 50, 30, 20, 15, 12};
-constexpr int kInvalidLevelStep = 50;
-
-} // namespace
-
-std::vector<int> CVendraskMain::FadeSequence(int fadeLevel, int transparency, int fadeAlpha,
-                                             bool fadeIn) {
-    int step = kInvalidLevelStep;
-    if (fadeLevel >= 1 && fadeLevel < static_cast<int>(kFadeStep.size()))
-        step = kFadeStep[static_cast<std::size_t>(fadeLevel)];
-    std::vector<int> sequence;
-    if (fadeIn) {
-        for (int alpha = fadeAlpha + step; alpha <= transparency; alpha += step)
-            sequence.push_back(alpha & 0xFF);
-        sequence.push_back(transparency & 0xFF);
-    } else {
-        for (int alpha = fadeAlpha - step; alpha >= 0; alpha -= step)
-            sequence.push_back(alpha & 0xFF);
-        sequence.push_back(0);
-    }
-    return sequence;
-}
 
 void CVendraskMain::SetUpShowHide() {
     m_iconMenu = new QMenu(QStringLiteral("System"), this);
@@ -98,7 +71,7 @@ void CVendraskMain::SetUpShowHide() {
                 &CVendraskMain::OnHotKey);
     }
     // A refusal is logged by the hot key service and reported by status.
-    m_hotKeyState.Arm();
+    m_callUp.HotKeyState().Arm();
     SetUpHook();
     if (m_app.Services().windowSystem)
         m_app.Services().windowSystem->PrepareMenuWindow(this);
@@ -108,99 +81,11 @@ void CVendraskMain::UpdateTrayIcon() {
     m_trayIcon->setIcon(VendraskLoadIcon(m_trayIconId));
 }
 
-void CVendraskMain::OnHotKey(int identifier) {
-    if (m_app.m_behaviorUnableHotKey != 0 &&
-        m_app.Services().windowSystem->IsFullScreenWindowPresent())
-        return;
-    if (identifier != CKelvoCommonHotKey::Identifier(m_app.m_hotKeyModifier, m_app.m_hotKeyCode))
-        return;
-    ToggleMenu();
+bool CVendraskMain::IsShown() const {
+    return isVisible();
 }
 
-void CVendraskMain::ToggleMenu() {
-    if (m_fading) {
-        // Toggles the state the menu will be in once the fade and any
-        // request already waiting are done.
-        RequestAfterFade(!m_requestAfterFade.value_or(m_fadeDirection == 1));
-        return;
-    }
-    if (!isVisible()) {
-        m_flagKeepHidden = 0;
-        ShowMenu();
-    } else {
-        HideMenu();
-    }
-}
-
-void CVendraskMain::SetOpacity(int alpha) {
-    m_app.Services().windowSystem->SetWindowOpacity(this, alpha & 0xFF);
-}
-
-void CVendraskMain::PlaySound(int sound) {
-    if (m_app.m_soundFlag == 1)
-        m_app.Services().sound->Play(m_app.m_soundData[sound], 0);
-}
-
-void CVendraskMain::RunFade(bool fadeIn) {
-    if (m_app.m_colorSetFadeLevel < 0 ||
-        m_app.m_colorSetFadeLevel >= static_cast<int>(kFadeStep.size()))
-        qCDebug(lcVendrask) << "m_colorSetFadeLevel has been invalid value !!";
-    m_fadeAlpha = fadeIn ? 0 : m_app.m_colorSetTransparency;
-    m_fadeDirection = fadeIn ? 1 : 0;
-    const std::vector<int> steps =
-        FadeSequence(m_app.m_colorSetFadeLevel, m_app.m_colorSetTransparency, m_fadeAlpha, fadeIn);
-    // One step every 30 ms on this thread; no user input is taken meanwhile.
-    m_fading = true;
-    QEventLoop wait;
-    QTimer tick;
-    tick.setTimerType(Qt::PreciseTimer);
-    std::size_t next = 0;
-    const auto apply = [&] {
-        SetOpacity(steps[next]);
-        m_fadeAlpha = steps[next];
-        if (++next >= steps.size())
-            wait.quit();
-    };
-    connect(&tick, &QTimer::timeout, &wait, apply);
-    apply();
-    if (next < steps.size()) {
-        tick.start(kFadeStepMs);
-        wait.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    m_fading = false;
-}
-
-void CVendraskMain::RequestAfterFade(bool visible) {
-    // The fade takes no other input, so a call-up or send-away made during
-    // it waits for its end. Only one waits: a request back to the state
-    // the fade ends in cancels the waiting one.
-    if (visible == (m_fadeDirection == 1))
-        m_requestAfterFade.reset();
-    else
-        m_requestAfterFade = visible;
-    // A quiet hide waits with its request; with no hide waiting, none is due.
-    if (m_requestAfterFade != std::optional<bool>(false))
-        m_flagQuietHide = 0;
-}
-
-void CVendraskMain::RunRequestAfterFade() {
-    if (!m_requestAfterFade.has_value())
-        return;
-    const bool visible = *m_requestAfterFade;
-    m_requestAfterFade.reset();
-    if (visible)
-        ShowMenu();
-    else
-        HideMenu();
-}
-
-void CVendraskMain::ShowMenu() {
-    if (m_fading) {
-        RequestAfterFade(true);
-        return;
-    }
-    if (m_flagKeepHidden == 1 || isVisible())
-        return;
+void CVendraskMain::Present() {
     m_callUpClock.start();
     // Centred on the whole monitor under the pointer, at opacity 0.
     m_frame->MoveToPointerMonitor();
@@ -208,36 +93,10 @@ void CVendraskMain::ShowMenu() {
     SetOpacity(0);
     m_showFromPicture = true;
     show();
-    // The keyboard at once: keys typed during the fade wait for its end.
     m_app.Services().windowSystem->ActivateWindow(this);
-    // Fade in; the open sound after it.
-    if (m_app.m_colorSetFadeLevel == 0)
-        SetOpacity(m_app.m_colorSetTransparency);
-    else
-        RunFade(true);
-    PlaySound(CVendraskApp::SoundMenuOpen);
-    RunRequestAfterFade();
 }
 
-void CVendraskMain::HideMenu() {
-    if (m_fading) {
-        RequestAfterFade(false);
-        return;
-    }
-    // Used up by this hide whatever it finds: a quiet hide asked for a
-    // menu already gone must not silence the next one.
-    const int quiet = std::exchange(m_flagQuietHide, 0);
-    if (!isVisible())
-        return;
-    if (quiet == 1) {
-        SetOpacity(0);
-    } else {
-        PlaySound(CVendraskApp::SoundMenuClose);
-        if (m_app.m_colorSetFadeLevel == 0)
-            SetOpacity(0);
-        else
-            RunFade(false);
-    }
+void CVendraskMain::Dismiss() {
     hide();
     // Every hide returns to the default group; 99 keeps the last one.
     const int defaultGroup = m_app.m_behaviorDefaultGroupID;
@@ -247,34 +106,30 @@ void CVendraskMain::HideMenu() {
         ShowCurrentGroup();
     }
     ScheduleMenuPicture();
-    RunRequestAfterFade();
 }
 
-void CVendraskMain::OnPause() {
-    if (m_flagHotKeyActive == 1) {
-        m_pauseAction->setChecked(true);
-        if (isVisible()) {
-            m_flagQuietHide = 1;
-            HideMenu();
-        }
-        m_flagHotKeyActive = 0;
-        m_hotKeyState.Pause();
-        m_trayIconId = VendraskResource::kIconPaused;
-    } else {
-        m_pauseAction->setChecked(false);
-        m_flagHotKeyActive = 1;
-        if (!m_hotKeyState.Resume()) {
-            CKelvoCommonMessageBox* box = m_app.Services().messageBox.get();
-            // After the icon menu has closed, as for every other box.
-            QTimer::singleShot(0, this, [box] {
-                box->ShowError(tr("The hot key could not be registered again after the pause: "
-                                  "another program may be using it.\n\nChoose another one on "
-                                  "the Behavior page of the configuration window."));
-            });
-        }
-        m_trayIconId = VendraskResource::kIconNormal;
-    }
+void CVendraskMain::SetOpacity(int alpha) {
+    m_app.Services().windowSystem->SetWindowOpacity(this, alpha & 0xFF);
+}
+
+void CVendraskMain::PlaySound(int sound) {
+    m_app.Services().sound->Play(m_app.m_soundData[sound], 0);
+}
+
+void CVendraskMain::PauseChanged(bool paused) {
+    m_pauseAction->setChecked(paused);
+    m_trayIconId = paused ? VendraskResource::kIconPaused : VendraskResource::kIconNormal;
     UpdateTrayIcon();
+}
+
+void CVendraskMain::ResumeRefused() {
+    CKelvoCommonMessageBox* box = m_app.Services().messageBox.get();
+    // After the icon menu has closed, as for every other box.
+    QTimer::singleShot(0, this, [box] {
+        box->ShowError(tr("The hot key could not be registered again after the pause: "
+                          "another program may be using it.\n\nChoose another one on "
+                          "the Behavior page of the configuration window."));
+    });
 }
 
 void CVendraskMain::CloseLauncher() {

@@ -76,9 +76,8 @@ void ShowWindow(QWidget* window, bool show) {
 
 } // namespace
 
-CKelvoCommonHookMouse::CKelvoCommonHookMouse(
-    std::unique_ptr<CKelvoCommonHookMouseSource> source,
-    std::unique_ptr<CKelvoCommonHookMouseScheduler> scheduler)
+CKelvoCommonHookMouse::CKelvoCommonHookMouse(std::unique_ptr<CKelvoCommonHookMouseSource> source,
+                                             std::unique_ptr<CKelvoCommonScheduler> scheduler)
     : m_scheduler(std::move(scheduler)), m_source(std::move(source)) {}
 
 CKelvoCommonHookMouse::~CKelvoCommonHookMouse() {

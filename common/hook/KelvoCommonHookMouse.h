@@ -3,7 +3,7 @@
 
 #include "common/KelvoCommonExport.h"
 #include "common/KelvoCommonMessages.h"
-#include "common/hook/KelvoCommonHookMouseScheduler.h"
+#include "common/KelvoCommonScheduler.h"
 #include "common/hook/KelvoCommonHookMouseSource.h"
 
 #include <QPoint>
@@ -36,7 +36,7 @@ public:
     static constexpr std::uint32_t kClickMode = 300000;
 
     CKelvoCommonHookMouse(std::unique_ptr<CKelvoCommonHookMouseSource> source,
-                          std::unique_ptr<CKelvoCommonHookMouseScheduler> scheduler);
+                          std::unique_ptr<CKelvoCommonScheduler> scheduler);
     // Ends the hook and drops a worker not yet run.
     virtual ~CKelvoCommonHookMouse();
     CKelvoCommonHookMouse(const CKelvoCommonHookMouse&) = delete;
@@ -70,7 +70,7 @@ public:
     static CKelvoCommonHookMouseAreas Areas();
 
     CKelvoCommonHookMouseSource& Source() { return *m_source; }
-    CKelvoCommonHookMouseScheduler& Scheduler() { return *m_scheduler; }
+    CKelvoCommonScheduler& Scheduler() { return *m_scheduler; }
 
 private:
     using Worker = void (*)(CKelvoCommonHookMouse&);
@@ -95,6 +95,6 @@ private:
     static std::atomic<int> m_flagMouseHookClickOnDesktop;
 
     // The scheduler outlives the source: a source stops before its tasks die.
-    std::unique_ptr<CKelvoCommonHookMouseScheduler> m_scheduler;
+    std::unique_ptr<CKelvoCommonScheduler> m_scheduler;
     std::unique_ptr<CKelvoCommonHookMouseSource> m_source;
 };

@@ -21,8 +21,8 @@ namespace {
 std::unique_ptr<CKelvoCommonHookMouse> HookOn(std::unique_ptr<CKelvoCommonHookMouseSource> source) {
     if (!source)
         return nullptr;
-    return std::make_unique<CKelvoCommonHookMouse>(
-        std::move(source), std::make_unique<CKelvoCommonHookMouseTimerScheduler>());
+    return std::make_unique<CKelvoCommonHookMouse>(std::move(source),
+                                                   std::make_unique<CKelvoCommonTimerScheduler>());
 }
 
 // X11's hot key and mouse hook would see only what reaches X11 windows
@@ -69,6 +69,7 @@ void AddX11Services(CKelvoCommonPlatformServices& services) {
 
 CKelvoCommonPlatformServices KelvoCreatePlatformServices() {
     CKelvoCommonPlatformServices services;
+    services.scheduler = std::make_unique<CKelvoCommonTimerScheduler>();
     services.messageBox = std::make_unique<CKelvoCommonQtMessageBox>();
     services.sound = std::make_unique<CKelvoCommonSdlSound>();
     services.instance = std::make_unique<CKelvoCommonFlockInstance>();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/KelvoCommonExport.h"
+#include "common/KelvoCommonScheduler.h"
 #include "common/hook/KelvoCommonHookMouse.h"
 #include "common/platform/KelvoCommonActiveScreen.h"
 #include "common/platform/KelvoCommonHotKey.h"
@@ -19,6 +20,9 @@
 // place that chooses a backend; tests build the fakes instead
 // (fake/KelvoCommonFakePlatform.h).
 struct CKelvoCommonPlatformServices {
+    // Delayed steps of the windows (the fade); the hook keeps a scheduler
+    // of its own, whose death drops its pending worker.
+    std::unique_ptr<CKelvoCommonScheduler> scheduler;
     std::unique_ptr<CKelvoCommonMessageBox> messageBox;
     std::unique_ptr<CKelvoCommonSound> sound;
     std::unique_ptr<CKelvoCommonInstance> instance;

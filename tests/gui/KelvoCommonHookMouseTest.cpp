@@ -3,7 +3,7 @@
 #include "common/hook/KelvoCommonHookMouse.h"
 
 #include "common/KelvoCommonMessages.h"
-#include "common/platform/fake/KelvoCommonFakeHookMouseClock.h"
+#include "common/platform/fake/KelvoCommonFakeClock.h"
 #include "common/platform/fake/KelvoCommonFakeHookMouseSource.h"
 
 #include <QStringList>
@@ -82,7 +82,7 @@ const QStringList kShownAndHidden{QStringLiteral("hook-show"), QStringLiteral("s
 class HookMouse : public ::testing::Test {
 protected:
     void SetUp() override {
-        auto clockOwned = std::make_unique<CKelvoCommonFakeHookMouseClock>();
+        auto clockOwned = std::make_unique<CKelvoCommonFakeClock>();
         clock = clockOwned.get();
         auto sourceOwned = std::make_unique<CKelvoCommonFakeHookMouseSource>(clock);
         source = sourceOwned.get();
@@ -132,7 +132,7 @@ protected:
         clock->Advance(0);
     }
 
-    CKelvoCommonFakeHookMouseClock* clock = nullptr;
+    CKelvoCommonFakeClock* clock = nullptr;
     CKelvoCommonFakeHookMouseSource* source = nullptr;
     std::unique_ptr<CKelvoCommonHookMouse> hook;
     std::unique_ptr<HookWindow> window;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/VendraskApp.h"
+#include "app/VendraskCallUp.h"
 #include "common/KelvoCommonMessages.h"
 #include "common/controls/KelvoCommonButton.h"
 #include "dialogs/VendraskWindowFrame.h"
@@ -12,7 +13,6 @@
 #include <QSet>
 #include <QSystemTrayIcon>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -39,7 +39,7 @@ TEST(VendraskFade, SequencesByLevel) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const int start = row.fadeIn ? 0 : row.transparency;
-        EXPECT_EQ(CVendraskMain::FadeSequence(row.level, row.transparency, start, row.fadeIn),
+        EXPECT_EQ(CVendraskCallUp::FadeSequence(row.level, row.transparency, start, row.fadeIn),
                   row.opacities);
     }
 }
@@ -77,6 +77,8 @@ protected:
     CKelvoCommonFakeSound& Sound() { return FakeSound(); }
     CKelvoCommonFakeWindowSystem& Windows() { return FakeWindowSystem(); }
     CKelvoCommonFakeHotKey& HotKey() { return FakeHotKey(); }
+    // The fade's steps run on it while a show or hide waits for them.
+    CKelvoCommonFakeClock& Clock() { return FakeClock(); }
     QList<QByteArray> Played() {
         QList<QByteArray> played;
         for (const auto& call : Sound().Calls()) {
@@ -195,7 +197,7 @@ TEST_F(VendraskShowHide, RequestsDuringAFadeAreCarriedOutAfterIt) {
         if (menu->isVisible() != row.shownBefore)
             menu->ToggleMenu();
         // Sent while the fade's steps run.
-        QTimer::singleShot(2 * CVendraskMain::kFadeStepMs, menu.get(), [&] {
+        Clock().RunLater(2 * CVendraskCallUp::kFadeStepMs, [&] {
             for (Request request : row.duringFade) {
                 if (request == Toggle)
                     menu->ToggleMenu();
@@ -237,7 +239,7 @@ TEST_F(VendraskShowHide, AQuietHideWithNothingToHideLeavesTheNextHideItsSound) {
         };
         if (row.duringFadeOut) {
             menu->ToggleMenu();
-            QTimer::singleShot(CVendraskMain::kFadeStepMs, menu.get(), quietHide);
+            Clock().RunLater(CVendraskCallUp::kFadeStepMs, quietHide);
             menu->ToggleMenu();
         } else {
             quietHide();

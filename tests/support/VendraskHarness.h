@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "common/platform/fake/KelvoCommonFakeHookMouseClock.h"
+#include "common/platform/fake/KelvoCommonFakeClock.h"
 #include "common/platform/fake/KelvoCommonFakeHookMouseSource.h"
 #include "common/platform/fake/KelvoCommonFakeHotKey.h"
 #include "common/platform/fake/KelvoCommonFakeInput.h"
@@ -52,7 +52,8 @@ public:
     CKelvoCommonFakeShell& FakeShell() const { return *Fakes(*app).shell; }
     CKelvoCommonFakeKeyboard& FakeKeyboard() const { return *Fakes(*app).keyboard; }
     CKelvoCommonFakeHookMouseSource& FakeHookSource() const { return *Fakes(*app).hookSource; }
-    CKelvoCommonFakeHookMouseClock& FakeHookClock() const { return *Fakes(*app).hookClock; }
+    CKelvoCommonFakeClock& FakeHookClock() const { return *Fakes(*app).hookClock; }
+    CKelvoCommonFakeClock& FakeClock() const { return *Fakes(*app).clock; }
 
 protected:
     TempDir dir;

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "common/platform/fake/KelvoCommonFakeHookMouseSource.h"
 
-#include "common/platform/fake/KelvoCommonFakeHookMouseClock.h"
+#include "common/platform/fake/KelvoCommonFakeClock.h"
 
-CKelvoCommonFakeHookMouseSource::CKelvoCommonFakeHookMouseSource(
-    const CKelvoCommonFakeHookMouseClock* clock)
+CKelvoCommonFakeHookMouseSource::CKelvoCommonFakeHookMouseSource(const CKelvoCommonFakeClock* clock)
     : m_clock(clock) {
     SetScreens({QRect(0, 0, 1920, 1080)});
 }

@@ -3,14 +3,14 @@
 
 #include "common/hook/KelvoCommonHookMouseSource.h"
 
-class CKelvoCommonFakeHookMouseClock;
+class CKelvoCommonFakeClock;
 
 // Mouse events a test makes up. Presses are stamped with the fake clock's
 // time, so double clicks follow the clock. Events reach the hook only
 // while it is started, on the test's thread.
 class CKelvoCommonFakeHookMouseSource final : public CKelvoCommonHookMouseSource {
 public:
-    explicit CKelvoCommonFakeHookMouseSource(const CKelvoCommonFakeHookMouseClock* clock = nullptr);
+    explicit CKelvoCommonFakeHookMouseSource(const CKelvoCommonFakeClock* clock = nullptr);
 
     bool Start(Sink sink) override;
     void Stop() override;
@@ -32,7 +32,7 @@ public:
     void RightPress();
 
 private:
-    const CKelvoCommonFakeHookMouseClock* m_clock;
+    const CKelvoCommonFakeClock* m_clock;
     Sink m_sink;
     QPoint m_cursor{100, 100};
     CKelvoCommonHookMouseAreas m_areas;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "common/platform/fake/KelvoCommonFakePlatform.h"
 
-#include "common/platform/fake/KelvoCommonFakeHookMouseClock.h"
+#include "common/platform/fake/KelvoCommonFakeClock.h"
 #include "common/platform/fake/KelvoCommonFakeHookMouseSource.h"
 #include "common/platform/fake/KelvoCommonFakeHotKey.h"
 #include "common/platform/fake/KelvoCommonFakeInput.h"
@@ -25,6 +25,8 @@ std::unique_ptr<Fake> Keep(std::unique_ptr<Fake> fake, Fake*& typed) {
 CKelvoCommonPlatformServices KelvoCreateFakePlatformServices(CKelvoCommonFakePlatform* fakes) {
     CKelvoCommonFakePlatform made;
     CKelvoCommonPlatformServices services;
+    // The windows' clock; the hook runs on a clock of its own.
+    services.scheduler = Keep(std::make_unique<CKelvoCommonFakeClock>(), made.clock);
     services.messageBox = Keep(std::make_unique<CKelvoCommonFakeMessageBox>(), made.messageBox);
     services.sound = Keep(std::make_unique<CKelvoCommonFakeSound>(), made.sound);
     services.instance = Keep(std::make_unique<CKelvoCommonFakeInstance>(), made.instance);
@@ -35,7 +37,7 @@ CKelvoCommonPlatformServices KelvoCreateFakePlatformServices(CKelvoCommonFakePla
     services.shell = Keep(std::make_unique<CKelvoCommonFakeShell>(), made.shell);
     services.keyboard = Keep(std::make_unique<CKelvoCommonFakeKeyboard>(), made.keyboard);
     // The fake source stamps presses with the fake clock the hook runs on.
-    auto clock = Keep(std::make_unique<CKelvoCommonFakeHookMouseClock>(), made.hookClock);
+    auto clock = Keep(std::make_unique<CKelvoCommonFakeClock>(), made.hookClock);
     auto source =
         Keep(std::make_unique<CKelvoCommonFakeHookMouseSource>(clock.get()), made.hookSource);
     services.hookMouse =

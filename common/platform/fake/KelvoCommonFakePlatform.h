@@ -3,7 +3,7 @@
 
 #include "common/platform/KelvoCommonPlatform.h"
 
-class CKelvoCommonFakeHookMouseClock;
+class CKelvoCommonFakeClock;
 class CKelvoCommonFakeHookMouseSource;
 class CKelvoCommonFakeHotKey;
 class CKelvoCommonFakeInput;
@@ -26,7 +26,9 @@ struct CKelvoCommonFakePlatform {
     CKelvoCommonFakeShell* shell = nullptr;
     CKelvoCommonFakeKeyboard* keyboard = nullptr;
     CKelvoCommonFakeHookMouseSource* hookSource = nullptr;
-    CKelvoCommonFakeHookMouseClock* hookClock = nullptr;
+    CKelvoCommonFakeClock* hookClock = nullptr;
+    // The windows' clock (the fade).
+    CKelvoCommonFakeClock* clock = nullptr;
 };
 
 // In-memory fakes; `fakes`, when given, is told where each one is.
