@@ -101,8 +101,9 @@ TEST(VendraskCallUp, AFadeRunsItsStepsThenWhatWasAskedDuringIt) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        CVendraskApp app(KelvoCreateFakePlatformServices());
-        auto& clock = static_cast<CKelvoCommonFakeClock&>(*app.Services().scheduler);
+        CKelvoCommonFakePlatform fakes;
+        CVendraskApp app(KelvoCreateFakePlatformServices(&fakes));
+        CKelvoCommonFakeClock& clock = *fakes.clock;
         FakeView view(clock);
         CVendraskCallUp callUp(app, clock, view);
         callUp.HotKeyState().Arm();
