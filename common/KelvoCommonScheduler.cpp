@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QTimer>
 #include <algorithm>
+#include <cstdint>
 
 CKelvoCommonScheduler::~CKelvoCommonScheduler() = default;
 
@@ -47,4 +48,42 @@ void CKelvoCommonTimerScheduler::EndFinishedWaits() {
         if ((*waiting.done)())
             waiting.loop->quit();
     }
+}
+
+CKelvoCommonScheduler& KelvoCommonDefaultScheduler() {
+    static CKelvoCommonTimerScheduler scheduler;
+    return scheduler;
+}
+
+struct CKelvoCommonOneShot::State {
+    std::uint64_t started = 0;
+    bool active = false;
+    std::function<void()> timeout;
+};
+
+CKelvoCommonOneShot::CKelvoCommonOneShot(std::function<void()> timeout)
+    : m_state(std::make_shared<State>()), m_scheduler(&KelvoCommonDefaultScheduler()) {
+    m_state->timeout = std::move(timeout);
+}
+
+CKelvoCommonOneShot::~CKelvoCommonOneShot() = default;
+
+void CKelvoCommonOneShot::Start(int delayMs) {
+    const std::uint64_t start = ++m_state->started;
+    m_state->active = true;
+    m_scheduler->RunLater(delayMs, [weak = std::weak_ptr<State>(m_state), start] {
+        const std::shared_ptr<State> state = weak.lock();
+        if (!state || !state->active || state->started != start)
+            return;
+        state->active = false;
+        state->timeout();
+    });
+}
+
+void CKelvoCommonOneShot::Stop() {
+    m_state->active = false;
+}
+
+bool CKelvoCommonOneShot::IsActive() const {
+    return m_state->active;
 }

@@ -53,3 +53,30 @@ private:
     // The waits running now, innermost last; UI thread only.
     std::vector<Waiting> m_waits;
 };
+
+// Qt's timers for whoever is given no scheduler of their own (the controls'
+// drag-hover highlight); made on first use, on the UI thread.
+CKelvoCommonScheduler& KelvoCommonDefaultScheduler();
+
+// A restartable single-shot timer on a scheduler: a new Start replaces the
+// one running; Stop and the timer's own end cancel it. UI thread only.
+class CKelvoCommonOneShot final {
+public:
+    explicit CKelvoCommonOneShot(std::function<void()> timeout);
+    ~CKelvoCommonOneShot();
+    CKelvoCommonOneShot(const CKelvoCommonOneShot&) = delete;
+    CKelvoCommonOneShot& operator=(const CKelvoCommonOneShot&) = delete;
+
+    // Takes effect at the next Start; the scheduler must outlive this timer
+    // or its tasks must be dropped with it.
+    void SetScheduler(CKelvoCommonScheduler& scheduler) { m_scheduler = &scheduler; }
+    void Start(int delayMs);
+    void Stop();
+    bool IsActive() const;
+
+private:
+    struct State;
+    // Shared with the task in flight, which finds it gone or moved on.
+    std::shared_ptr<State> m_state;
+    CKelvoCommonScheduler* m_scheduler;
+};

@@ -93,6 +93,9 @@ CKelvoCommonButton* CVendraskMain::AddButton(int id, const QString& text, QRect 
     button->setGeometry(rect);
     button->SetFlagTabStop(1);
     button->installEventFilter(this);
+    // The drag-hover highlight times on the windows' clock, as the fade does.
+    if (m_app.Services().scheduler)
+        button->SetScheduler(*m_app.Services().scheduler);
     connect(button, &QAbstractButton::clicked, this, [this, id] { OnCommand(id); });
     return button;
 }

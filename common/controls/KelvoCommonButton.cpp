@@ -51,9 +51,6 @@ CKelvoCommonButton::CKelvoCommonButton(const QString& text, QWidget* parent)
 void CKelvoCommonButton::Initialize() {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    m_dragHoverTimer.setSingleShot(true);
-    m_dragHoverTimer.setInterval(kDragHoverMilliseconds);
-    connect(&m_dragHoverTimer, &QTimer::timeout, this, &CKelvoCommonButton::OnTimer);
 }
 
 CKelvoCommonButton::~CKelvoCommonButton() {
@@ -547,7 +544,7 @@ void CKelvoCommonButton::EndDrag(QPoint global) {
 void CKelvoCommonButton::OnDraggingHovered() {
     m_dragHoverFrame = DragHoverFrame::Focused;
     update();
-    m_dragHoverTimer.start();
+    m_dragHoverTimer.Start(kDragHoverMilliseconds);
 }
 
 void CKelvoCommonButton::OnTimer() {
@@ -555,7 +552,7 @@ void CKelvoCommonButton::OnTimer() {
         m_dragHoverFrame = DragHoverFrame::NotFocused;
         update();
     }
-    m_dragHoverTimer.stop();
+    m_dragHoverTimer.Stop();
 }
 
 void CKelvoCommonButton::OnChar(int code) {

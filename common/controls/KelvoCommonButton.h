@@ -3,13 +3,13 @@
 
 #include "common/KelvoCommonExport.h"
 #include "common/KelvoCommonMessages.h"
+#include "common/KelvoCommonScheduler.h"
 #include "common/controls/KelvoCommonColor.h"
 
 #include <QAbstractButton>
 #include <QImage>
 #include <QPixmap>
 #include <QPoint>
-#include <QTimer>
 #include <array>
 #include <memory>
 
@@ -119,7 +119,11 @@ public:
     // menu's picture cache compares them).
     QByteArray PaintKey() const;
     DragHoverFrame CurrentDragHoverFrame() const { return m_dragHoverFrame; }
-    bool IsDragHoverTimerActive() const { return m_dragHoverTimer.isActive(); }
+    bool IsDragHoverTimerActive() const { return m_dragHoverTimer.IsActive(); }
+    // The drag-hover highlight's second runs on it (Qt's timers unless set).
+    void SetScheduler(CKelvoCommonScheduler& scheduler) {
+        m_dragHoverTimer.SetScheduler(scheduler);
+    }
 
     // The whole picture of a button.
     static void Paint(QPainter& painter, QRect rect, const PaintState& state,
@@ -237,7 +241,7 @@ private:
     CFileParameter m_fileParameter;
     std::unique_ptr<CKelvoCommonDragPicture> m_dragPicture;
     QPoint m_lastPointer;
-    QTimer m_dragHoverTimer;
+    CKelvoCommonOneShot m_dragHoverTimer{[this] { OnTimer(); }};
     DragHoverFrame m_dragHoverFrame = DragHoverFrame::None;
     bool m_standardCaptured = false;
 };

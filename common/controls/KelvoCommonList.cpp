@@ -17,7 +17,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
-#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 
@@ -72,11 +71,6 @@ CKelvoCommonList::CKelvoCommonList(QWidget* parent) : QTreeWidget(parent) {
     setDragEnabled(false);
     setItemDelegate(new CKelvoCommonListRowDelegate(this));
     viewport()->setAutoFillBackground(false);
-
-    m_dragHoverTimer = new QTimer(this);
-    m_dragHoverTimer->setSingleShot(true);
-    m_dragHoverTimer->setInterval(kDragHoverMilliseconds);
-    connect(m_dragHoverTimer, &QTimer::timeout, this, &CKelvoCommonList::OnTimer);
 }
 
 CKelvoCommonList::~CKelvoCommonList() {
@@ -416,7 +410,7 @@ void CKelvoCommonList::OnDraggingHovered() {
         return;
     m_flagDragHover = 1;
     viewport()->update();
-    m_dragHoverTimer->start(); // each hover restarts the second
+    m_dragHoverTimer.Start(kDragHoverMilliseconds); // each hover restarts the second
 }
 
 void CKelvoCommonList::OnTimer() {
@@ -424,5 +418,5 @@ void CKelvoCommonList::OnTimer() {
         m_flagDragHover = 0;
         viewport()->update();
     }
-    m_dragHoverTimer->stop();
+    m_dragHoverTimer.Stop();
 }

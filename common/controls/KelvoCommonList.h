@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/KelvoCommonExport.h"
+#include "common/KelvoCommonScheduler.h"
 #include "common/controls/KelvoCommonColor.h"
 
 #include <QImage>
@@ -15,7 +16,7 @@
 
 class QFont;
 class QPainter;
-class QTimer;
+
 class CKelvoCommonDragPicture;
 
 // Owner-drawn report list in the library's flat colours. Takes dropped
@@ -43,6 +44,10 @@ public:
     int RowHeight() const;
     bool IsDragging() const { return m_flagDragging == 1; }
     bool IsDragHovered() const { return m_flagDragHover == 1; }
+    // The drag-hover frame's second runs on it (Qt's timers unless set).
+    void SetScheduler(CKelvoCommonScheduler& scheduler) {
+        m_dragHoverTimer.SetScheduler(scheduler);
+    }
     // The picture carried under the pointer; null unless dragging.
     const CKelvoCommonDragPicture* DragImage() const { return m_dragImage.get(); }
 
@@ -112,6 +117,6 @@ private:
     int m_flagDragHover = 0;
     int m_flagBeginDrag = 0;
     QString m_stringPrefix;
-    QTimer* m_dragHoverTimer = nullptr;
+    CKelvoCommonOneShot m_dragHoverTimer{[this] { OnTimer(); }};
     QPoint m_lastGlobalPos;
 };

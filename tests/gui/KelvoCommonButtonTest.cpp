@@ -5,6 +5,7 @@
 #include "common/controls/KelvoCommonButton.h"
 
 #include "common/controls/KelvoCommonCapture.h"
+#include "common/platform/fake/KelvoCommonFakeClock.h"
 #include "tests/gui/KelvoCommonTestHarness.h"
 
 #include <QApplication>
@@ -601,25 +602,29 @@ TEST(KelvoCommonButtonTest, DragShowsPictureCentredOnThePointerAndHighlightsTarg
 
 TEST(KelvoCommonButtonTest, DragHoverHighlightEndsOneSecondAfterTheLastHover) {
     ButtonWindow w;
+    CKelvoCommonFakeClock clock;
+    w.b.SetScheduler(clock);
     w.a.setFocus();
     KelvoCommonSendMessage(&w.b, WM_KC_DRAGGING_HOVERED);
     EXPECT_EQ(w.b.CurrentDragHoverFrame(), CKelvoCommonButton::DragHoverFrame::Focused);
-    QTest::qWait(600);
+    clock.Advance(600);
     // A new hover restarts the second.
     KelvoCommonSendMessage(&w.b, WM_KC_DRAGGING_HOVERED);
-    QTest::qWait(600);
+    clock.Advance(600);
     EXPECT_EQ(w.b.CurrentDragHoverFrame(), CKelvoCommonButton::DragHoverFrame::Focused);
     EXPECT_TRUE(w.b.IsDragHoverTimerActive());
-    QTest::qWait(600);
+    clock.Advance(600);
     EXPECT_EQ(w.b.CurrentDragHoverFrame(), CKelvoCommonButton::DragHoverFrame::NotFocused);
     EXPECT_FALSE(w.b.IsDragHoverTimerActive());
 }
 
 TEST(KelvoCommonButtonTest, DragHoverHighlightStaysWhenTheTargetHasTheFocus) {
     ButtonWindow w;
+    CKelvoCommonFakeClock clock;
+    w.b.SetScheduler(clock);
     w.b.setFocus();
     KelvoCommonSendMessage(&w.b, WM_KC_DRAGGING_HOVERED);
-    QTest::qWait(1200);
+    clock.Advance(1200);
     EXPECT_EQ(w.b.CurrentDragHoverFrame(), CKelvoCommonButton::DragHoverFrame::Focused);
     EXPECT_FALSE(w.b.IsDragHoverTimerActive());
 }

@@ -6,6 +6,7 @@
 #include "common/controls/KelvoCommonDragPicture.h"
 #include "common/controls/KelvoCommonDropFiles.h"
 #include "common/controls/KelvoCommonGdiplus.h"
+#include "common/platform/fake/KelvoCommonFakeClock.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -206,6 +207,8 @@ TEST(KelvoCommonList, PaintsSelectedRowsAndLeavesCutOffRows) {
 TEST(KelvoCommonList, BackgroundAndDragHoverFrame) {
     const CKelvoCommonListColor color;
     CKelvoCommonList list;
+    CKelvoCommonFakeClock clock;
+    list.SetScheduler(clock);
     list.resize(200, 150);
     list.setAcceptDrops(true);
     list.show();
@@ -224,11 +227,12 @@ TEST(KelvoCommonList, BackgroundAndDragHoverFrame) {
     EXPECT_TRUE(list.IsDragHovered());
     EXPECT_EQ(pixel(0, 50), Rgb(color.colorFrameDragHover));
     // One second after the last hover the frame is plain again.
-    QTest::qWait(600);
+    clock.Advance(600);
     KelvoCommonSendMessage(&list, WM_KC_LIST_DRAGGING_HOVERED);
-    QTest::qWait(600);
+    clock.Advance(600);
     EXPECT_TRUE(list.IsDragHovered()) << "each hover restarts the second";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !list.IsDragHovered(); }, 2000));
+    clock.Advance(400);
+    EXPECT_FALSE(list.IsDragHovered());
     EXPECT_EQ(pixel(0, 50), Rgb(color.colorFrame));
 
     list.setAcceptDrops(false);

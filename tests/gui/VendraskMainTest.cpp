@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <vector>
 
