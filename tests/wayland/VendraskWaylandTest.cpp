@@ -11,7 +11,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRect>
-#include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -50,6 +49,19 @@ void GiveToSessionUser(const std::filesystem::path& path) {
     const passwd* entry = ::getpwnam(user.constData());
     ASSERT_NE(entry, nullptr);
     ASSERT_EQ(::chown(path.c_str(), entry->pw_uid, entry->pw_gid), 0);
+}
+
+// Whether sway has a keyboard among its inputs.
+bool HasKeyboard() {
+    const QJsonArray inputs =
+        QJsonDocument::fromJson(RunProgram(QStringLiteral("swaymsg"),
+                                           {QStringLiteral("-t"), QStringLiteral("get_inputs")}))
+            .array();
+    for (const QJsonValue& input : inputs) {
+        if (input.toObject().value(QLatin1String("type")).toString() == QLatin1String("keyboard"))
+            return true;
+    }
+    return false;
 }
 
 // The shown window of that name in sway's tree; empty when none is mapped.
@@ -105,7 +117,8 @@ protected:
         // as a real keyboard would, while each wtype below types.
         m_keyboard.start(QStringLiteral("wtype"), {QStringLiteral("-s"), QStringLiteral("600000")});
         ASSERT_TRUE(m_keyboard.waitForStarted(5000));
-        QThread::msleep(200);
+        ASSERT_TRUE(WaitFor([] { return HasKeyboard(); }, 5000))
+            << "sway never saw wtype's keyboard";
     }
     void TearDown() override {
         if (m_launcher.state() == QProcess::Running) {
