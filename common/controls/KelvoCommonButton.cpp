@@ -2,6 +2,7 @@
 #include "common/controls/KelvoCommonButton.h"
 
 #include "common/KelvoCommonLog.h"
+#include "common/controls/KelvoCommonAccessible.h"
 #include "common/controls/KelvoCommonCapture.h"
 #include "common/controls/KelvoCommonDragPicture.h"
 #include "common/controls/KelvoCommonDropFiles.h"
@@ -49,6 +50,7 @@ CKelvoCommonButton::CKelvoCommonButton(const QString& text, QWidget* parent)
 }
 
 void CKelvoCommonButton::Initialize() {
+    KelvoCommonInstallAccessible();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -107,10 +109,16 @@ void CKelvoCommonButton::SetCheckMode(int value) {
 void CKelvoCommonButton::SetCheck(int value) {
     if (value != 0 && value != 1)
         return;
+    m_ownerChecks = true;
     if (m_flagChecked == value)
         return;
     m_flagChecked = value;
     Invalidate();
+    KelvoCommonNotifyCheckedChanged(this);
+}
+
+void CKelvoCommonButton::SetAccessibleShortcut(const QString& shortcut) {
+    m_accessibleShortcut = shortcut;
 }
 
 void CKelvoCommonButton::SetFlagHovered(int value) {

@@ -111,6 +111,13 @@ public:
     // 1 checks, 0 unchecks (repainting on a change); other values are ignored.
     void SetCheck(int value);
     int GetCheck() const;
+    // The key a screen reader names as the button's shortcut; only told, the
+    // owner handles the key itself.
+    void SetAccessibleShortcut(const QString& shortcut);
+    QString AccessibleShortcut() const { return m_accessibleShortcut; }
+    // In check mode, or its owner shows a checked state with SetCheck (the
+    // menu's group buttons): a screen reader calls it checkable.
+    bool IsCheckable() const { return m_flagCheckMode != 0 || m_ownerChecks; }
 
     // Drawn and treated as enabled: m_flagEnable is 1 and the widget is enabled.
     bool IsDrawnEnabled() const;
@@ -234,6 +241,8 @@ private:
     int m_flagPressStarted = 0;
     int m_flagChecked = 0;
     int m_flagCheckMode = 0;
+    QString m_accessibleShortcut;
+    bool m_ownerChecks = false;
     int m_flagInvert = 0;
     int m_flagEnable = 1;
     int m_flagDragging = 0;

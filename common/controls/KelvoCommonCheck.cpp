@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "common/controls/KelvoCommonCheck.h"
 
+#include "common/controls/KelvoCommonAccessible.h"
 #include "common/controls/KelvoCommonBitmaps.h"
 #include "common/controls/KelvoCommonPaint.h"
 
@@ -22,6 +23,7 @@ CKelvoCommonCheck::CKelvoCommonCheck(const QString& text, QWidget* parent)
 CKelvoCommonCheck::~CKelvoCommonCheck() = default;
 
 void CKelvoCommonCheck::Initialize() {
+    KelvoCommonInstallAccessible();
     setCheckable(false);
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -36,8 +38,11 @@ void CKelvoCommonCheck::GetColor(CKelvoCommonCheckColor* color) const {
 }
 
 void CKelvoCommonCheck::SetCheck(int check) {
+    const bool changed = (m_check == 1) != (check == 1);
     m_check = check;
     update();
+    if (changed)
+        KelvoCommonNotifyCheckedChanged(this);
 }
 
 int CKelvoCommonCheck::GetCheck() const {

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "common/controls/KelvoCommonGroup.h"
 
+#include "common/controls/KelvoCommonAccessible.h"
 #include "common/controls/KelvoCommonPaint.h"
 #include "common/controls/KelvoCommonWindow.h"
 
 #include <QPainter>
 
 CKelvoCommonGroup::CKelvoCommonGroup(QWidget* parent) : QWidget(parent) {
+    KelvoCommonInstallAccessible();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "common/controls/KelvoCommonTab.h"
 
+#include "common/controls/KelvoCommonAccessible.h"
 #include "common/controls/KelvoCommonPaint.h"
 #include "common/controls/KelvoCommonWindow.h"
 
@@ -9,6 +10,7 @@
 #include <QPainter>
 
 CKelvoCommonTab::CKelvoCommonTab(QWidget* parent) : QWidget(parent) {
+    KelvoCommonInstallAccessible();
     setFocusPolicy(Qt::NoFocus);
 }
 

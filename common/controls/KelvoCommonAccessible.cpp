@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: MIT
+#include "common/controls/KelvoCommonAccessible.h"
+
+#include "common/controls/KelvoCommonButton.h"
+#include "common/controls/KelvoCommonCheck.h"
+#include "common/controls/KelvoCommonGroup.h"
+#include "common/controls/KelvoCommonTab.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QHash>
+
+namespace {
+
+QString NameOr(const QWidget* widget, const QString& fallback) {
+    const QString name = widget->accessibleName();
+    return name.isEmpty() ? fallback : name;
+}
+
+// A push button, checkable in check mode (the menu's group buttons).
+class CButtonAccessible final : public QAccessibleWidget {
+public:
+    explicit CButtonAccessible(CKelvoCommonButton* button)
+        : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        const auto* button = Button();
+        state.focusable = true;
+        if (button->IsCheckable()) {
+            state.checkable = true;
+            state.checked = button->GetCheck() == 1;
+        }
+        state.disabled = state.disabled || !button->IsDrawnEnabled();
+        return state;
+    }
+
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+        case QAccessible::Name:
+            return NameOr(widget(), Button()->text());
+        case QAccessible::Accelerator:
+            return Button()->AccessibleShortcut();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+private:
+    const CKelvoCommonButton* Button() const {
+        return static_cast<const CKelvoCommonButton*>(widget());
+    }
+};
+
+// The owner-drawn check box keeps its own state, not QAbstractButton's.
+class CCheckAccessible final : public QAccessibleWidget {
+public:
+    explicit CCheckAccessible(CKelvoCommonCheck* check)
+        : QAccessibleWidget(check, QAccessible::CheckBox) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focusable = true;
+        state.checkable = true;
+        state.checked = Check()->GetCheck() == 1;
+        return state;
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return NameOr(widget(), Check()->text());
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    const CKelvoCommonCheck* Check() const {
+        return static_cast<const CKelvoCommonCheck*>(widget());
+    }
+};
+
+class CGroupAccessible final : public QAccessibleWidget {
+public:
+    explicit CGroupAccessible(CKelvoCommonGroup* group)
+        : QAccessibleWidget(group, QAccessible::Grouping) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return NameOr(widget(), static_cast<const CKelvoCommonGroup*>(widget())->Text());
+        return QAccessibleWidget::text(t);
+    }
+};
+
+class CTabAccessible;
+
+// One page tab of the tab control; it has no widget of its own.
+class CPageTabAccessible final : public QAccessibleInterface {
+public:
+    CPageTabAccessible(CKelvoCommonTab* tab, int index) : m_tab(tab), m_index(index) {}
+
+    bool isValid() const override { return m_tab != nullptr && m_index < m_tab->GetItemCount(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return Parent()->window(); }
+    QAccessibleInterface* parent() const override { return Parent(); }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::PageTab; }
+    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && isValid() ? m_tab->GetItemText(m_index) : QString();
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        if (!isValid()) {
+            state.invalid = true;
+            return state;
+        }
+        state.selectable = true;
+        state.selected = m_tab->GetCurSel() == m_index;
+        state.invisible = !m_tab->isVisible();
+        return state;
+    }
+
+    QRect rect() const override {
+        if (!isValid())
+            return {};
+        const QRect item = m_tab->GetItemRect(m_index);
+        return {m_tab->mapToGlobal(item.topLeft()), item.size()};
+    }
+
+private:
+    QAccessibleInterface* Parent() const { return QAccessible::queryAccessibleInterface(m_tab); }
+
+    QPointer<CKelvoCommonTab> m_tab;
+    int m_index;
+};
+
+class CTabAccessible final : public QAccessibleWidget {
+public:
+    explicit CTabAccessible(CKelvoCommonTab* tab)
+        : QAccessibleWidget(tab, QAccessible::PageTabList) {}
+
+    ~CTabAccessible() override {
+        for (const QAccessible::Id id : std::as_const(m_pages))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override { return Tab()->GetItemCount(); }
+
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        if (const auto found = m_pages.constFind(index); found != m_pages.cend())
+            return QAccessible::accessibleInterface(*found);
+        auto* page = new CPageTabAccessible(Tab(), index);
+        m_pages.insert(index, QAccessible::registerAccessibleInterface(page));
+        return page;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (auto it = m_pages.cbegin(); it != m_pages.cend(); ++it) {
+            if (QAccessible::accessibleInterface(it.value()) == child)
+                return it.key();
+        }
+        return -1;
+    }
+
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const int index = Tab()->HitTest(Tab()->mapFromGlobal(QPoint(x, y)));
+        return index >= 0 ? child(index) : nullptr;
+    }
+
+private:
+    CKelvoCommonTab* Tab() const { return static_cast<CKelvoCommonTab*>(widget()); }
+
+    // Each page's interface is made once and lives in Qt's registry.
+    mutable QHash<int, QAccessible::Id> m_pages;
+};
+
+QAccessibleInterface* Factory(const QString& className, QObject* object) {
+    if (object == nullptr || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("CKelvoCommonButton"))
+        return new CButtonAccessible(static_cast<CKelvoCommonButton*>(object));
+    if (className == QLatin1String("CKelvoCommonCheck"))
+        return new CCheckAccessible(static_cast<CKelvoCommonCheck*>(object));
+    if (className == QLatin1String("CKelvoCommonTab"))
+        return new CTabAccessible(static_cast<CKelvoCommonTab*>(object));
+    if (className == QLatin1String("CKelvoCommonGroup"))
+        return new CGroupAccessible(static_cast<CKelvoCommonGroup*>(object));
+    // The combo, edit, slider, list and static are Qt's own classes
+    // underneath, and Qt's interfaces for those already tell enough.
+    return nullptr;
+}
+
+} // namespace
+
+void KelvoCommonInstallAccessible() {
+    static const bool installed = [] {
+        QAccessible::installFactory(Factory);
+        return true;
+    }();
+    (void)installed;
+}
+
+void KelvoCommonNotifyCheckedChanged(QObject* control) {
+    if (!QAccessible::isActive())
+        return;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(control, changed);
+    QAccessible::updateAccessibility(&event);
+}
