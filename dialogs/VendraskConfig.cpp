@@ -28,6 +28,7 @@ CVendraskConfig::CVendraskConfig(CVendraskApp& app, QWidget* owner,
     m_tab = new CKelvoCommonTab(this);
     KelvoCommonSetDlgCtrlID(m_tab, kIdTab);
     m_tab->setGeometry(Rect(6, 18, 467, 221));
+    m_tab->setAccessibleName(tr("Configuration pages"));
     // A picture-only button that shows no focus: off the Tab chain, so the
     // keyboard never lands on it unseen (Enter there would close).
     CreateCloseButton(kIdClose)->SetFlagTabStop(0);

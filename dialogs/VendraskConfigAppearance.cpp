@@ -72,14 +72,20 @@ CVendraskConfigAppearance::CVendraskConfigAppearance(CVendraskApp& app, QWidget*
     // Creation order is the tab order: the upper part, then the colour rows.
     m_static[2] = AddStatic(1130, QStringLiteral("Color Set"), Rect(12, 12, 60, 12));
     m_colorSet = AddCombo(kIdColorSet, Rect(72, 8, 144, 62));
+    // Each list's label is its screen-reader label; no text here has a mnemonic.
+    m_static[2]->setBuddy(m_colorSet);
     m_static[3] = AddStatic(1131, QStringLiteral("Transparency"), Rect(12, 36, 60, 12));
     m_transparency = AddCombo(kIdTransparency, Rect(72, 32, 54, 62));
+    m_static[3]->setBuddy(m_transparency);
     m_static[4] = AddStatic(1132, QStringLiteral("Fade Level"), Rect(12, 60, 60, 12));
     m_fadeLevel = AddCombo(kIdFadeLevel, Rect(72, 56, 54, 62));
+    m_static[4]->setBuddy(m_fadeLevel);
     m_static[1] = AddStatic(1129, QStringLiteral("Button Font"), Rect(234, 12, 60, 12));
     m_buttonFont = AddCombo(kIdButtonFont, Rect(294, 8, 144, 62), CKelvoCommonCombo::CBS_SORT);
+    m_static[1]->setBuddy(m_buttonFont);
     m_static[0] = AddStatic(1128, QStringLiteral("Dialog Font"), Rect(234, 36, 60, 12));
     m_dialogFont = AddCombo(kIdDialogFont, Rect(294, 32, 144, 62), CKelvoCommonCombo::CBS_SORT);
+    m_static[0]->setBuddy(m_dialogFont);
     m_whiteTitlebar =
         AddCheck(kIdWhiteTitlebar, QStringLiteral("White Titlebar"), Rect(234, 59, 94, 10), true);
     for (std::size_t i = 0; i < kColorRows.size(); ++i) {

@@ -59,6 +59,19 @@ const std::array<CheckEntry, 9> kChecks{{
 
 } // namespace
 
+QString CVendraskConfigBehavior::EdgeName(int id) {
+    switch (id) {
+    case kIdTop:
+        return tr("Top edge");
+    case kIdBottom:
+        return tr("Bottom edge");
+    case kIdLeft:
+        return tr("Left edge");
+    default:
+        return tr("Right edge");
+    }
+}
+
 int CVendraskConfigBehavior::HotKeyIndex(int modifier, int code) {
     // The keyed combination is the last row; the chords come before it.
     constexpr int kKeyed = static_cast<int>(kHotKeys.size()) - 1;
@@ -88,9 +101,12 @@ CVendraskConfigBehavior::CVendraskConfigBehavior(CVendraskApp& app, QWidget* par
     // Creation order is the tab order.
     m_static[1] = AddStatic(1114, QStringLiteral("Hot Key"), Rect(12, 12, 58, 12));
     m_hotKey = AddCombo(kIdHotKey, Rect(120, 8, 75, 62));
+    // Each list's label is its screen-reader label; no text here has a mnemonic.
+    m_static[1]->setBuddy(m_hotKey);
     m_static[2] =
         AddStatic(1115, QStringLiteral("Hook Wait on Desktop Edge"), Rect(12, 36, 108, 12));
     m_hookWait = AddCombo(kIdHookWait, Rect(120, 32, 75, 62));
+    m_static[2]->setBuddy(m_hookWait);
     // Only lends its rectangle to the page's painting.
     m_edgeFrame = new QWidget(this);
     KelvoCommonSetDlgCtrlID(m_edgeFrame, kIdEdgeFrame);
@@ -104,10 +120,13 @@ CVendraskConfigBehavior::CVendraskConfigBehavior(CVendraskApp& app, QWidget* par
         if (entry.id == kIdUnableHotKey) {
             m_static[3] = AddStatic(1116, QStringLiteral("Default Group"), Rect(12, 157, 108, 12));
             m_defaultGroup = AddCombo(kIdDefaultGroup, Rect(120, 153, 75, 62));
+            m_static[3]->setBuddy(m_defaultGroup);
         }
         // The edge boxes have no text; the others carry theirs on the left.
         const QString text = QLatin1String(entry.text);
         m_check[i] = AddCheck(entry.id, text, Rect(entry.du), !text.isEmpty());
+        if (text.isEmpty())
+            m_check[i]->setAccessibleName(EdgeName(entry.id));
         connect(m_check[i], &CKelvoCommonCheck::Flipped, this,
                 [this, id = entry.id] { OnCheck(id); });
         // Rich text, so that the long tip wraps.

@@ -77,6 +77,8 @@ public:
     // Item of the hot key list a stored combination shows, or -1: a
     // modifier-only chord by its modifiers, anything with Q as "Alt + Q".
     static int HotKeyIndex(int modifier, int code);
+    // What a screen reader calls an edge's box, which shows no text.
+    static QString EdgeName(int id);
     // Item of a value list with that value, or -1.
     static int ValueIndex(std::span<const ValueEntry> table, int value);
 

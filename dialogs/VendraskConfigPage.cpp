@@ -19,6 +19,8 @@ CVendraskConfigPage::CVendraskConfigPage(CVendraskApp& app, QWidget* parent,
     : QWidget(parent), m_app(app), m_windowText(windowText) {
     setFixedSize(kWidth, kHeight);
     setWindowTitle(windowText);
+    // A page is no window of its own: a screen reader names it by this.
+    setAccessibleName(windowText);
 }
 
 CVendraskConfigPage::~CVendraskConfigPage() = default;

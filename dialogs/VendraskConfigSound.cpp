@@ -26,6 +26,7 @@ CVendraskConfigSound::CVendraskConfigSound(CVendraskApp& app, QWidget* parent)
         m_static[i] = AddStatic(row.labelId, QLatin1String(row.label), Rect(12, row.y, 104, 11));
         m_edit[i] = new CKelvoCommonEdit(this);
         m_edit[i]->setGeometry(Rect(120, row.y - 4, 223, 13));
+        m_edit[i]->setAccessibleName(m_static[i]->text());
         m_browse[i] =
             AddButton(row.buttonId, QStringLiteral("Browse File"), Rect(349, row.y - 4, 81, 13));
         connect(m_browse[i], &QAbstractButton::clicked, this,

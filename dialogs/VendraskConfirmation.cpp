@@ -48,6 +48,7 @@ CVendraskConfirmation::~CVendraskConfirmation() = default;
 
 void CVendraskConfirmation::OnInitDialog() {
     m_message->setText(m_confirmationMessage);
+    setAccessibleDescription(m_confirmationMessage);
     ApplyTransparency();
     m_ok->SetColor(m_app.m_buttonColor);
     m_cancel->SetColor(m_app.m_buttonColor);

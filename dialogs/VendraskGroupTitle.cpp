@@ -23,6 +23,7 @@ CVendraskGroupTitle::CVendraskGroupTitle(CVendraskApp& app, QWidget* parent)
     m_edit = new CKelvoCommonEdit(this);
     m_edit->setGeometry(Rect(121, 21, 316, 13));
     m_edit->Initialize(this, kIdTitle);
+    m_edit->setAccessibleName(m_label->text());
 }
 
 CVendraskGroupTitle::~CVendraskGroupTitle() = default;

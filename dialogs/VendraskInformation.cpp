@@ -107,6 +107,7 @@ CVendraskInformation::CVendraskInformation(CVendraskApp& app, QWidget* parent)
     // A picture static takes the size of its picture.
     m_picture->setGeometry(QRect(Rect(27, 26, 15, 13).topLeft(), kPictureSize));
     m_picture->setAttribute(Qt::WA_TranslucentBackground);
+    m_picture->setAccessibleName(tr("Vendrask icon"));
 
     const auto makeText = [this](int id, QRect rect, Qt::Alignment alignment, bool wrap) {
         CKelvoCommonStatic* text = wrap ? new CKelvoCommonStatic(this) : new CEllipsisStatic(this);

@@ -72,6 +72,10 @@ CVendraskItemSetting::CVendraskItemSetting(CVendraskApp& app, QWidget* parent)
     m_edit[FieldWorkingFolder] = AddEdit(this, kIdWorkingFolder, Rect(121, 94, 223, 13));
     m_browseWorkingFolder = AddButton(this, kIdBrowseWorkingFolder, QStringLiteral("Browse Folder"),
                                       Rect(350, 94, 81, 13));
+    m_edit[FieldName]->setAccessibleName(m_static[1]->text());
+    m_edit[FieldPath]->setAccessibleName(m_static[2]->text());
+    m_edit[FieldOption]->setAccessibleName(m_static[3]->text());
+    m_edit[FieldWorkingFolder]->setAccessibleName(m_static[4]->text());
 
     connect(m_browseFile, &QAbstractButton::clicked, this, &CVendraskItemSetting::OnBrowseFile);
     connect(m_browsePathFolder, &QAbstractButton::clicked, this,

@@ -31,6 +31,7 @@ CKelvoCommonButton* CVendraskSmallWindow::CreateCloseButton(int id) {
     KelvoCommonSetDlgCtrlID(m_closeButton, id);
     m_closeButton->setGeometry(CloseRect());
     m_closeButton->SetFlagTabStop(1);
+    m_closeButton->setAccessibleName(tr("Close"));
     m_frame->AddCaptionButton(m_closeButton);
     m_closeButton->SetBitmap(m_app.m_captionBitmap[4], m_app.m_captionBitmap[5]);
     connect(m_closeButton, &QAbstractButton::clicked, this, [this] { OnCloseCommand(); });

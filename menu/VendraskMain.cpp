@@ -124,6 +124,8 @@ void CVendraskMain::CreateControls() {
         label->setGeometry(LabelRect(s));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->installEventFilter(this);
+        // Ties the letter to its button for a screen reader; it has no mnemonic.
+        label->setBuddy(m_itemButton[s]);
         m_label[s] = label;
     }
 
@@ -158,6 +160,9 @@ void CVendraskMain::OnInitDialog() {
     m_hideButton->SetBitmap(m_app.m_captionBitmap[6], m_app.m_captionBitmap[7]);
     m_informationButton->setGeometry(kInformationRect);
     m_informationButton->SetBitmap(m_app.m_captionBitmap[8], m_app.m_captionBitmap[9]);
+    m_hideButton->setAccessibleName(tr("Hide"));
+    m_informationButton->setAccessibleName(tr("Information"));
+    m_configurationButton->setAccessibleName(tr("Configuration"));
     m_frame->AddCaptionButton(m_hideButton);
     m_frame->AddCaptionButton(m_informationButton);
 
@@ -249,9 +254,23 @@ void CVendraskMain::ShowCurrentGroup() {
     if (group >= 0 && group < kGroupCount) {
         m_groupButton[group]->SetCheck(1);
         m_groupButton[group]->setFocus(Qt::OtherFocusReason);
-        m_groupTitleButton->setText(m_app.m_groupTitle[group].ToQString());
+        ShowGroupTitle();
     }
     ShowItemNames();
+}
+
+void CVendraskMain::ShowGroupTitle() {
+    const QString title = m_app.m_groupTitle[m_app.m_currentGroup].ToQString();
+    m_groupTitleButton->setText(title);
+    m_groupTitleButton->setAccessibleName(title.isEmpty() ? tr("Group title")
+                                                          : tr("Group title, %1").arg(title));
+    // The numbers as the buttons show them: 1 to 9, then 0.
+    for (int g = 0; g < kGroupCount; ++g) {
+        const QString groupTitle = m_app.m_groupTitle[g].ToQString();
+        m_groupButton[g]->setAccessibleName(groupTitle.isEmpty()
+                                                ? tr("Group %1").arg(g)
+                                                : tr("Group %1, %2").arg(g).arg(groupTitle));
+    }
 }
 
 void CVendraskMain::ShowItemNames() {
@@ -259,7 +278,20 @@ void CVendraskMain::ShowItemNames() {
     if (group < 0 || group >= kGroupCount)
         return;
     for (int s = 0; s < kSlotCount; ++s)
-        m_itemButton[s]->setText(m_app.Item(group, s).Name.ToQString());
+        ShowItem(s);
+}
+
+void CVendraskMain::ShowItem(int slot) {
+    const ItemRecord& item = m_app.Item(m_app.m_currentGroup, slot);
+    const QString name = item.Name.ToQString();
+    CKelvoCommonButton* button = m_itemButton[slot];
+    button->setText(name);
+    // A screen reader hears the letter first, as the menu shows it beside.
+    const QString letter(QLatin1Char(static_cast<char>('A' + slot)));
+    button->setAccessibleName(name.isEmpty() ? tr("%1, empty").arg(letter)
+                                             : tr("%1, %2").arg(letter, name));
+    button->setAccessibleDescription(item.Path.ToQString());
+    button->SetAccessibleShortcut(letter);
 }
 
 void CVendraskMain::ApplyAppearance() {
@@ -635,7 +667,7 @@ void CVendraskMain::OnCommand(int id) {
             grabber->releaseMouse();
         if (id == kIdGroupTitle) {
             RunGroupTitle();
-            m_groupTitleButton->setText(m_app.m_groupTitle[m_app.m_currentGroup].ToQString());
+            ShowGroupTitle();
         }
         if (id == kIdConfiguration)
             RunConfig();

@@ -201,6 +201,10 @@ protected:
 
 private:
     void CreateControls();
+    // The title button's text and the group buttons' names, for the current group.
+    void ShowGroupTitle();
+    // A slot's button text and what a screen reader says of it.
+    void ShowItem(int slot);
     void OnInitDialog();
     CKelvoCommonButton* AddButton(int id, const QString& text, QRect rect);
     // Keyboard, before the focused control sees it. True when handled.

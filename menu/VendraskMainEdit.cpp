@@ -77,7 +77,7 @@ void CVendraskMain::SaveItem(ItemPlace place) {
 
 void CVendraskMain::ShowItemName(ItemPlace place) {
     if (place.group == m_app.m_currentGroup)
-        ItemButton(place.slot)->setText(m_app.Item(place.group, place.slot).Name.ToQString());
+        ShowItem(place.slot);
 }
 
 void CVendraskMain::OnItemCommand(int command) {
