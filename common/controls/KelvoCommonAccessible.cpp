@@ -148,10 +148,13 @@ public:
             QAccessible::deleteAccessibleInterface(id);
     }
 
-    int childCount() const override { return Tab()->GetItemCount(); }
+    // The page tabs first, then the widgets on the control (the pages).
+    int childCount() const override { return Tabs() + QAccessibleWidget::childCount(); }
 
     QAccessibleInterface* child(int index) const override {
-        if (index < 0 || index >= childCount())
+        if (index >= Tabs())
+            return QAccessibleWidget::child(index - Tabs());
+        if (index < 0)
             return nullptr;
         if (const auto found = m_pages.constFind(index); found != m_pages.cend())
             return QAccessible::accessibleInterface(*found);
@@ -165,15 +168,17 @@ public:
             if (QAccessible::accessibleInterface(it.value()) == child)
                 return it.key();
         }
-        return -1;
+        const int widget = QAccessibleWidget::indexOfChild(child);
+        return widget >= 0 ? Tabs() + widget : -1;
     }
 
     QAccessibleInterface* childAt(int x, int y) const override {
         const int index = Tab()->HitTest(Tab()->mapFromGlobal(QPoint(x, y)));
-        return index >= 0 ? child(index) : nullptr;
+        return index >= 0 ? child(index) : QAccessibleWidget::childAt(x, y);
     }
 
 private:
+    int Tabs() const { return Tab()->GetItemCount(); }
     CKelvoCommonTab* Tab() const { return static_cast<CKelvoCommonTab*>(widget()); }
 
     // Each page's interface is made once and lives in Qt's registry.

@@ -22,6 +22,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <vector>
@@ -86,6 +87,12 @@ TEST_F(VendraskAccessibleTest, EveryControlOfEveryWindowHasAName) {
             std::vector<QAccessibleInterface*> controls;
             Walk(Of(window), controls);
             EXPECT_GT(controls.size(), 1u);
+            // The pages sit on the tab control, beside its page tabs.
+            if (window == &config) {
+                EXPECT_TRUE(std::any_of(controls.begin(), controls.end(), [](auto* control) {
+                    return control->role() == QAccessible::CheckBox;
+                }));
+            }
             for (QAccessibleInterface* control : controls) {
                 const QString name = control->text(QAccessible::Name);
                 EXPECT_FALSE(name.trimmed().isEmpty())
@@ -212,7 +219,7 @@ TEST_F(VendraskAccessibleTest, OwnerDrawnControlsTellRoleStateAndValue) {
     }
     // Each page tab is a child named by its caption; the shown one is selected.
     QAccessibleInterface* tabs = Of(config.findChild<CKelvoCommonTab*>());
-    ASSERT_EQ(tabs->childCount(), 3);
+    ASSERT_EQ(tabs->childCount(), 3 + CVendraskConfig::kPageCount);
     EXPECT_EQ(tabs->child(1)->text(QAccessible::Name).toStdString(), "Appearance");
     EXPECT_EQ(tabs->child(1)->role(), QAccessible::PageTab);
     EXPECT_TRUE(tabs->child(0)->state().selected);
