@@ -129,18 +129,16 @@ CVendraskConfigBehavior::CVendraskConfigBehavior(CVendraskApp& app, QWidget* par
             m_check[i]->setAccessibleName(EdgeName(entry.id));
         connect(m_check[i], &CKelvoCommonCheck::Flipped, this,
                 [this, id = entry.id] { OnCheck(id); });
-        // Rich text, so that the long tip wraps.
-        if (entry.id == kIdClickOnDesktop)
-            m_check[i]->setToolTip(
-                QStringLiteral("<p>%1</p>")
-                    .arg(tr("A double click on a desktop icon opens the icon and leaves the menu "
-                            "hidden "
-                            "where the desktop program shows its icons to the accessibility bus "
-                            "(Caja, "
-                            "PCManFM-Qt, PCManFM with GTK's accessibility modules). On other "
-                            "desktops "
-                            "(Nemo, Xfce) any double click on the desktop calls up the menu.")
-                             .toHtmlEscaped()));
+        if (entry.id == kIdClickOnDesktop) {
+            const QString tip =
+                tr("A double click on a desktop icon opens the icon and leaves the menu hidden "
+                   "where the desktop program shows its icons to the accessibility bus (Caja, "
+                   "PCManFM-Qt, PCManFM with GTK's accessibility modules). On other desktops "
+                   "(Nemo, Xfce) any double click on the desktop calls up the menu.");
+            // Rich text, so that the long tip wraps; a screen reader gets it plain.
+            m_check[i]->setToolTip(QStringLiteral("<p>%1</p>").arg(tip.toHtmlEscaped()));
+            m_check[i]->setAccessibleDescription(tip);
+        }
     }
     connect(m_hotKey, &QComboBox::activated, this, &CVendraskConfigBehavior::OnHotKeyChanged);
     connect(m_hookWait, &QComboBox::activated, this, &CVendraskConfigBehavior::OnHookWaitChanged);
