@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Installs what is missing, builds with -Werror and runs every test tier:
 #   format (every C++ file clang-formatted), unit (unit and gui, offscreen),
-#   x11 (Xvfb), wayland (headless sway), portal, variants (builds without
+#   x11 (Xvfb), accessibility (the launcher read over AT-SPI, under Xvfb),
+#   wayland (headless sway), portal, variants (builds without
 #   X11 and without Wayland), asan (ASan+UBSan, leaks),
 #   tsan (CI, or TSAN=1), fuzz (each parser), package (the Debian package,
 #   also installed with apt into a fresh chroot of this release), and with
@@ -15,7 +16,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-all_tiers=format,unit,x11,wayland,portal,variants,asan,tsan,fuzz,package
+all_tiers=format,unit,x11,accessibility,wayland,portal,variants,asan,tsan,fuzz,package
 tiers=
 debian=
 while [[ $# -gt 0 ]]; do
@@ -30,7 +31,7 @@ while [[ $# -gt 0 ]]; do
         shift
         ;;
     -h | --help)
-        sed -n '3,14p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '3,15p' "$0" | sed 's/^# \{0,1\}//'
         exit 0
         ;;
     *)
@@ -67,7 +68,7 @@ elif [[ -z "$tiers" ]]; then
     [[ "${CI:-}" != true || "$host_release" != debian-12 ]] || debian_tiers=unit,package
 fi
 wants() { [[ ",$tiers," == *",$1,"* ]]; }
-builds() { wants unit || wants x11 || wants wayland || wants portal || wants package; }
+builds() { wants unit || wants x11 || wants accessibility || wants wayland || wants portal || wants package; }
 
 jobs=$(nproc)
 fuzz_seconds=${FUZZ_SECONDS:-60}
@@ -132,6 +133,11 @@ tier_x11() {
     # fails gets one more run, so a slow moment of a shared machine is not a
     # fault; one that fails twice is.
     run_ctest x11 scripts/with-xvfb.sh ctest "${ctest_args[@]}" --repeat until-pass:2 --test-dir build -L x11
+}
+
+tier_accessibility() {
+    step "accessibility tier (the launcher over AT-SPI, Xvfb + openbox)"
+    run_ctest accessibility scripts/with-xvfb.sh ctest "${ctest_args[@]}" --test-dir build -L accessibility
 }
 
 tier_wayland() {
@@ -266,7 +272,7 @@ scripts/install-deps.sh
 
 if wants format; then run_tier format; fi
 if builds; then run_tier build; fi
-for tier in unit x11 wayland portal variants asan tsan fuzz package; do
+for tier in unit x11 accessibility wayland portal variants asan tsan fuzz package; do
     wants "$tier" || continue
     case "$tier" in
     variants | asan | tsan | fuzz) run_tier "$tier" ;;

@@ -50,7 +50,16 @@ constexpr std::array<CVendraskApp::ColorSet, CVendraskApp::kColorSetCount> kBuil
      KelvoRgb(128, 128, 128), KelvoRgb(32, 32, 32), KelvoRgb(150, 200, 255),
      KelvoRgb(175, 225, 255), KelvoRgb(200, 255, 255), KelvoRgb(50, 100, 150),
      KelvoRgb(128, 128, 128)},
+    // 6: High Contrast: white on black, a yellow focus frame; every text
+    // meets 4.5:1 against what it is drawn on
+    {KelvoRgb(255, 255, 255), KelvoRgb(0, 0, 0), KelvoRgb(0, 0, 0), KelvoRgb(255, 255, 255),
+     KelvoRgb(255, 255, 255), KelvoRgb(0, 0, 0), KelvoRgb(0, 0, 128), KelvoRgb(0, 80, 160),
+     KelvoRgb(255, 255, 0), KelvoRgb(160, 160, 160)},
 }};
+// The unselected page tabs' fixed grey text needs a darker tab than the
+// usual one to stay readable in the high-contrast set.
+constexpr COLORREF kTabBackground = KelvoRgb(78, 78, 78);
+constexpr COLORREF kHighContrastTabBackground = KelvoRgb(48, 48, 48);
 
 constexpr const char16_t* kSmallFaceName = u"MS UI Gothic";
 constexpr const char16_t* kIniFileName = u"Vendrask.ini";
@@ -388,6 +397,8 @@ void CVendraskApp::ApplyColorSet() {
     m_tabColor.colorTextSelected = s[4];
     m_tabColor.colorBackground = s[1];
     m_tabColor.colorTabBackgroundSelected = s[1];
+    m_tabColor.colorTabBackground =
+        m_colorSetIndex == kColorSetHighContrast ? kHighContrastTabBackground : kTabBackground;
     m_tabColor.colorFrame = s[9];
 
     m_brushButtonBackground = QBrush(CKelvoCommonGdiplus::ToQColor(s[5]));

@@ -29,7 +29,9 @@ public:
     static constexpr int kSlotCount = 26;
     static constexpr int kItemCount = kGroupCount * kSlotCount;
     static constexpr int kSpecialItemCount = 5;
-    static constexpr int kColorSetCount = 6;
+    static constexpr int kColorSetCount = 7;
+    // The built-in set for readers who need strong contrast.
+    static constexpr int kColorSetHighContrast = 6;
     static constexpr int kColorsPerSet = 10;
     static constexpr int kSoundCount = 4;
     static constexpr int kFaceNameMaxLength = 31;

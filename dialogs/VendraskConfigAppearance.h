@@ -29,9 +29,9 @@ public:
     // "Select Color" button of each colour, in colour order.
     static constexpr std::array<int, 10> kSelectColorIds{1139, 1141, 1142, 1140, 1143,
                                                          1144, 1145, 1146, 1147, 1148};
-    static constexpr std::array<const char*, 6> kColorSetNames{"User Defined",    "Aqua Blue",
-                                                               "Champagne Gold",  "Rose Pink",
-                                                               "Sunshine Orange", "Ocean Cobalt"};
+    static constexpr std::array<const char*, 7> kColorSetNames{
+        "User Defined",    "Aqua Blue",    "Champagne Gold", "Rose Pink",
+        "Sunshine Orange", "Ocean Cobalt", "High Contrast"};
     static constexpr std::array<int, 11> kTransparencies{255, 240, 230, 220, 210, 200,
                                                          180, 160, 140, 120, 100};
     static constexpr int kFadeLevelCount = 8;

@@ -124,8 +124,8 @@ void CVendraskMain::CreateControls() {
         label->setGeometry(LabelRect(s));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->installEventFilter(this);
-        // Ties the letter to its button for a screen reader; it has no mnemonic.
-        label->setBuddy(m_itemButton[s]);
+        // Not the button's label: its name already begins with the letter,
+        // and a screen reader would say the letter twice ("A A, Notes").
         m_label[s] = label;
     }
 
@@ -267,9 +267,11 @@ void CVendraskMain::ShowGroupTitle() {
     // The numbers as the buttons show them: 1 to 9, then 0.
     for (int g = 0; g < kGroupCount; ++g) {
         const QString groupTitle = m_app.m_groupTitle[g].ToQString();
-        m_groupButton[g]->setAccessibleName(groupTitle.isEmpty()
-                                                ? tr("Group %1").arg(g)
-                                                : tr("Group %1, %2").arg(g).arg(groupTitle));
+        // An untitled group shows its section name ("Group3"): no title to read.
+        const bool untitled =
+            groupTitle.isEmpty() || groupTitle == QStringLiteral("Group%1").arg(g);
+        m_groupButton[g]->setAccessibleName(untitled ? tr("Group %1").arg(g)
+                                                     : tr("Group %1, %2").arg(g).arg(groupTitle));
     }
 }
 
@@ -509,6 +511,16 @@ bool CVendraskMain::PreTranslateKey(QKeyEvent* event) {
     if ((modifiers & Qt::AltModifier) != 0 && (modifiers & Qt::ControlModifier) == 0)
         return false;
     const int key = event->key();
+    // The keyboard's way to the item menu, at the focused item, under the
+    // same lock as the right click.
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        const int slot = FocusedSlot();
+        if (m_app.m_behaviorItemLock == 0 && slot >= 0) {
+            const QWidget* button = m_itemButton[slot];
+            OpenItemMenu(button->mapToGlobal(button->rect().center()));
+        }
+        return true;
+    }
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
         KelvoCommonSendMessage(this, WM_KC_BUTTON_HOVERED);
         return false; // the dialog moves the focus
@@ -615,7 +627,10 @@ void CVendraskMain::OnRButtonDown() {
         HideMenu();
         return;
     }
-    const QPoint at = QCursor::pos();
+    OpenItemMenu(QCursor::pos());
+}
+
+void CVendraskMain::OpenItemMenu(QPoint at) {
     // The menu runs its own loop; what it was opened for is kept.
     m_itemMenuPlace = FocusedItem();
     QAction* chosen = m_popupRunner ? m_popupRunner(*m_itemMenu, at) : m_itemMenu->exec(at);

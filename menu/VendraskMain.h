@@ -221,6 +221,7 @@ private:
     // The item's button shows its name, when its group is the one shown.
     void ShowItemName(ItemPlace place);
     void OnRButtonDown();
+    void OpenItemMenu(QPoint at);
     void ChangeGroup(int group);
     void StepGroup(int step);
     void FocusItem(int slot);

@@ -16,7 +16,9 @@ packages=(
     # version on every release, so the formatting check means the same.
     clang libclang-rt-dev clang-format-19 ccache
     xvfb xauth openbox xcompmgr trayer xdotool x11-utils x11-xkb-utils
-    desktop-file-utils dbus-daemon dbus-bin
+    desktop-file-utils dbus-daemon dbus-bin libglib2.0-bin
+    # The accessibility bus and Debian's python bindings that read it.
+    at-spi2-core python3-pyatspi
     sway xwayland wtype grim xdg-desktop-portal x11-xserver-utils
     libwayland-dev wayland-protocols libxkbcommon-dev qt6-wayland
     fonts-dejavu-core fonts-urw-base35 fonts-liberation2 fonts-ipafont-gothic

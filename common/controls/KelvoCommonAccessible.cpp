@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QHash>
+#include <QPointer>
 
 namespace {
 
@@ -35,6 +36,36 @@ public:
         return state;
     }
 
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        // The owners act on the focused button, as after a click. Later, not
+        // here: a press that opens a window must not hold the caller's call.
+        QMetaObject::invokeMethod(
+            widget(),
+            [button = QPointer<CKelvoCommonButton>(Button())] {
+                if (button == nullptr || !button->isEnabled())
+                    return;
+                button->setFocus(Qt::OtherFocusReason);
+                button->click();
+            },
+            Qt::QueuedConnection);
+    }
+
+    // The letter key that starts an item is its press's key binding.
+    QStringList keyBindingsForAction(const QString& action) const override {
+        const QString shortcut = Button()->AccessibleShortcut();
+        if (action == pressAction() && !shortcut.isEmpty())
+            return {shortcut};
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
+
     QString text(QAccessible::Text t) const override {
         switch (t) {
         case QAccessible::Name:
@@ -47,9 +78,7 @@ public:
     }
 
 private:
-    const CKelvoCommonButton* Button() const {
-        return static_cast<const CKelvoCommonButton*>(widget());
-    }
+    CKelvoCommonButton* Button() const { return static_cast<CKelvoCommonButton*>(widget()); }
 };
 
 // The owner-drawn check box keeps its own state, not QAbstractButton's.
@@ -66,6 +95,24 @@ public:
         return state;
     }
 
+    QStringList actionNames() const override {
+        return QStringList{toggleAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action != toggleAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        QMetaObject::invokeMethod(
+            widget(),
+            [check = QPointer<CKelvoCommonCheck>(Check())] {
+                if (check != nullptr && check->isEnabled())
+                    check->Flip();
+            },
+            Qt::QueuedConnection);
+    }
+
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name)
             return NameOr(widget(), Check()->text());
@@ -73,9 +120,7 @@ public:
     }
 
 private:
-    const CKelvoCommonCheck* Check() const {
-        return static_cast<const CKelvoCommonCheck*>(widget());
-    }
+    CKelvoCommonCheck* Check() const { return static_cast<CKelvoCommonCheck*>(widget()); }
 };
 
 class CGroupAccessible final : public QAccessibleWidget {
@@ -93,9 +138,28 @@ public:
 class CTabAccessible;
 
 // One page tab of the tab control; it has no widget of its own.
-class CPageTabAccessible final : public QAccessibleInterface {
+class CPageTabAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
     CPageTabAccessible(CKelvoCommonTab* tab, int index) : m_tab(tab), m_index(index) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString& /*action*/) const override { return {}; }
+    // Shows the page, as a click on its tab does.
+    void doAction(const QString& action) override {
+        if (action != pressAction() || !isValid())
+            return;
+        QMetaObject::invokeMethod(
+            m_tab.data(),
+            [tab = m_tab, index = m_index] {
+                if (tab != nullptr)
+                    tab->SelectByUser(index);
+            },
+            Qt::QueuedConnection);
+    }
 
     bool isValid() const override { return m_tab != nullptr && m_index < m_tab->GetItemCount(); }
     QObject* object() const override { return nullptr; }

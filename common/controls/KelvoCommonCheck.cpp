@@ -6,6 +6,7 @@
 #include "common/controls/KelvoCommonPaint.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -113,13 +114,26 @@ void CKelvoCommonCheck::mousePressEvent(QMouseEvent* event) {
 void CKelvoCommonCheck::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && m_pressBegun == 1) {
         m_pressBegun = 0;
-        m_check = m_check == 1 ? 0 : 1;
-        update();
         QAbstractButton::mouseReleaseEvent(event);
-        Q_EMIT Flipped();
+        Flip();
         return;
     }
     QAbstractButton::mouseReleaseEvent(event);
+}
+
+// Space flips the box as a click does, so the keyboard reaches every box.
+void CKelvoCommonCheck::keyReleaseEvent(QKeyEvent* event) {
+    const bool flip = event->key() == Qt::Key_Space && !event->isAutoRepeat() && isDown();
+    QAbstractButton::keyReleaseEvent(event);
+    if (flip)
+        Flip();
+}
+
+void CKelvoCommonCheck::Flip() {
+    m_check = m_check == 1 ? 0 : 1;
+    update();
+    KelvoCommonNotifyCheckedChanged(this);
+    Q_EMIT Flipped();
 }
 
 QSize CKelvoCommonCheck::sizeHint() const {

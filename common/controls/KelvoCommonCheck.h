@@ -42,6 +42,9 @@ public:
     void SetLeftText(bool leftText);
     bool IsLeftText() const { return m_leftText; }
 
+    // Flips the box as the user's click does and tells the owner.
+    void Flip();
+
     // The picture id for a state: 1002/1003 enabled, 1000/1001 disabled.
     static int PictureId(bool enabled, int check);
     static QRect BoxRect(QRect client, QSize box, bool leftText);
@@ -59,6 +62,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     QSize sizeHint() const override;
 
 private:

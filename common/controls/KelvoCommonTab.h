@@ -59,6 +59,9 @@ public:
 
     CKelvoCommonTabColor m_color;
 
+    // Selects a tab as the user's click does, and notifies.
+    void SelectByUser(int index);
+
 signals:
     // The user selected another tab.
     void SelectionChanged(int index);
@@ -71,8 +74,6 @@ protected:
     QSize sizeHint() const override;
 
 private:
-    void SelectByUser(int index);
-
     QStringList m_captions;
     int m_current = -1;
 };

@@ -261,6 +261,19 @@ INSTANTIATE_TEST_SUITE_P(Rows, CheckClickTest, ::testing::ValuesIn(kCheckClickRo
                              return std::string(info.param.name);
                          });
 
+TEST(KelvoCommonCheckTest, SpaceFlipsTheBoxAsAClickDoes) {
+    ShownWindow w;
+    CKelvoCommonCheck check(QStringLiteral("Check"), &w.window);
+    check.show();
+    check.SetCheck(1);
+    QSignalSpy flipped(&check, &CKelvoCommonCheck::Flipped);
+    QTest::keyClick(&check, Qt::Key_Space);
+    EXPECT_EQ(check.GetCheck(), 0);
+    QTest::keyClick(&check, Qt::Key_Space);
+    EXPECT_EQ(check.GetCheck(), 1);
+    EXPECT_EQ(flipped.count(), 2);
+}
+
 TEST(KelvoCommonCheckTest, StoresAnyValueAndStartsChecked) {
     CKelvoCommonCheck check;
     EXPECT_EQ(check.GetCheck(), 1);

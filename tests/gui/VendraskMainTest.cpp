@@ -239,34 +239,51 @@ TEST_F(VendraskMainTest, OnlyTheVerticalWheelChangesGroups) {
     }
 }
 
-TEST_F(VendraskMainTest, RightClickRules) {
+TEST_F(VendraskMainTest, RightClickAndMenuKeyRules) {
     struct Row {
         const char* name;
+        int key; // 0: the right click
+        Qt::KeyboardModifiers modifiers;
         int lock;
         int focusId;
         bool menuOpened;
         bool stillVisible;
     };
     const Row rows[] = {
-        {"on an item opens the item menu", 0, 1012, true, true},
-        {"elsewhere hides the window", 0, 1085, false, false},
-        {"under the item lock on an item does nothing", 1, 1012, false, true},
-        {"under the item lock elsewhere does nothing", 1, 1085, false, true},
+        {"on an item opens the item menu", 0, {}, 0, 1012, true, true},
+        {"elsewhere hides the window", 0, {}, 0, 1085, false, false},
+        {"under the item lock on an item does nothing", 0, {}, 1, 1012, false, true},
+        {"under the item lock elsewhere does nothing", 0, {}, 1, 1085, false, true},
+        {"menu key on an item opens it there", Qt::Key_Menu, {}, 0, 1012, true, true},
+        {"shift+F10 on an item opens it there", Qt::Key_F10, Qt::ShiftModifier, 0, 1012, true,
+         true},
+        {"menu key elsewhere keeps the window", Qt::Key_Menu, {}, 0, 1085, false, true},
+        {"menu key under the item lock does nothing", Qt::Key_Menu, {}, 1, 1012, false, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         ShowMenu();
         app->m_behaviorItemLock = row.lock;
-        menu->Control(row.focusId)->setFocus();
+        QWidget* focused = menu->Control(row.focusId);
+        focused->setFocus();
         bool opened = false;
-        menu->SetPopupRunner([&](QMenu& m, QPoint) {
+        QPoint at;
+        menu->SetPopupRunner([&](QMenu& m, QPoint point) {
             opened = &m == menu->ItemMenu();
+            at = point;
             return nullptr;
         });
-        KelvoCommonPostMessage(menu.get(), WM_RBUTTONDOWN, MK_RBUTTON, 0);
-        QCoreApplication::processEvents();
+        if (row.key == 0) {
+            KelvoCommonPostMessage(menu.get(), WM_RBUTTONDOWN, MK_RBUTTON, 0);
+            QCoreApplication::processEvents();
+        } else {
+            QTest::keyClick(menu.get(), static_cast<Qt::Key>(row.key), row.modifiers);
+        }
         EXPECT_EQ(opened, row.menuOpened);
         EXPECT_EQ(menu->isVisible(), row.stillVisible);
+        if (opened && row.key != 0) {
+            EXPECT_EQ(at, focused->mapToGlobal(focused->rect().center()));
+        }
     }
 }
 

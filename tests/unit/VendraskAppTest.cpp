@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
@@ -657,6 +659,59 @@ TEST(VendraskAppColorSets, PresetsHoldTheirValues) {
                 << row.name << ", colour " << i;
         }
     }
+}
+
+namespace {
+// WCAG 2 contrast ratio of two COLORREFs.
+double Contrast(COLORREF a, COLORREF b) {
+    const auto luminance = [](COLORREF c) {
+        const auto channel = [](unsigned v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c & 0xFF) + 0.7152 * channel((c >> 8) & 0xFF) +
+               0.0722 * channel((c >> 16) & 0xFF);
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+} // namespace
+
+TEST_F(VendraskAppTest, HighContrastSetKeepsEveryTextAtFourAndAHalfToOne) {
+    auto app = LoadedApp();
+    app->m_colorSetIndex = CVendraskApp::kColorSetHighContrast;
+    app->ApplyColorSet();
+    const CVendraskApp::ColorSet& s = app->ActiveColorSet();
+    const auto& button = app->m_buttonColor;
+    const auto& tab = app->m_tabColor;
+    const struct {
+        const char* name;
+        COLORREF text;
+        COLORREF background;
+    } rows[] = {
+        {"label on the gradient's top", app->m_staticTextColor.colorText, s[1]},
+        {"label on the gradient's bottom", app->m_staticTextColor.colorText, s[2]},
+        {"button", button.colorText, button.colorBackgroundDefault},
+        {"hovered button", button.colorText, button.colorBackgroundHovered},
+        {"pressed or checked button", button.colorText, button.colorBackgroundClicked},
+        {"edit", app->m_editColor.colorText, app->m_editColor.colorBackground},
+        {"combo", app->m_comboColor.colorText, app->m_comboColor.colorBackground},
+        {"combo's chosen line", app->m_comboColor.colorTextSelected,
+         app->m_comboColor.colorBackgroundSelected},
+        {"check box", app->m_checkColor.colorText, app->m_checkColor.colorBackground},
+        {"page tab", tab.colorText, tab.colorTabBackground},
+        {"shown page tab", tab.colorTextSelected, tab.colorTabBackgroundSelected},
+    };
+    for (const auto& row : rows)
+        EXPECT_GE(Contrast(row.text, row.background), 4.5) << row.name;
+    // The focus frame stands out from the button it surrounds.
+    EXPECT_GE(Contrast(button.colorFrameFocused, button.colorBackgroundDefault), 3.0);
+
+    // Back on another set, the tabs have their usual background.
+    app->m_colorSetIndex = 1;
+    app->ApplyColorSet();
+    EXPECT_EQ(app->m_tabColor.colorTabBackground, 0x4E4E4Eu);
 }
 
 TEST_F(VendraskAppTest, SoundDataLoadsRelativeToTheProgramFolderAndReleases) {

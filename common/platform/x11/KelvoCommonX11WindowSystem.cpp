@@ -5,6 +5,7 @@
 #include "common/platform/x11/KelvoCommonX11Listener.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QApplication>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QEvent>
@@ -695,6 +696,12 @@ void CKelvoCommonX11WindowSystem::ActivateWindow(QWidget* window) {
         return;
     window->raise();
     window->activateWindow();
+    // Shown right after a hide, the window is still Qt's focus window (the
+    // focus-out is delayed), so Qt never makes it the active window again:
+    // focus moves inside it would reach no screen reader.
+    if (window->windowHandle() != nullptr &&
+        QGuiApplication::focusWindow() == window->windowHandle() && !window->isActiveWindow())
+        QApplication::setActiveWindow(window);
     if (QtConnection() != nullptr && window->windowHandle() != nullptr) {
         WindowHints::Of(window, m_timestamps)->Activate();
         xcb_flush(QtConnection());
