@@ -6,6 +6,7 @@
 #include "app/VendraskLog.h"
 #include "app/VendraskSessionLine.h"
 #include "app/VendraskSignalWatcher.h"
+#include "app/VendraskTranslations.h"
 #include "control/VendraskControlAdapter.h"
 #include "control/VendraskControlDBus.h"
 #include "control/VendraskControlServer.h"
@@ -85,23 +86,27 @@ int RunVendrask(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Vendrask"));
     QCoreApplication::setOrganizationName(QStringLiteral("Vendrask"));
 
-    const CVendraskCommandLine options = CVendraskCommandLine::Parse(ArgumentList(argc, argv));
-    if (!options.error.isEmpty()) {
-        Print(stderr, QStringLiteral("vendrask: %1\nTry 'vendrask --help'.\n").arg(options.error));
-        return 2;
-    }
-    if (options.showHelp) {
-        Print(stdout, CVendraskCommandLine::HelpText());
-        return 0;
-    }
-    if (options.showVersion) {
-        Print(stdout, CVendraskCommandLine::VersionText());
-        return 0;
-    }
-    if (!HasDisplay()) {
-        Print(stderr, QStringLiteral("vendrask: no display (neither DISPLAY nor WAYLAND_DISPLAY "
-                                     "is set); to try it without a desktop: xvfb-run -a "
-                                     "./run.sh\n"));
+    CVendraskCommandLine options = CVendraskCommandLine::Parse(ArgumentList(argc, argv));
+    if (!options.error.isEmpty() || options.showHelp || options.showVersion || !HasDisplay()) {
+        // Told in the user's language; no window system needed for that.
+        QCoreApplication core(argc, argv);
+        CVendraskTranslations::Install(core);
+        options = CVendraskCommandLine::Parse(ArgumentList(argc, argv));
+        if (!options.error.isEmpty()) {
+            Print(stderr, QCoreApplication::translate("CVendraskCommandLine",
+                                                      "vendrask: %1\nTry 'vendrask --help'.\n")
+                              .arg(options.error));
+            return 2;
+        }
+        if (options.showHelp || options.showVersion) {
+            Print(stdout, options.showHelp ? CVendraskCommandLine::HelpText()
+                                           : CVendraskCommandLine::VersionText());
+            return 0;
+        }
+        Print(stderr, QCoreApplication::translate(
+                          "CVendraskStartup",
+                          "vendrask: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); to "
+                          "try it without a desktop: xvfb-run -a ./run.sh\n"));
         return 1;
     }
 
@@ -112,6 +117,8 @@ int RunVendrask(int argc, char** argv) {
     if (choseXWayland)
         qunsetenv("QT_QPA_PLATFORM");
     QApplication::setQuitOnLastWindowClosed(false);
+    if (const QString language = CVendraskTranslations::Install(application); !language.isEmpty())
+        qCInfo(lcVendrask).noquote() << QStringLiteral("texts in %1").arg(language);
     CVendraskApp app(KelvoCreatePlatformServices());
     app.SetCommandLineIni(options.iniFile);
     app.SetMenuRunner([&session](CVendraskApp& model) {

@@ -27,7 +27,7 @@ folder=$stage/$name
 mkdir -m 755 "$folder"
 cp -a "$stage/tree/bin/." "$folder/"
 cp -a "$stage"/tree/lib/*/vendrask/. "$folder/"
-cp -a "$stage/tree/share/vendrask/sound" "$folder/"
+cp -a "$stage/tree/share/vendrask/sound" "$stage/tree/share/vendrask/translations" "$folder/"
 cp -a "$stage/tree/share/doc/vendrask/README.md" "$stage/tree/share/doc/vendrask/copyright" "$folder/"
 
 tar --sort=name --owner=0 --group=0 --numeric-owner -C "$stage" -czf "$archive" "$name"

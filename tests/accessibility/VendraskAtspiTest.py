@@ -13,6 +13,7 @@ import sys
 import tempfile
 import time
 import unittest
+from xml.etree import ElementTree
 
 import pyatspi
 from gi.repository import GLib
@@ -74,7 +75,7 @@ def press(node, action="Press"):
 class Launcher:
     """The real launcher on a settings file of its own."""
 
-    def __init__(self):
+    def __init__(self, **extra_env):
         self.work = tempfile.mkdtemp(prefix="vendrask-atspi-")
         self.ini = os.path.join(self.work, "Vendrask.ini")
         settings = [
@@ -91,6 +92,9 @@ class Launcher:
                            stdout=subprocess.DEVNULL)
         env = dict(os.environ, XDG_RUNTIME_DIR=self.work, SDL_AUDIODRIVER="dummy")
         env.pop("QT_QPA_PLATFORM", None)
+        for name in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            env.pop(name, None)
+        env.update(extra_env)
         self.env = env
         self.log = open(os.path.join(self.work, "out"), "w")
         self.process = subprocess.Popen([VENDRASK, "--ini", self.ini], env=env,
@@ -369,6 +373,41 @@ class SmallWindowsTest(unittest.TestCase):
         stored = subprocess.run([PROFILE, "get", self.launcher.ini, "Sound", "Flag"],
                                 capture_output=True, text=True, check=True).stdout
         self.assertEqual(stored.strip(), "1")
+
+
+def translation(language, context, source):
+    """What translations/vendrask_LANGUAGE.ts gives for a source text."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    ts = os.path.join(here, "..", "..", "translations", "vendrask_%s.ts" % language)
+    for node in ElementTree.parse(ts).getroot().iter("context"):
+        if node.findtext("name") != context:
+            continue
+        for message in node.iter("message"):
+            if message.findtext("source") == source:
+                return message.findtext("translation")
+    return None
+
+
+class LanguageTest(unittest.TestCase):
+    """The desktop's language is the launcher's; C keeps the English."""
+
+    def test_menu_speaks_the_locales_language(self):
+        rows = [
+            # (row, LANG, expected name of the configuration button)
+            ("German desktop", "de_DE.UTF-8", translation("de", "CVendraskMain", "Configuration")),
+            ("Japanese desktop", "ja_JP.UTF-8", translation("ja", "CVendraskMain", "Configuration")),
+            ("C locale", "C", "Configuration"),
+        ]
+        for row, lang, expected in rows:
+            with self.subTest(row):
+                self.assertTrue(expected)
+                launcher = Launcher(LANG=lang)
+                try:
+                    menu = launcher.show_menu()
+                    self.assertIsNotNone(find(menu, "push button", expected),
+                                         "no button %r" % expected)
+                finally:
+                    launcher.close()
 
 
 if __name__ == "__main__":
