@@ -67,15 +67,16 @@ constexpr const char16_t* kIniFileName = u"Vendrask.ini";
 constexpr const char* kDataFolderFromProgram = VENDRASK_DATA_FOLDER_FROM_PROGRAM;
 
 struct SpecialItem {
-    const char16_t* name;
+    const char* name; // translated when the model is made
     const char16_t* path;
 };
 constexpr std::array<SpecialItem, CVendraskApp::kSpecialItemCount> kSpecialItems = {{
-    {u"マイコンピュータ", u"CLSID::{20D04FE0-3AEA-1069-A2D8-08002B30309D}"},
-    {u"マイドキュメント", u"CSIDL::5"},
-    {u"ごみ箱", u"CLSID::{645FF040-5081-101B-9F08-00AA002F954E}"},
-    {u"最近使ったファイル", u"CSIDL::8"},
-    {u"お気に入り", u"CSIDL::6"},
+    {QT_TRANSLATE_NOOP("CVendraskApp", "マイコンピュータ"),
+     u"CLSID::{20D04FE0-3AEA-1069-A2D8-08002B30309D}"},
+    {QT_TRANSLATE_NOOP("CVendraskApp", "マイドキュメント"), u"CSIDL::5"},
+    {QT_TRANSLATE_NOOP("CVendraskApp", "ごみ箱"), u"CLSID::{645FF040-5081-101B-9F08-00AA002F954E}"},
+    {QT_TRANSLATE_NOOP("CVendraskApp", "最近使ったファイル"), u"CSIDL::8"},
+    {QT_TRANSLATE_NOOP("CVendraskApp", "お気に入り"), u"CSIDL::6"},
 }};
 
 QString Q(std::u16string_view text) {
@@ -89,7 +90,8 @@ CVendraskApp::CVendraskApp(CKelvoCommonPlatformServices services)
       m_fontButtonFaceName(Q(VendraskSettingsTable::kDefaultFaceName)),
       m_services(std::move(services)) {
     for (std::size_t i = 0; i < kSpecialItems.size(); ++i) {
-        m_specialItem[i].Name.Assign(kSpecialItems[i].name);
+        m_specialItem[i].Name.Assign(
+            QCoreApplication::translate("CVendraskApp", kSpecialItems[i].name));
         m_specialItem[i].Path.Assign(kSpecialItems[i].path);
     }
     for (int i = 0; i < kSoundCount; ++i)
@@ -279,7 +281,8 @@ void CVendraskApp::NormalizeLoadedValues() {
 bool CVendraskApp::SaveToIniFile(int part) {
     if (part < kPartGeneral || part > kPartLastGroupTitle) {
         m_services.messageBox->ShowError(
-            QStringLiteral("Error occurs at CVendraskApp::SaveToIniFile, the parameter is %1.")
+            QCoreApplication::translate(
+                "CVendraskApp", "Error occurs at CVendraskApp::SaveToIniFile, the parameter is %1.")
                 .arg(part));
         return false;
     }
@@ -331,9 +334,11 @@ void CVendraskApp::SaveFailed(bool tellUser) {
         return;
     m_toldSaveFailures.insert(reason);
     m_services.messageBox->ShowError(
-        QStringLiteral("Vendrask could not save its settings.\n\nFile: %1\nReason: %2\n\n"
-                       "Settings you change stay in effect while Vendrask runs; it tries again "
-                       "to save them with every further change.")
+        QCoreApplication::translate(
+            "CVendraskApp",
+            "Vendrask could not save its settings.\n\nFile: %1\nReason: %2\n\n"
+            "Settings you change stay in effect while Vendrask runs; it tries again "
+            "to save them with every further change.")
             .arg(QDir::toNativeSeparators(IniFilePath()), reason));
 }
 

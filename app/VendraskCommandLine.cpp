@@ -3,6 +3,8 @@
 
 #include "app/VendraskVersion.h"
 
+#include <QCoreApplication>
+
 CVendraskCommandLine CVendraskCommandLine::Parse(const QStringList& arguments) {
     CVendraskCommandLine result;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -13,18 +15,22 @@ CVendraskCommandLine CVendraskCommandLine::Parse(const QStringList& arguments) {
             result.showVersion = true;
         } else if (arg == QLatin1String("--ini")) {
             if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-                result.error = QStringLiteral("--ini needs a file name");
+                result.error =
+                    QCoreApplication::translate("CVendraskCommandLine", "--ini needs a file name");
                 return result;
             }
             result.iniFile = arguments[++i];
         } else if (arg.startsWith(QLatin1String("--ini="))) {
             result.iniFile = arg.mid(6);
             if (result.iniFile.isEmpty()) {
-                result.error = QStringLiteral("--ini needs a file name");
+                result.error =
+                    QCoreApplication::translate("CVendraskCommandLine", "--ini needs a file name");
                 return result;
             }
         } else {
-            result.error = QStringLiteral("unknown argument: %1").arg(arg);
+            result.error =
+                QCoreApplication::translate("CVendraskCommandLine", "unknown argument: %1")
+                    .arg(arg);
             return result;
         }
     }
@@ -32,7 +38,9 @@ CVendraskCommandLine CVendraskCommandLine::Parse(const QStringList& arguments) {
 }
 
 QString CVendraskCommandLine::HelpText() {
-    return QStringLiteral(
+    //: Keep the options, verbs and their arguments as they are, and the columns lined up.
+    return QCoreApplication::translate(
+               "CVendraskCommandLine",
                "Usage: vendrask [--ini FILE]\n"
                "       vendrask VERB [ARGUMENTS]\n"
                "\n"

@@ -8,6 +8,7 @@
 #include "dialogs/VendraskConfig.h"
 #include "menu/VendraskMain.h"
 
+#include <QCoreApplication>
 #include <unistd.h>
 
 CVendraskControlAdapter::CVendraskControlAdapter(CVendraskApp& app, CVendraskMain& menu)
@@ -55,16 +56,19 @@ void CVendraskControlAdapter::Configure(const std::string& token) {
 QString CVendraskControlAdapter::Start(int group, int slot) {
     if (group < 0 || group >= CVendraskApp::kGroupCount || slot < 0 ||
         slot >= CVendraskApp::kSlotCount)
-        return QStringLiteral("no such item");
+        return QCoreApplication::translate("CVendraskControlAdapter", "no such item");
     const ItemRecord& item = m_app.Item(group, slot);
     const QString name = QStringLiteral("%1 %2").arg(group).arg(QChar(u'A' + slot));
     if (item.Path.IsEmpty())
-        return QStringLiteral("item %1 is empty").arg(name);
+        return QCoreApplication::translate("CVendraskControlAdapter", "item %1 is empty").arg(name);
     const int started = CVendraskLaunch(m_app).ExecuteItem(item);
     if (started == 0)
-        return QStringLiteral("item %1: its file does not exist").arg(name);
+        return QCoreApplication::translate("CVendraskControlAdapter",
+                                           "item %1: its file does not exist")
+            .arg(name);
     if (started < 0)
-        return QStringLiteral("item %1 could not be started: %2")
+        return QCoreApplication::translate("CVendraskControlAdapter",
+                                           "item %1 could not be started: %2")
             .arg(name, m_app.Services().shell->LastError());
     return {};
 }

@@ -20,8 +20,7 @@ using VendraskDialogUnits::Rect;
 
 CVendraskConfig::CVendraskConfig(CVendraskApp& app, QWidget* owner,
                                  CVendraskHotKeyState& hotKeyState)
-    : CVendraskSmallWindow(app, owner, QSize(kWidth, kHeight),
-                           QStringLiteral("Vendrask Configuration"),
+    : CVendraskSmallWindow(app, owner, QSize(kWidth, kHeight), tr("Vendrask Configuration"),
                            Placement::PointerMonitorTopMost),
       m_hotKeyState(hotKeyState) {
     setObjectName(QStringLiteral("VendraskConfig"));
@@ -52,9 +51,9 @@ CVendraskConfigPage* CVendraskConfig::Page(int index) const {
 
 void CVendraskConfig::OnInitDialog() {
     m_tab->DeleteAllItems();
-    m_tab->InsertItem(PageBehavior, QStringLiteral("Behavior"));
-    m_tab->InsertItem(PageAppearance, QStringLiteral("Appearance"));
-    m_tab->InsertItem(PageSound, QStringLiteral("Sound"));
+    m_tab->InsertItem(PageBehavior, tr("Behavior"));
+    m_tab->InsertItem(PageAppearance, tr("Appearance"));
+    m_tab->InsertItem(PageSound, tr("Sound"));
     m_tab->SetCurSel(PageBehavior);
 
     // Every opening builds its pages afresh from the model.

@@ -26,16 +26,21 @@ struct ColorRow {
     int y;
 };
 constexpr std::array<ColorRow, 10> kColorRows{{
-    {1149, "Dialog Text Color", 12, 84},
-    {1150, "Dialog Background(Top) Color", 12, 108},
-    {1151, "Dialog Background(Bottom) Color", 12, 132},
-    {1152, "Dialog Frame Color", 12, 156},
-    {1153, "Button Text Color", 12, 180},
-    {1154, "Button Background Default Color", 234, 84},
-    {1155, "Button Background Hovered Color", 234, 108},
-    {1156, "Button Background Clicked Color", 234, 132},
-    {1157, "Button Frame Focused Color", 234, 156},
-    {1158, "Button Frame Not Focused Color", 234, 180},
+    {1149, QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "Dialog Text Color"), 12, 84},
+    {1150, QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "Dialog Background(Top) Color"), 12, 108},
+    {1151, QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "Dialog Background(Bottom) Color"), 12,
+     132},
+    {1152, QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "Dialog Frame Color"), 12, 156},
+    {1153, QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "Button Text Color"), 12, 180},
+    {1154, QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "Button Background Default Color"), 234,
+     84},
+    {1155, QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "Button Background Hovered Color"), 234,
+     108},
+    {1156, QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "Button Background Clicked Color"), 234,
+     132},
+    {1157, QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "Button Frame Focused Color"), 234, 156},
+    {1158, QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "Button Frame Not Focused Color"), 234,
+     180},
 }};
 
 // A swatch lies 120 units right of its label and 3 higher, its button 24
@@ -66,33 +71,31 @@ std::optional<COLORREF> CVendraskConfigAppearance::DefaultColorChooser(QWidget* 
 }
 
 CVendraskConfigAppearance::CVendraskConfigAppearance(CVendraskApp& app, QWidget* parent)
-    : CVendraskConfigPage(app, parent, QStringLiteral("Vendrask Configuration (Appearance)")),
+    : CVendraskConfigPage(app, parent, tr("Vendrask Configuration (Appearance)")),
       m_colorChooser(&CVendraskConfigAppearance::DefaultColorChooser) {
     setObjectName(QStringLiteral("VendraskConfigAppearance"));
     // Creation order is the tab order: the upper part, then the colour rows.
-    m_static[2] = AddStatic(1130, QStringLiteral("Color Set"), Rect(12, 12, 60, 12));
+    m_static[2] = AddStatic(1130, tr("Color Set"), Rect(12, 12, 60, 12));
     m_colorSet = AddCombo(kIdColorSet, Rect(72, 8, 144, 62));
     // Each list's label is its screen-reader label; no text here has a mnemonic.
     m_static[2]->setBuddy(m_colorSet);
-    m_static[3] = AddStatic(1131, QStringLiteral("Transparency"), Rect(12, 36, 60, 12));
+    m_static[3] = AddStatic(1131, tr("Transparency"), Rect(12, 36, 60, 12));
     m_transparency = AddCombo(kIdTransparency, Rect(72, 32, 54, 62));
     m_static[3]->setBuddy(m_transparency);
-    m_static[4] = AddStatic(1132, QStringLiteral("Fade Level"), Rect(12, 60, 60, 12));
+    m_static[4] = AddStatic(1132, tr("Fade Level"), Rect(12, 60, 60, 12));
     m_fadeLevel = AddCombo(kIdFadeLevel, Rect(72, 56, 54, 62));
     m_static[4]->setBuddy(m_fadeLevel);
-    m_static[1] = AddStatic(1129, QStringLiteral("Button Font"), Rect(234, 12, 60, 12));
+    m_static[1] = AddStatic(1129, tr("Button Font"), Rect(234, 12, 60, 12));
     m_buttonFont = AddCombo(kIdButtonFont, Rect(294, 8, 144, 62), CKelvoCommonCombo::CBS_SORT);
     m_static[1]->setBuddy(m_buttonFont);
-    m_static[0] = AddStatic(1128, QStringLiteral("Dialog Font"), Rect(234, 36, 60, 12));
+    m_static[0] = AddStatic(1128, tr("Dialog Font"), Rect(234, 36, 60, 12));
     m_dialogFont = AddCombo(kIdDialogFont, Rect(294, 32, 144, 62), CKelvoCommonCombo::CBS_SORT);
     m_static[0]->setBuddy(m_dialogFont);
-    m_whiteTitlebar =
-        AddCheck(kIdWhiteTitlebar, QStringLiteral("White Titlebar"), Rect(234, 59, 94, 10), true);
+    m_whiteTitlebar = AddCheck(kIdWhiteTitlebar, tr("White Titlebar"), Rect(234, 59, 94, 10), true);
     for (std::size_t i = 0; i < kColorRows.size(); ++i) {
         const ColorRow& row = kColorRows[i];
-        m_static[5 + i] =
-            AddStatic(row.labelId, QLatin1String(row.text), Rect(row.x, row.y, 120, 12));
-        m_selectColor[i] = AddButton(kSelectColorIds[i], QStringLiteral("Select Color"),
+        m_static[5 + i] = AddStatic(row.labelId, tr(row.text), Rect(row.x, row.y, 120, 12));
+        m_selectColor[i] = AddButton(kSelectColorIds[i], tr("Select Color"),
                                      Rect(row.x + kButtonOffsetX, row.y + kSwatchOffsetY, 60, 13));
         connect(m_selectColor[i], &QAbstractButton::clicked, this,
                 [this, i] { OnSelectColor(static_cast<int>(i)); });
@@ -112,7 +115,7 @@ CVendraskConfigAppearance::~CVendraskConfigAppearance() = default;
 
 void CVendraskConfigAppearance::OnInitDialog() {
     for (const char* name : kColorSetNames)
-        m_colorSet->AddString(QLatin1String(name));
+        m_colorSet->AddString(tr(name));
     for (int value : kTransparencies)
         m_transparency->AddString(QString::number(value));
     for (int level = 0; level < kFadeLevelCount; ++level)

@@ -30,8 +30,13 @@ public:
     static constexpr std::array<int, 10> kSelectColorIds{1139, 1141, 1142, 1140, 1143,
                                                          1144, 1145, 1146, 1147, 1148};
     static constexpr std::array<const char*, 7> kColorSetNames{
-        "User Defined",    "Aqua Blue",    "Champagne Gold", "Rose Pink",
-        "Sunshine Orange", "Ocean Cobalt", "High Contrast"};
+        QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "User Defined"),
+        QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "Aqua Blue"),
+        QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "Champagne Gold"),
+        QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "Rose Pink"),
+        QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "Sunshine Orange"),
+        QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "Ocean Cobalt"),
+        QT_TRANSLATE_NOOP("CVendraskConfigAppearance", "High Contrast")};
     static constexpr std::array<int, 11> kTransparencies{255, 240, 230, 220, 210, 200,
                                                          180, 160, 140, 120, 100};
     static constexpr int kFadeLevelCount = 8;

@@ -36,23 +36,23 @@ const std::array<CheckEntry, 9> kChecks{{
     {CVendraskConfigBehavior::kIdLeft, "", {289, 36, 10, 8}, &CVendraskApp::m_mouseHookLeft},
     {CVendraskConfigBehavior::kIdRight, "", {429, 36, 8, 8}, &CVendraskApp::m_mouseHookRight},
     {CVendraskConfigBehavior::kIdClickOnDesktop,
-     "Hook with Click on Desktop",
+     QT_TRANSLATE_NOOP("CVendraskConfigBehavior", "Hook with Click on Desktop"),
      {12, 60, 150, 10},
      &CVendraskApp::m_mouseHookClickOnDesktop},
     {CVendraskConfigBehavior::kIdConfirmation,
-     "Confirmation Dialog",
+     QT_TRANSLATE_NOOP("CVendraskConfigBehavior", "Confirmation Dialog"),
      {12, 84, 150, 10},
      &CVendraskApp::m_behaviorConfirmationDialog},
     {CVendraskConfigBehavior::kIdItemLock,
-     "Item Lock",
+     QT_TRANSLATE_NOOP("CVendraskConfigBehavior", "Item Lock"),
      {12, 108, 150, 10},
      &CVendraskApp::m_behaviorItemLock},
     {CVendraskConfigBehavior::kIdTopMost,
-     "Show Menu Top Most",
+     QT_TRANSLATE_NOOP("CVendraskConfigBehavior", "Show Menu Top Most"),
      {12, 132, 150, 10},
      &CVendraskApp::m_behaviorShowTopMost},
     {CVendraskConfigBehavior::kIdUnableHotKey,
-     "Unable Hot Key at Full Screen Mode",
+     QT_TRANSLATE_NOOP("CVendraskConfigBehavior", "Unable Hot Key at Full Screen Mode"),
      {12, 178, 150, 10},
      &CVendraskApp::m_behaviorUnableHotKey},
 }};
@@ -95,16 +95,15 @@ int CVendraskConfigBehavior::ValueIndex(std::span<const ValueEntry> table, int v
 
 CVendraskConfigBehavior::CVendraskConfigBehavior(CVendraskApp& app, QWidget* parent,
                                                  CVendraskHotKeyState& hotKeyState)
-    : CVendraskConfigPage(app, parent, QStringLiteral("Vendrask Configuration (Behavior)")),
+    : CVendraskConfigPage(app, parent, tr("Vendrask Configuration (Behavior)")),
       m_hotKeyState(hotKeyState) {
     setObjectName(QStringLiteral("VendraskConfigBehavior"));
     // Creation order is the tab order.
-    m_static[1] = AddStatic(1114, QStringLiteral("Hot Key"), Rect(12, 12, 58, 12));
+    m_static[1] = AddStatic(1114, tr("Hot Key"), Rect(12, 12, 58, 12));
     m_hotKey = AddCombo(kIdHotKey, Rect(120, 8, 75, 62));
     // Each list's label is its screen-reader label; no text here has a mnemonic.
     m_static[1]->setBuddy(m_hotKey);
-    m_static[2] =
-        AddStatic(1115, QStringLiteral("Hook Wait on Desktop Edge"), Rect(12, 36, 108, 12));
+    m_static[2] = AddStatic(1115, tr("Hook Wait on Desktop Edge"), Rect(12, 36, 108, 12));
     m_hookWait = AddCombo(kIdHookWait, Rect(120, 32, 75, 62));
     m_static[2]->setBuddy(m_hookWait);
     // Only lends its rectangle to the page's painting.
@@ -112,18 +111,17 @@ CVendraskConfigBehavior::CVendraskConfigBehavior(CVendraskApp& app, QWidget* par
     KelvoCommonSetDlgCtrlID(m_edgeFrame, kIdEdgeFrame);
     m_edgeFrame->setGeometry(Rect(288, 12, 150, 54));
     m_edgeFrame->hide();
-    m_static[0] =
-        AddStatic(kIdEdgeLabel, QStringLiteral("Hookable Desktop Edge"), Rect(324, 36, 93, 12));
+    m_static[0] = AddStatic(kIdEdgeLabel, tr("Hookable Desktop Edge"), Rect(324, 36, 93, 12));
     m_static[0]->setAlignment(Qt::AlignCenter);
     for (std::size_t i = 0; i < kChecks.size(); ++i) {
         const CheckEntry& entry = kChecks[i];
         if (entry.id == kIdUnableHotKey) {
-            m_static[3] = AddStatic(1116, QStringLiteral("Default Group"), Rect(12, 157, 108, 12));
+            m_static[3] = AddStatic(1116, tr("Default Group"), Rect(12, 157, 108, 12));
             m_defaultGroup = AddCombo(kIdDefaultGroup, Rect(120, 153, 75, 62));
             m_static[3]->setBuddy(m_defaultGroup);
         }
         // The edge boxes have no text; the others carry theirs on the left.
-        const QString text = QLatin1String(entry.text);
+        const QString text = *entry.text ? tr(entry.text) : QString();
         m_check[i] = AddCheck(entry.id, text, Rect(entry.du), !text.isEmpty());
         if (text.isEmpty())
             m_check[i]->setAccessibleName(EdgeName(entry.id));
@@ -152,11 +150,11 @@ void CVendraskConfigBehavior::OnInitDialog() {
     for (std::size_t i = 0; i < kChecks.size(); ++i)
         m_check[i]->SetCheck(m_app.*kChecks[i].setting != 0 ? 1 : 0);
     for (const HotKeyEntry& entry : kHotKeys)
-        m_hotKey->AddString(QLatin1String(entry.text));
+        m_hotKey->AddString(tr(entry.text));
     for (const ValueEntry& entry : kHookWaits)
-        m_hookWait->AddString(QLatin1String(entry.text));
+        m_hookWait->AddString(tr(entry.text));
     for (const ValueEntry& entry : kDefaultGroups)
-        m_defaultGroup->AddString(QLatin1String(entry.text));
+        m_defaultGroup->AddString(tr(entry.text));
     m_hotKeyIndex = HotKeyIndex(m_app.m_hotKeyModifier, m_app.m_hotKeyCode);
     m_hotKey->SetCurSel(m_hotKeyIndex);
     m_hookWait->SetCurSel(ValueIndex(kHookWaits, m_app.m_mouseHookMilliSecond));

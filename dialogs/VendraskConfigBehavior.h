@@ -46,11 +46,15 @@ public:
     };
     using HotKey = CKelvoCommonHotKey;
     static constexpr std::array<HotKeyEntry, 5> kHotKeys{{
-        {"Ctrl + Alt", HotKey::kModControl | HotKey::kModAlt, 0},
-        {"Ctrl + Shift", HotKey::kModControl | HotKey::kModShift, 0},
-        {"Shift + Alt", HotKey::kModShift | HotKey::kModAlt, 0},
-        {"Ctrl + Alt + Shift", HotKey::kModControl | HotKey::kModAlt | HotKey::kModShift, 0},
-        {"Alt + Q", HotKey::kModAlt, 'Q'},
+        {QT_TRANSLATE_NOOP("CVendraskConfigBehavior", "Ctrl + Alt"),
+         HotKey::kModControl | HotKey::kModAlt, 0},
+        {QT_TRANSLATE_NOOP("CVendraskConfigBehavior", "Ctrl + Shift"),
+         HotKey::kModControl | HotKey::kModShift, 0},
+        {QT_TRANSLATE_NOOP("CVendraskConfigBehavior", "Shift + Alt"),
+         HotKey::kModShift | HotKey::kModAlt, 0},
+        {QT_TRANSLATE_NOOP("CVendraskConfigBehavior", "Ctrl + Alt + Shift"),
+         HotKey::kModControl | HotKey::kModAlt | HotKey::kModShift, 0},
+        {QT_TRANSLATE_NOOP("CVendraskConfigBehavior", "Alt + Q"), HotKey::kModAlt, 'Q'},
     }};
     static constexpr std::array<ValueEntry, 8> kHookWaits{
         {{"0ms", 0},
@@ -60,9 +64,10 @@ public:
          {"1000ms", 1000},
          {"2000ms", 2000},
          {"3000ms", 3000},
-         {"Click", CKelvoCommonHookMouse::kClickMode}}};
+         {QT_TRANSLATE_NOOP("CVendraskConfigBehavior", "Click"),
+          CKelvoCommonHookMouse::kClickMode}}};
     static constexpr std::array<ValueEntry, 11> kDefaultGroups{
-        {{"None", CVendraskApp::kDefaultGroupNone},
+        {{QT_TRANSLATE_NOOP("CVendraskConfigBehavior", "None"), CVendraskApp::kDefaultGroupNone},
          {"1", 1},
          {"2", 2},
          {"3", 3},

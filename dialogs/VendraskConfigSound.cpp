@@ -15,20 +15,18 @@
 using VendraskDialogUnits::Rect;
 
 CVendraskConfigSound::CVendraskConfigSound(CVendraskApp& app, QWidget* parent)
-    : CVendraskConfigPage(app, parent, QStringLiteral("Vendrask Configuration (Sound)")),
+    : CVendraskConfigPage(app, parent, tr("Vendrask Configuration (Sound)")),
       m_fileChooser(&CVendraskConfigSound::DefaultFileChooser) {
     setObjectName(QStringLiteral("VendraskConfigSound"));
-    m_soundFlag =
-        AddCheck(kIdSoundFlag, QStringLiteral("Sound On/Off"), Rect(12, 11, 116, 10), true);
+    m_soundFlag = AddCheck(kIdSoundFlag, tr("Sound On/Off"), Rect(12, 11, 116, 10), true);
     connect(m_soundFlag, &CKelvoCommonCheck::Flipped, this, &CVendraskConfigSound::OnSoundFlag);
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const Row& row = kRows[i];
-        m_static[i] = AddStatic(row.labelId, QLatin1String(row.label), Rect(12, row.y, 104, 11));
+        m_static[i] = AddStatic(row.labelId, tr(row.label), Rect(12, row.y, 104, 11));
         m_edit[i] = new CKelvoCommonEdit(this);
         m_edit[i]->setGeometry(Rect(120, row.y - 4, 223, 13));
         m_edit[i]->setAccessibleName(m_static[i]->text());
-        m_browse[i] =
-            AddButton(row.buttonId, QStringLiteral("Browse File"), Rect(349, row.y - 4, 81, 13));
+        m_browse[i] = AddButton(row.buttonId, tr("Browse File"), Rect(349, row.y - 4, 81, 13));
         connect(m_browse[i], &QAbstractButton::clicked, this,
                 [this, i] { OnBrowse(static_cast<int>(i)); });
         connect(m_edit[i], &QLineEdit::textChanged, this, &CVendraskConfigSound::UpdateLengthHint);
@@ -96,7 +94,8 @@ void CVendraskConfigSound::UpdateLengthHint() {
 }
 
 QString CVendraskConfigSound::FileFilter() {
-    return QString::fromUtf16(u"WAVファイル(*.wav) (*.wav)");
+    //: The file chooser's filter: keep the pattern in parentheses at the end.
+    return tr("WAVファイル(*.wav) (*.wav)");
 }
 
 QString CVendraskConfigSound::DefaultFileChooser(QWidget* owner, const QString& startFolder) {

@@ -28,10 +28,13 @@ public:
         int buttonId;
         int y; // dialog units
     };
-    static constexpr std::array<Row, 4> kRows{{{1169, "Menu Open Sound Path", 1170, 1171, 36},
-                                               {1172, "Menu Close Sound Path", 1173, 1174, 60},
-                                               {1175, "Button Click Sound Path", 1176, 1177, 84},
-                                               {1178, "Button Hover Sound Path", 1179, 1180, 108}}};
+    static constexpr std::array<Row, 4> kRows{
+        {{1169, QT_TRANSLATE_NOOP("CVendraskConfigSound", "Menu Open Sound Path"), 1170, 1171, 36},
+         {1172, QT_TRANSLATE_NOOP("CVendraskConfigSound", "Menu Close Sound Path"), 1173, 1174, 60},
+         {1175, QT_TRANSLATE_NOOP("CVendraskConfigSound", "Button Click Sound Path"), 1176, 1177,
+          84},
+         {1178, QT_TRANSLATE_NOOP("CVendraskConfigSound", "Button Hover Sound Path"), 1179, 1180,
+          108}}};
 
     // Asks for an existing wave file, starting in startFolder (empty: the
     // chooser's own choice); returns its full path, or empty when cancelled.

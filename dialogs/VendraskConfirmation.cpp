@@ -10,29 +10,28 @@
 using VendraskDialogUnits::Rect;
 
 QString CVendraskConfirmation::CutQuestion() {
-    return QStringLiteral("Are you sure you want to \"Cut\" this item ?");
+    return tr("Are you sure you want to \"Cut\" this item ?");
 }
 QString CVendraskConfirmation::PasteQuestion() {
-    return QStringLiteral("Are you sure you want to \"Paste\" this item ?");
+    return tr("Are you sure you want to \"Paste\" this item ?");
 }
 QString CVendraskConfirmation::DeleteQuestion() {
-    return QStringLiteral("Are you sure you want to \"Delete\" this item ?");
+    return tr("Are you sure you want to \"Delete\" this item ?");
 }
 QString CVendraskConfirmation::MoveQuestion() {
-    return QStringLiteral("Are you sure you want to \"Move\" this item ?");
+    return tr("Are you sure you want to \"Move\" this item ?");
 }
 
 CVendraskConfirmation::CVendraskConfirmation(CVendraskApp& app, QWidget* parent)
-    : CVendraskSmallWindow(app, parent, QSize(kWidth, kHeight),
-                           QStringLiteral("Vendrask Confirmation"),
+    : CVendraskSmallWindow(app, parent, QSize(kWidth, kHeight), tr("Vendrask Confirmation"),
                            Placement::PointerMonitorTopMost) {
     setObjectName(QStringLiteral("VendraskConfirmation"));
     // Creation order is the tab order of the template.
-    m_ok = new CKelvoCommonButton(QStringLiteral("OK"), this);
+    m_ok = new CKelvoCommonButton(tr("OK"), this);
     KelvoCommonSetDlgCtrlID(m_ok, kIdOk);
     m_ok->setGeometry(Rect(78, 96, 72, 12));
     m_ok->SetFlagTabStop(1);
-    m_cancel = new CKelvoCommonButton(QStringLiteral("Cancel"), this);
+    m_cancel = new CKelvoCommonButton(tr("Cancel"), this);
     KelvoCommonSetDlgCtrlID(m_cancel, kIdCancel);
     m_cancel->setGeometry(Rect(180, 96, 72, 12));
     m_cancel->SetFlagTabStop(1);

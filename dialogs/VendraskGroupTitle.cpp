@@ -13,11 +13,11 @@
 using VendraskDialogUnits::Rect;
 
 CVendraskGroupTitle::CVendraskGroupTitle(CVendraskApp& app, QWidget* parent)
-    : CVendraskSmallWindow(app, parent, QSize(kWidth, kHeight),
-                           QStringLiteral("Vendrask Group Title"), Placement::PrimaryScreen) {
+    : CVendraskSmallWindow(app, parent, QSize(kWidth, kHeight), tr("Vendrask Group Title"),
+                           Placement::PrimaryScreen) {
     setObjectName(QStringLiteral("VendraskGroupTitle"));
     CreateCloseButton(kIdClose);
-    m_label = new CKelvoCommonStatic(QStringLiteral("Group Title"), this);
+    m_label = new CKelvoCommonStatic(tr("Group Title"), this);
     KelvoCommonSetDlgCtrlID(m_label, kIdLabel);
     m_label->setGeometry(Rect(14, 22, 104, 11));
     m_edit = new CKelvoCommonEdit(this);

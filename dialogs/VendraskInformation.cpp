@@ -54,7 +54,7 @@ protected:
 } // namespace
 
 QString CVendraskInformation::VersionText(const QString& release, const QString& buildDate) {
-    return QStringLiteral("Version %1 (%2)").arg(release, buildDate);
+    return tr("Version %1 (%2)").arg(release, buildDate);
 }
 
 QString CVendraskInformation::VersionText() {
@@ -62,13 +62,13 @@ QString CVendraskInformation::VersionText() {
 }
 
 QString CVendraskInformation::DescriptionText() {
-    return QString::fromUtf16(u"Vendrask \uFF5E Application and Folder Launcher \uFF5E");
+    return tr("Vendrask ～ Application and Folder Launcher ～");
 }
 
 QString CVendraskInformation::NoticeText() {
     // The year of the build, so the line never goes stale.
     const QString year = QLatin1String(kVendraskBuildDate).left(4);
-    return QStringLiteral("Copyright (C) %1 The Vendrask developers").arg(year);
+    return tr("Copyright (C) %1 The Vendrask developers").arg(year);
 }
 
 QUrl CVendraskInformation::DocumentationAddress(const QString& programFolder) {
@@ -91,8 +91,7 @@ QRect CVendraskInformation::PictureFrameRect(const QRect& picture) {
 }
 
 CVendraskInformation::CVendraskInformation(CVendraskApp& app, QWidget* parent)
-    : CVendraskSmallWindow(app, parent, QSize(kWidth, kHeight),
-                           QStringLiteral("Vendrask Information"),
+    : CVendraskSmallWindow(app, parent, QSize(kWidth, kHeight), tr("Vendrask Information"),
                            Placement::PointerMonitorTopMost),
       m_versionText(VersionText()),
       m_addressUrl(DocumentationAddress(QCoreApplication::applicationDirPath())) {

@@ -47,31 +47,28 @@ CKelvoCommonEdit* AddEdit(QWidget* parent, int id, QRect rect) {
 } // namespace
 
 CVendraskItemSetting::CVendraskItemSetting(CVendraskApp& app, QWidget* parent)
-    : CVendraskSmallWindow(app, parent, QSize(kWidth, kHeight),
-                           QStringLiteral("Vendrask Item Setting"),
+    : CVendraskSmallWindow(app, parent, QSize(kWidth, kHeight), tr("Vendrask Item Setting"),
                            Placement::PointerMonitorTopMost),
       m_fileChooser(&CVendraskItemSetting::DefaultFileChooser),
       m_folderChooser(&CVendraskItemSetting::DefaultFolderChooser) {
     setObjectName(QStringLiteral("VendraskItemSetting"));
     // Creation order is the tab order of the template.
     CreateCloseButton(kIdClose);
-    m_itemLabel = AddStatic(this, kIdItemLabel, QStringLiteral("Item ID"), Rect(14, 23, 104, 11));
+    m_itemLabel = AddStatic(this, kIdItemLabel, tr("Item ID"), Rect(14, 23, 104, 11));
     m_static[0] = m_itemLabel;
-    m_static[1] = AddStatic(this, 1099, QStringLiteral("Item Name"), Rect(14, 41, 104, 11));
+    m_static[1] = AddStatic(this, 1099, tr("Item Name"), Rect(14, 41, 104, 11));
     m_edit[FieldName] = AddEdit(this, kIdName, Rect(121, 40, 223, 13));
-    m_static[2] = AddStatic(this, 1100, QStringLiteral("Item Path"), Rect(14, 59, 104, 11));
+    m_static[2] = AddStatic(this, 1100, tr("Item Path"), Rect(14, 59, 104, 11));
     m_edit[FieldPath] = AddEdit(this, kIdPath, Rect(121, 58, 223, 13));
-    m_browseFile =
-        AddButton(this, kIdBrowseFile, QStringLiteral("Browse File"), Rect(350, 58, 81, 13));
-    m_browsePathFolder = AddButton(this, kIdBrowsePathFolder, QStringLiteral("Browse Folder"),
-                                   Rect(436, 58, 81, 13));
-    m_static[3] = AddStatic(this, 1101, QStringLiteral("Item Option"), Rect(14, 77, 104, 11));
+    m_browseFile = AddButton(this, kIdBrowseFile, tr("Browse File"), Rect(350, 58, 81, 13));
+    m_browsePathFolder =
+        AddButton(this, kIdBrowsePathFolder, tr("Browse Folder"), Rect(436, 58, 81, 13));
+    m_static[3] = AddStatic(this, 1101, tr("Item Option"), Rect(14, 77, 104, 11));
     m_edit[FieldOption] = AddEdit(this, kIdOption, Rect(121, 76, 223, 13));
-    m_static[4] =
-        AddStatic(this, 1102, QStringLiteral("Item Working Folder"), Rect(14, 95, 104, 11));
+    m_static[4] = AddStatic(this, 1102, tr("Item Working Folder"), Rect(14, 95, 104, 11));
     m_edit[FieldWorkingFolder] = AddEdit(this, kIdWorkingFolder, Rect(121, 94, 223, 13));
-    m_browseWorkingFolder = AddButton(this, kIdBrowseWorkingFolder, QStringLiteral("Browse Folder"),
-                                      Rect(350, 94, 81, 13));
+    m_browseWorkingFolder =
+        AddButton(this, kIdBrowseWorkingFolder, tr("Browse Folder"), Rect(350, 94, 81, 13));
     m_edit[FieldName]->setAccessibleName(m_static[1]->text());
     m_edit[FieldPath]->setAccessibleName(m_static[2]->text());
     m_edit[FieldOption]->setAccessibleName(m_static[3]->text());
@@ -104,7 +101,7 @@ CKelvoCommonButton* CVendraskItemSetting::Button(int id) const {
 void CVendraskItemSetting::OnInitDialog() {
     const int slot = std::clamp(m_itemIndex, 0, kSlotCount - 1);
     m_itemLabel->setText(
-        QStringLiteral("Item Setting for \"%1\"").arg(QLatin1Char(static_cast<char>('A' + slot))));
+        tr("Item Setting for \"%1\"").arg(QLatin1Char(static_cast<char>('A' + slot))));
 
     const int group = std::clamp(m_itemGroup, 0, CVendraskApp::kGroupCount - 1);
     const ItemRecord& item = m_app.Item(group, slot);
@@ -143,21 +140,21 @@ void CVendraskItemSetting::OnEndDialog() {
     // A cut path, option or folder would name something else: one too
     // long keeps what the item held, and the user hears of it.
     QStringList refused;
-    const auto take = [&](auto& field, Field which, const QString& what) {
+    const auto take = [&](auto& field, Field which, const QString& tooLong) {
         const QString text = m_edit[which]->text();
         const auto limit = std::remove_reference_t<decltype(field)>::kMaxLength;
         if (text.size() > static_cast<qsizetype>(limit)) {
-            refused.append(QStringLiteral("%1 can have at most %2 characters; the longer one "
-                                          "was not stored.")
-                               .arg(what)
-                               .arg(limit));
+            refused.append(tooLong.arg(limit));
             return;
         }
         field.Assign(text);
     };
-    take(item.Path, FieldPath, QStringLiteral("A path"));
-    take(item.Option, FieldOption, QStringLiteral("An option"));
-    take(item.WorkingFolder, FieldWorkingFolder, QStringLiteral("A working folder"));
+    take(item.Path, FieldPath,
+         tr("A path can have at most %1 characters; the longer one was not stored."));
+    take(item.Option, FieldOption,
+         tr("An option can have at most %1 characters; the longer one was not stored."));
+    take(item.WorkingFolder, FieldWorkingFolder,
+         tr("A working folder can have at most %1 characters; the longer one was not stored."));
     m_app.SaveItem(group, slot);
     if (!refused.isEmpty()) {
         // After the window has gone: the run may end from the icon menu's
@@ -197,7 +194,8 @@ void CVendraskItemSetting::OnBrowseFolder(int id) {
 }
 
 QString CVendraskItemSetting::FileFilter() {
-    return QString::fromUtf16(u"すべてのファイル(*.*) (*)");
+    //: The file chooser's filter: keep the pattern in parentheses at the end.
+    return tr("すべてのファイル(*.*) (*)");
 }
 
 QString CVendraskItemSetting::DefaultFileChooser(QWidget* owner, const QString& startFolder) {
@@ -205,10 +203,10 @@ QString CVendraskItemSetting::DefaultFileChooser(QWidget* owner, const QString& 
 }
 
 QString CVendraskItemSetting::DefaultFolderChooser(QWidget* owner, const QString& current) {
-    QFileDialog chooser(owner, QStringLiteral("Select Folder"));
+    QFileDialog chooser(owner, tr("Select Folder"));
     chooser.setFileMode(QFileDialog::Directory);
     chooser.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
-    chooser.setLabelText(QFileDialog::LookIn, QStringLiteral("Please select preferable folder."));
+    chooser.setLabelText(QFileDialog::LookIn, tr("Please select preferable folder."));
     if (!current.isEmpty() && QFileInfo(current).isDir())
         chooser.setDirectory(current);
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())

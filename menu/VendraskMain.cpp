@@ -102,8 +102,7 @@ CKelvoCommonButton* CVendraskMain::AddButton(int id, const QString& text, QRect 
 
 void CVendraskMain::CreateControls() {
     // Creation order is the tab order of the template.
-    m_groupTitleButton =
-        AddButton(kIdGroupTitle, QStringLiteral("Group Title"), Rect(kGroupTitleDu));
+    m_groupTitleButton = AddButton(kIdGroupTitle, tr("Group Title"), Rect(kGroupTitleDu));
     for (int k = 1; k <= 9; ++k)
         m_groupButton[k] = AddButton(kIdGroupFirst + k, QString::number(k), GroupButtonRect(k));
     m_groupButton[0] = AddButton(kIdGroupFirst, QStringLiteral("0"), GroupButtonRect(0));
@@ -114,7 +113,7 @@ void CVendraskMain::CreateControls() {
         m_itemButton[s]->setAcceptDrops(true);
     }
     m_configurationButton =
-        AddButton(kIdConfiguration, QStringLiteral("Configuration"), Rect(kConfigurationDu));
+        AddButton(kIdConfiguration, tr("Configuration"), Rect(kConfigurationDu));
     m_hideButton = AddButton(kIdHide, QString(), Rect(434, 5, 14, 12));
     m_informationButton = AddButton(kIdInformation, QString(), Rect(418, 5, 14, 12));
     for (int s = 0; s < kSlotCount; ++s) {
@@ -129,19 +128,19 @@ void CVendraskMain::CreateControls() {
         m_label[s] = label;
     }
 
-    m_itemMenu = new QMenu(QStringLiteral("Item"), this);
+    m_itemMenu = new QMenu(tr("Item"), this);
     const auto add = [this](QMenu* menu, int command, const QString& text) {
         QAction* action = menu->addAction(text);
         action->setData(command);
         return action;
     };
-    add(m_itemMenu, kCmdEdit, QStringLiteral("Edit (&E)\tCtrl+E"));
-    add(m_itemMenu, kCmdCopy, QStringLiteral("Copy (&C)\tCtrl+C"));
-    add(m_itemMenu, kCmdCut, QStringLiteral("Cut (&T)\tCtrl+X"));
-    add(m_itemMenu, kCmdPaste, QStringLiteral("Paste (&P)\tCtrl+V"));
-    add(m_itemMenu, kCmdDelete, QStringLiteral("Delete (&D)\tCtrl+D"));
-    add(m_itemMenu, kCmdOpenFolder, QStringLiteral("Open Folder (&O)\tCtrl+O"));
-    QMenu* special = m_itemMenu->addMenu(QStringLiteral("Register Special Item (&R)"));
+    add(m_itemMenu, kCmdEdit, tr("Edit (&E)\tCtrl+E"));
+    add(m_itemMenu, kCmdCopy, tr("Copy (&C)\tCtrl+C"));
+    add(m_itemMenu, kCmdCut, tr("Cut (&T)\tCtrl+X"));
+    add(m_itemMenu, kCmdPaste, tr("Paste (&P)\tCtrl+V"));
+    add(m_itemMenu, kCmdDelete, tr("Delete (&D)\tCtrl+D"));
+    add(m_itemMenu, kCmdOpenFolder, tr("Open Folder (&O)\tCtrl+O"));
+    QMenu* special = m_itemMenu->addMenu(tr("Register Special Item (&R)"));
     for (int i = 0; i < CVendraskApp::kSpecialItemCount; ++i)
         add(special, kCmdSpecialFirst + i, m_app.m_specialItem[i].Name.ToQString());
     connect(m_itemMenu, &QMenu::triggered, this, [this](QAction* action) {

@@ -27,11 +27,11 @@
 #include <cstdio>
 
 void CVendraskMain::SetUpShowHide() {
-    m_iconMenu = new QMenu(QStringLiteral("System"), this);
-    m_pauseAction = m_iconMenu->addAction(QStringLiteral("Pause (Hot Key) (&P)"));
+    m_iconMenu = new QMenu(tr("System"), this);
+    m_pauseAction = m_iconMenu->addAction(tr("Pause (Hot Key) (&P)"));
     m_pauseAction->setData(kCmdPause);
     m_pauseAction->setCheckable(true);
-    QAction* close = m_iconMenu->addAction(QStringLiteral("Close (&C)"));
+    QAction* close = m_iconMenu->addAction(tr("Close (&C)"));
     close->setData(kCmdClose);
     connect(m_pauseAction, &QAction::triggered, this, &CVendraskMain::OnPause);
     connect(close, &QAction::triggered, this, &CVendraskMain::CloseLauncher);

@@ -481,7 +481,7 @@ void CKelvoCommonPortalHotKey::GiveUp(const QString& reason) {
 
 QVariant CKelvoCommonPortalHotKey::Shortcuts(const Combination& combination) const {
     QVariantMap properties;
-    properties.insert(QStringLiteral("description"), QStringLiteral("Show or hide the launcher"));
+    properties.insert(QStringLiteral("description"), tr("Show or hide the launcher"));
     const QString trigger = TriggerText(combination.modifier, combination.code);
     if (!trigger.isEmpty()) // without one the desktop lets the user choose
         properties.insert(QStringLiteral("preferred_trigger"), trigger);
