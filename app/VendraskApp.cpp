@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLocale>
 #include <QPainter>
 #include <QScreen>
 #include <vector>
@@ -350,15 +351,22 @@ void CVendraskApp::SubstituteMissingFaces() {
     // Unicode, Liberation Sans, made to Arial's widths, for Arial and for the
     // small MS UI Gothic (a Latin face first: a Japanese face draws the
     // backslash of paths as a yen sign). IPA P Gothic draws what the Latin
-    // faces lack: Japanese names and full-width signs.
+    // faces lack: Japanese names and full-width signs; WenQuanYi Micro Hei
+    // the simplified Chinese characters it lacks, and comes first for a
+    // Chinese desktop, whose readers expect its shapes of the shared ones.
     static const bool done = [] {
         const QString japanese = QStringLiteral("IPAPGothic");
+        const QString chinese = QStringLiteral("WenQuanYi Micro Hei");
+        const bool chineseFirst = QLocale::system().uiLanguages().value(0).startsWith(
+            QLatin1String("zh"), Qt::CaseInsensitive);
+        const QStringList cjk =
+            chineseFirst ? QStringList{chinese, japanese} : QStringList{japanese, chinese};
         QFont::insertSubstitutions(Q(VendraskSettingsTable::kDefaultFaceName),
-                                   {QStringLiteral("DejaVu Sans"), japanese});
+                                   QStringList{QStringLiteral("DejaVu Sans")} + cjk);
         QFont::insertSubstitutions(Q(kSmallFaceName),
-                                   {QStringLiteral("Liberation Sans"), japanese});
+                                   QStringList{QStringLiteral("Liberation Sans")} + cjk);
         QFont::insertSubstitutions(QStringLiteral("Arial"),
-                                   {QStringLiteral("Liberation Sans"), japanese});
+                                   QStringList{QStringLiteral("Liberation Sans")} + cjk);
         return true;
     }();
     (void)done;
