@@ -3,7 +3,8 @@
 # The packaging tier. From a build folder it makes the Debian package and
 # the portable archive and uses them as a user would:
 #   - the package holds exactly the files of tests/package/files.txt, and
-#     lintian, appstreamcli and desktop-file-validate accept it;
+#     lintian, appstreamcli and desktop-file-validate accept it, and its
+#     desktop entry and metadata hold their texts in each language it ships;
 #   - its launcher, unpacked into a scratch root and run from there by a
 #     user who may not write into it, keeps its settings under
 #     XDG_CONFIG_HOME, plays its default sounds from the data folder and
@@ -79,6 +80,20 @@ grep -v 'running with root privileges' "$scratch/lintian.log" || true
 appstreamcli validate-tree --no-net "$root" || fail "the AppStream metadata does not validate"
 desktop-file-validate "$root/usr/share/applications/vendrask.desktop" ||
     fail "the desktop entry does not validate"
+# Each language the launcher ships, its entry and metadata speak too: a
+# translation beside every English text, which the validators do not ask for.
+entry=$root/usr/share/applications/vendrask.desktop
+metainfo=$root/usr/share/metainfo/io.github.vendrask.Vendrask.metainfo.xml
+texts=$(grep -cE '<(name|summary|p|li|caption)>' "$metainfo")
+for qm in "$root"/usr/share/vendrask/translations/vendrask_*.qm; do
+    lang=${qm##*/vendrask_}
+    lang=${lang%.qm}
+    for key in Name GenericName Comment Keywords; do
+        grep -q "^$key\[$lang\]=" "$entry" || fail "the desktop entry has no ${key}[$lang]"
+    done
+    [[ $(grep -c "xml:lang=\"$lang\"" "$metainfo") -eq $texts ]] ||
+        fail "the AppStream metadata does not hold all its texts in $lang"
+done
 
 # Runs one of the unpacked launchers ($1: its program) as the user would,
 # with folders of its own and SDL's disk audio driver; no library path.
