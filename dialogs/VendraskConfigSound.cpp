@@ -31,10 +31,10 @@ CVendraskConfigSound::CVendraskConfigSound(CVendraskApp& app, QWidget* parent)
                 [this, i] { OnBrowse(static_cast<int>(i)); });
         connect(m_edit[i], &QLineEdit::textChanged, this, &CVendraskConfigSound::UpdateLengthHint);
     }
-    m_lengthHint = AddStatic(kIdLengthHint,
-                             QStringLiteral("A sound path can have at most 259 characters; a "
-                                            "longer one is not stored."),
-                             Rect(12, 128, 418, 11));
+    m_lengthHint =
+        AddStatic(kIdLengthHint,
+                  tr("A sound path can have at most 259 characters; a longer one is not stored."),
+                  Rect(12, 128, 418, 11));
     m_lengthHint->hide();
 }
 

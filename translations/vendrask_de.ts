@@ -6,12 +6,12 @@
     <message>
         <location filename="../common/platform/posix/KelvoCommonFlockInstance.cpp" line="+35"/>
         <source>There is no private folder for the lock that keeps one copy running: %1 must be a folder of yours that only you can open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen privaten Ordner für die Sperre, die nur eine laufende Instanz zulässt: %1 muss ein eigener Ordner sein, den nur Sie öffnen können.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The lock file %1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperrdatei %1 kann nicht geöffnet werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -19,45 +19,45 @@
     <message>
         <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+484"/>
         <source>Show or hide the launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmstarter ein- oder ausblenden</translation>
     </message>
 </context>
 <context>
     <name>CVendraskApp</name>
     <message>
-        <location filename="../app/VendraskApp.cpp" line="+74"/>
+        <location filename="../app/VendraskApp.cpp" line="+75"/>
         <source>マイコンピュータ</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>マイドキュメント</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ごみ箱</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>最近使ったファイル</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt verwendet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>お気に入り</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Vendrask cannot start. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask kann nicht gestartet werden. %1</translation>
     </message>
     <message>
         <location line="+155"/>
         <source>Error occurs at CVendraskApp::SaveToIniFile, the parameter is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler in CVendraskApp::SaveToIniFile, der Parameter ist %1.</translation>
     </message>
     <message>
         <location line="+53"/>
@@ -67,7 +67,12 @@ File: %1
 Reason: %2
 
 Settings you change stay in effect while Vendrask runs; it tries again to save them with every further change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask konnte seine Einstellungen nicht speichern.
+
+Datei: %1
+Grund: %2
+
+Geänderte Einstellungen bleiben wirksam, solange Vendrask läuft; bei jeder weiteren Änderung wird erneut versucht, sie zu speichern.</translation>
     </message>
 </context>
 <context>
@@ -77,18 +82,20 @@ Settings you change stay in effect while Vendrask runs; it tries again to save t
         <source>vendrask: %1
 Try &apos;vendrask --help&apos;.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vendrask: %1
+„vendrask --help“ liefert weitere Informationen.
+</translation>
     </message>
     <message>
         <location filename="../app/VendraskCommandLine.cpp" line="+19"/>
         <location line="+8"/>
         <source>--ini needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--ini braucht einen Dateinamen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>unknown argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Argument: %1</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -122,7 +129,36 @@ Settings: Vendrask.ini in the program&apos;s folder, or, when that folder is
 not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
 </source>
         <extracomment>Keep the options, verbs and their arguments as they are, and the columns lined up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: vendrask [--ini FILE]
+        vendrask VERB [ARGUMENTS]
+
+Vendrask %1: ein Starter für Programme und Ordner. Er läuft verborgen mit
+einem Symbol in der Systemleiste; sein Menü erscheint mit dem Tastenkürzel
+(standardmäßig Strg+Alt), über das Symbol, einen Bildschirmrand oder einen
+Doppelklick auf den leeren Desktop.
+
+Optionen:
+  --ini FILE     FILE als Einstellungsdatei nutzen (wird ggf. angelegt)
+  -h, --help     diese Hilfe anzeigen und beenden
+  -v, --version  die Version anzeigen und beenden
+
+Befehle an den laufenden Starter:
+  toggle [--ini FILE]             Menü ein- oder ausblenden
+  show [--group N] [--ini FILE]   Menü einblenden (Gruppe N, 0-9)
+  hide                            Menü ausblenden
+  configure                       Menü und seine Einstellungen einblenden
+  start GROUP LETTER              einen Eintrag starten („start 0 A“)
+  pause, resume                   Tastenkürzel anhalten oder fortsetzen
+  quit                            den Starter beenden
+  status                          melden, ob er läuft (Exit-Status 3: nein)
+  autostart on [--ini FILE] | off | status
+                                  mit der Desktop-Sitzung starten
+toggle und show starten den Starter, wenn keiner läuft (mit FILE als
+Einstellungsdatei); die anderen enden dann mit Exit-Status 3.
+
+Einstellungen: Vendrask.ini im Ordner des Programms oder, wenn dieser
+nicht beschreibbar ist, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
+</translation>
     </message>
 </context>
 <context>
@@ -130,27 +166,27 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskConfig.cpp" line="+23"/>
         <source>Vendrask Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask-Einstellungen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Configuration pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsseiten</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Behavior</source>
-        <translation type="unfinished"></translation>
+        <translation>Verhalten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Darstellung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang</translation>
     </message>
 </context>
 <context>
@@ -158,127 +194,127 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskConfigAppearance.cpp" line="+29"/>
         <source>Dialog Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog: Textfarbe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dialog Background(Top) Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog: Hintergrund oben</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dialog Background(Bottom) Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog: Hintergrund unten</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dialog Frame Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog: Rahmenfarbe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Button Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Knopf: Textfarbe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Button Background Default Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Knopf: Hintergrund normal</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Button Background Hovered Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Knopf: Hintergrund beim Überfahren</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Button Background Clicked Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Knopf: Hintergrund geklickt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Button Frame Focused Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Knopf: Rahmen mit Fokus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Button Frame Not Focused Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Knopf: Rahmen ohne Fokus</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Vendrask Configuration (Appearance)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask-Einstellungen (Darstellung)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Color Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbschema</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparenz</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Fade Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Einblendstufe</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Button Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Knopfschrift</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Dialog Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialogschrift</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>White Titlebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiße Titelleiste</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe wählen</translation>
     </message>
     <message>
         <location filename="../dialogs/VendraskConfigAppearance.h" line="+33"/>
         <source>User Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Aqua Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquablau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Champagne Gold</source>
-        <translation type="unfinished"></translation>
+        <translation>Champagnergold</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rose Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sunshine Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenorange</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ocean Cobalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ozeankobalt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoher Kontrast</translation>
     </message>
 </context>
 <context>
@@ -286,127 +322,127 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskConfigBehavior.cpp" line="+39"/>
         <source>Hook with Click on Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf per Klick auf Desktop</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Confirmation Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungsdialog</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Item Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge sperren</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Show Menu Top Most</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü immer im Vordergrund</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Unable Hot Key at Full Screen Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel nicht im Vollbild</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Top edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberer Rand</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Bottom edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterer Rand</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Left edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Linker Rand</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Right edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechter Rand</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Vendrask Configuration (Behavior)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask-Einstellungen (Verhalten)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hot Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hook Wait on Desktop Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartezeit am Bildschirmrand</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Hookable Desktop Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive Bildschirmränder</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Default Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardgruppe</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>A double click on a desktop icon opens the icon and leaves the menu hidden where the desktop program shows its icons to the accessibility bus (Caja, PCManFM-Qt, PCManFM with GTK&apos;s accessibility modules). On other desktops (Nemo, Xfce) any double click on the desktop calls up the menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Doppelklick auf ein Desktop-Symbol öffnet das Symbol und lässt das Menü verborgen, wenn das Desktop-Programm seine Symbole dem Barrierefreiheits-Bus zeigt (Caja, PCManFM-Qt, PCManFM mit den Barrierefreiheitsmodulen von GTK). Auf anderen Desktops (Nemo, Xfce) ruft jeder Doppelklick auf den Desktop das Menü auf.</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>The hot key &quot;%1&quot; could not be registered: another program may be using it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tastenkürzel „%1“ konnte nicht registriert werden: Möglicherweise wird es von einem anderen Programm verwendet.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The hot key &quot;%1&quot; stays in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tastenkürzel „%1“ bleibt aktiv.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>No hot key works now; choose another one, or call the menu up with the icon or a screen edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Derzeit funktioniert kein Tastenkürzel. Wählen Sie ein anderes oder rufen Sie das Menü über das Symbol oder einen Bildschirmrand auf.</translation>
     </message>
     <message>
         <location filename="../dialogs/VendraskConfigBehavior.h" line="+49"/>
         <source>Ctrl + Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + Alt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ctrl + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + Umschalt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shift + Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt + Alt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ctrl + Alt + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+Alt+Umsch.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Alt + Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt + Q</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Klick</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
 </context>
 <context>
@@ -414,43 +450,48 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskConfigSound.cpp" line="+18"/>
         <source>Vendrask Configuration (Sound)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask-Einstellungen (Klang)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sound On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Klänge abspielen</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Browse File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei wählen</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+7"/>
+        <source>A sound path can have at most 259 characters; a longer one is not stored.</source>
+        <translation>Ein Klangpfad darf höchstens 259 Zeichen lang sein; ein längerer wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>WAVファイル(*.wav) (*.wav)</source>
         <extracomment>The file chooser&apos;s filter: keep the pattern in parentheses at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>WAV-Dateien (*.wav) (*.wav)</translation>
     </message>
     <message>
         <location filename="../dialogs/VendraskConfigSound.h" line="+32"/>
         <source>Menu Open Sound Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang: Menü öffnen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Menu Close Sound Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang: Menü schließen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Button Click Sound Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang: Knopf geklickt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Button Hover Sound Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang: Zeiger auf Knopf</translation>
     </message>
 </context>
 <context>
@@ -458,37 +499,37 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskConfirmation.cpp" line="+13"/>
         <source>Are you sure you want to &quot;Cut&quot; this item ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diesen Eintrag wirklich ausschneiden?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Are you sure you want to &quot;Paste&quot; this item ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diesen Eintrag wirklich einfügen?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Are you sure you want to &quot;Delete&quot; this item ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diesen Eintrag wirklich löschen?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Are you sure you want to &quot;Move&quot; this item ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diesen Eintrag wirklich verschieben?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Vendrask Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask-Bestätigung</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -496,22 +537,22 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../control/VendraskControlAdapter.cpp" line="+59"/>
         <source>no such item</source>
-        <translation type="unfinished"></translation>
+        <translation>kein solcher Eintrag</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>item %1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Eintrag %1 ist leer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>item %1: its file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei von Eintrag %1 existiert nicht</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>item %1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Eintrag %1 konnte nicht gestartet werden: %2</translation>
     </message>
 </context>
 <context>
@@ -519,12 +560,12 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskGroupTitle.cpp" line="+16"/>
         <source>Vendrask Group Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask-Gruppentitel</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Group Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppentitel</translation>
     </message>
 </context>
 <context>
@@ -532,27 +573,27 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskInformation.cpp" line="+57"/>
         <source>Version %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1 (%2)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Vendrask ～ Application and Folder Launcher ～</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask ～ Programm- und Ordnerstarter ～</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Copyright (C) %1 The Vendrask developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) %1 Die Vendrask-Entwickler</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Vendrask Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask-Information</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Vendrask icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask-Symbol</translation>
     </message>
 </context>
 <context>
@@ -560,79 +601,79 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskItemSetting.cpp" line="+50"/>
         <source>Vendrask Item Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask-Eintragseinstellungen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Item ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrags-ID</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Item Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintragsname</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Item Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Browse File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei wählen</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+6"/>
         <source>Browse Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner wählen</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Item Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Item Working Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsordner</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Item Setting for &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag „%1“</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>A path can have at most %1 characters; the longer one was not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Pfad darf höchstens %1 Zeichen lang sein; der längere wurde nicht gespeichert.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>An option can have at most %1 characters; the longer one was not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Option darf höchstens %1 Zeichen lang sein; die längere wurde nicht gespeichert.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A working folder can have at most %1 characters; the longer one was not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Arbeitsordner darf höchstens %1 Zeichen lang sein; der längere wurde nicht gespeichert.</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>すべてのファイル(*.*) (*)</source>
         <extracomment>The file chooser&apos;s filter: keep the pattern in parentheses at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*) (*)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auswählen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please select preferable folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie den gewünschten Ordner.</translation>
     </message>
 </context>
 <context>
@@ -640,125 +681,127 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../menu/VendraskMain.cpp" line="+162"/>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <location line="-47"/>
         <location line="+48"/>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location line="-59"/>
         <source>Group Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppentitel</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Edit (&amp;E)	Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten (&amp;E)	Ctrl+E</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy (&amp;C)	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren (&amp;C)	Ctrl+C</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cut (&amp;T)	Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden (&amp;T)	Ctrl+X</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Paste (&amp;P)	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen (&amp;P)	Ctrl+V</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete (&amp;D)	Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen (&amp;D)	Ctrl+D</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open Folder (&amp;O)	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner öffnen (&amp;O)	Ctrl+O</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Register Special Item (&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spezialeintrag anlegen (&amp;R)</translation>
     </message>
     <message>
         <location line="+121"/>
         <source>Group title</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppentitel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Group title, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppentitel, %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Group %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe %1, %2</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>%1, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, leer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <location filename="../menu/VendraskMainLaunch.cpp" line="+28"/>
         <source>Its file &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ existiert nicht.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The item &quot;%1&quot; could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eintrag „%1“ konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <location filename="../menu/VendraskMainShowHide.cpp" line="+30"/>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pause (Hot Key) (&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause (Tastenkürzel) (&amp;P)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Close (&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen (&amp;C)</translation>
     </message>
     <message>
         <location line="+95"/>
         <source>The hot key could not be registered again after the pause: another program may be using it.
 
 Choose another one on the Behavior page of the configuration window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tastenkürzel konnte nach der Pause nicht erneut registriert werden: Möglicherweise wird es von einem anderen Programm verwendet.
+
+Wählen Sie auf der Seite „Verhalten“ der Einstellungen ein anderes.</translation>
     </message>
 </context>
 <context>
@@ -766,7 +809,7 @@ Choose another one on the Behavior page of the configuration window.</source>
     <message>
         <location filename="../dialogs/VendraskSmallWindow.cpp" line="+34"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -775,7 +818,8 @@ Choose another one on the Behavior page of the configuration window.</source>
         <location filename="../launcher/VendraskStartup.cpp" line="+10"/>
         <source>vendrask: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a ./run.sh
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vendrask: keine Anzeige (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); zum Ausprobieren ohne Desktop: xvfb-run -a ./run.sh
+</translation>
     </message>
 </context>
 <context>
@@ -783,12 +827,12 @@ Choose another one on the Behavior page of the configuration window.</source>
     <message>
         <location filename="../common/platform/gio/KelvoCommonGioShell.cpp" line="+380"/>
         <source>nothing here can open it</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Programm hier kann es öffnen</translation>
     </message>
     <message>
         <location line="+109"/>
         <source>no application opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Anwendung öffnet es</translation>
     </message>
 </context>
 </TS>

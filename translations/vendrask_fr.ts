@@ -6,12 +6,12 @@
     <message>
         <location filename="../common/platform/posix/KelvoCommonFlockInstance.cpp" line="+35"/>
         <source>There is no private folder for the lock that keeps one copy running: %1 must be a folder of yours that only you can open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de dossier privé pour le verrou qui garantit qu&apos;une seule copie s&apos;exécute&#xa0;: %1 doit être un dossier à vous, que vous seul pouvez ouvrir.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The lock file %1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de verrou %1 ne peut pas être ouvert&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -19,45 +19,45 @@
     <message>
         <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+484"/>
         <source>Show or hide the launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer le lanceur</translation>
     </message>
 </context>
 <context>
     <name>CVendraskApp</name>
     <message>
-        <location filename="../app/VendraskApp.cpp" line="+74"/>
+        <location filename="../app/VendraskApp.cpp" line="+75"/>
         <source>マイコンピュータ</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>マイドキュメント</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ごみ箱</source>
-        <translation type="unfinished"></translation>
+        <translation>Corbeille</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>最近使ったファイル</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers récents</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>お気に入り</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Vendrask cannot start. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask ne peut pas démarrer. %1</translation>
     </message>
     <message>
         <location line="+155"/>
         <source>Error occurs at CVendraskApp::SaveToIniFile, the parameter is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur s&apos;est produite dans CVendraskApp::SaveToIniFile&#xa0;; le paramètre vaut %1.</translation>
     </message>
     <message>
         <location line="+53"/>
@@ -67,7 +67,12 @@ File: %1
 Reason: %2
 
 Settings you change stay in effect while Vendrask runs; it tries again to save them with every further change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask n&apos;a pas pu enregistrer ses paramètres.
+
+Fichier&#xa0;: %1
+Raison&#xa0;: %2
+
+Les paramètres que vous modifiez restent en vigueur tant que Vendrask fonctionne&#xa0;; il essaie de nouveau de les enregistrer à chaque nouvelle modification.</translation>
     </message>
 </context>
 <context>
@@ -77,18 +82,20 @@ Settings you change stay in effect while Vendrask runs; it tries again to save t
         <source>vendrask: %1
 Try &apos;vendrask --help&apos;.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vendrask: %1
+Essayez «&#xa0;vendrask --help&#xa0;».
+</translation>
     </message>
     <message>
         <location filename="../app/VendraskCommandLine.cpp" line="+19"/>
         <location line="+8"/>
         <source>--ini needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--ini demande un nom de fichier</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>unknown argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inconnu&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -122,7 +129,36 @@ Settings: Vendrask.ini in the program&apos;s folder, or, when that folder is
 not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
 </source>
         <extracomment>Keep the options, verbs and their arguments as they are, and the columns lined up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: vendrask [--ini FILE]
+              vendrask VERB [ARGUMENTS]
+
+Vendrask %1&#xa0;: un lanceur d&apos;applications et de dossiers. Il reste caché,
+avec une icône dans la zone de notification&#xa0;; appelez son menu avec le
+raccourci clavier (Ctrl+Alt par défaut), l&apos;icône, un bord de l&apos;écran ou un
+double clic sur le bureau vide.
+
+Options&#xa0;:
+  --ini FILE     utiliser FILE comme fichier de paramètres (créé s&apos;il manque)
+  -h, --help     afficher cette aide et quitter
+  -v, --version  afficher la version et quitter
+
+Verbes, pour le lanceur en cours d&apos;exécution&#xa0;:
+  toggle [--ini FILE]             afficher ou masquer le menu
+  show [--group N] [--ini FILE]   afficher le menu (groupe N, 0-9)
+  hide                            masquer le menu
+  configure                       afficher le menu et sa configuration
+  start GROUP LETTER              lancer un élément («&#xa0;start 0 A&#xa0;»)
+  pause, resume                   suspendre ou reprendre le raccourci clavier
+  quit                            quitter le lanceur
+  status                          dire s&apos;il est lancé (code de sortie 3&#xa0;: non)
+  autostart on [--ini FILE] | off | status
+                                  le lancer avec la session de bureau
+toggle et show démarrent le lanceur s&apos;il n&apos;est pas lancé (avec FILE comme
+fichier de paramètres)&#xa0;; les autres verbes sortent alors avec le code 3.
+
+Paramètres&#xa0;: Vendrask.ini dans le dossier du programme ou, si ce dossier
+n&apos;est pas accessible en écriture, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
+</translation>
     </message>
 </context>
 <context>
@@ -130,27 +166,27 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskConfig.cpp" line="+23"/>
         <source>Vendrask Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de Vendrask</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Configuration pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages de configuration</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Behavior</source>
-        <translation type="unfinished"></translation>
+        <translation>Comportement</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparence</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
 </context>
 <context>
@@ -158,127 +194,127 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskConfigAppearance.cpp" line="+29"/>
         <source>Dialog Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte des fenêtres</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dialog Background(Top) Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond des fenêtres (haut)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dialog Background(Bottom) Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond des fenêtres (bas)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dialog Frame Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre des fenêtres</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Button Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte des boutons</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Button Background Default Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond des boutons (normal)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Button Background Hovered Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond des boutons (survol)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Button Background Clicked Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond des boutons (clic)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Button Frame Focused Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre du bouton actif</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Button Frame Not Focused Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre des boutons inactifs</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Vendrask Configuration (Appearance)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de Vendrask (Apparence)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Color Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de couleurs</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparence</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Fade Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de fondu</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Button Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police (boutons)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Dialog Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police (fenêtres)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>White Titlebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre de titre claire</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la couleur</translation>
     </message>
     <message>
         <location filename="../dialogs/VendraskConfigAppearance.h" line="+33"/>
         <source>User Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Aqua Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu aqua</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Champagne Gold</source>
-        <translation type="unfinished"></translation>
+        <translation>Or champagne</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rose Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>Rose tendre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sunshine Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange soleil</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ocean Cobalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Cobalt océan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste élevé</translation>
     </message>
 </context>
 <context>
@@ -286,127 +322,127 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskConfigBehavior.cpp" line="+39"/>
         <source>Hook with Click on Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel par double clic sur le bureau</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Confirmation Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander confirmation</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Item Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouiller les éléments</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Show Menu Top Most</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu toujours au premier plan</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Unable Hot Key at Full Screen Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourci inactif en plein écran</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Top edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord supérieur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Bottom edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord inférieur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Left edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord gauche</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Right edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord droit</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Vendrask Configuration (Behavior)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de Vendrask (Comportement)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hot Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourci clavier</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hook Wait on Desktop Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai au bord de l&apos;écran</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Hookable Desktop Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bords actifs de l&apos;écran</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Default Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe par défaut</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>A double click on a desktop icon opens the icon and leaves the menu hidden where the desktop program shows its icons to the accessibility bus (Caja, PCManFM-Qt, PCManFM with GTK&apos;s accessibility modules). On other desktops (Nemo, Xfce) any double click on the desktop calls up the menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un double clic sur une icône du bureau ouvre l&apos;icône sans afficher le menu lorsque le programme du bureau expose ses icônes au bus d&apos;accessibilité (Caja, PCManFM-Qt, PCManFM avec les modules d&apos;accessibilité de GTK). Sur les autres bureaux (Nemo, Xfce), tout double clic sur le bureau appelle le menu.</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>The hot key &quot;%1&quot; could not be registered: another program may be using it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le raccourci clavier «&#xa0;%1&#xa0;» n&apos;a pas pu être enregistré&#xa0;: un autre programme l&apos;utilise peut-être.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The hot key &quot;%1&quot; stays in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le raccourci clavier «&#xa0;%1&#xa0;» reste actif.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>No hot key works now; choose another one, or call the menu up with the icon or a screen edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun raccourci clavier ne fonctionne à présent&#xa0;; choisissez-en un autre, ou appelez le menu avec l&apos;icône ou un bord de l&apos;écran.</translation>
     </message>
     <message>
         <location filename="../dialogs/VendraskConfigBehavior.h" line="+49"/>
         <source>Ctrl + Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + Alt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ctrl + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + Maj</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shift + Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Maj + Alt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ctrl + Alt + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + Alt + Maj</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Alt + Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt + Q</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
 </context>
 <context>
@@ -414,43 +450,48 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskConfigSound.cpp" line="+18"/>
         <source>Vendrask Configuration (Sound)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de Vendrask (Son)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sound On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer les sons</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Browse File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier…</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+7"/>
+        <source>A sound path can have at most 259 characters; a longer one is not stored.</source>
+        <translation>Un chemin de son compte au plus 259 caractères&#xa0;; au-delà, il n&apos;est pas enregistré.</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>WAVファイル(*.wav) (*.wav)</source>
         <extracomment>The file chooser&apos;s filter: keep the pattern in parentheses at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers WAV (*.wav) (*.wav)</translation>
     </message>
     <message>
         <location filename="../dialogs/VendraskConfigSound.h" line="+32"/>
         <source>Menu Open Sound Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Son d&apos;ouverture du menu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Menu Close Sound Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Son de fermeture du menu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Button Click Sound Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Son du clic sur bouton</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Button Hover Sound Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Son du survol de bouton</translation>
     </message>
 </context>
 <context>
@@ -458,37 +499,37 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskConfirmation.cpp" line="+13"/>
         <source>Are you sure you want to &quot;Cut&quot; this item ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment «&#xa0;Couper&#xa0;» cet élément&#xa0;?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Are you sure you want to &quot;Paste&quot; this item ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment «&#xa0;Coller&#xa0;» cet élément&#xa0;?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Are you sure you want to &quot;Delete&quot; this item ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment «&#xa0;Supprimer&#xa0;» cet élément&#xa0;?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Are you sure you want to &quot;Move&quot; this item ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment «&#xa0;Déplacer&#xa0;» cet élément&#xa0;?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Vendrask Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask – Confirmation</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -496,22 +537,22 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../control/VendraskControlAdapter.cpp" line="+59"/>
         <source>no such item</source>
-        <translation type="unfinished"></translation>
+        <translation>élément introuvable</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>item %1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;élément %1 est vide</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>item %1: its file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>élément %1&#xa0;: son fichier n&apos;existe pas</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>item %1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;élément %1 n&apos;a pas pu être lancé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -519,12 +560,12 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskGroupTitle.cpp" line="+16"/>
         <source>Vendrask Group Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask – Titre du groupe</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Group Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre du groupe</translation>
     </message>
 </context>
 <context>
@@ -532,27 +573,27 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskInformation.cpp" line="+57"/>
         <source>Version %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1 (%2)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Vendrask ～ Application and Folder Launcher ～</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask ～ Lanceur d&apos;applications et dossiers ～</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Copyright (C) %1 The Vendrask developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) %1 Les développeurs de Vendrask</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Vendrask Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask – Informations</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Vendrask icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône de Vendrask</translation>
     </message>
 </context>
 <context>
@@ -560,79 +601,79 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskItemSetting.cpp" line="+50"/>
         <source>Vendrask Item Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask – Réglages de l&apos;élément</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Item ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettre de l&apos;élément</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Item Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Item Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Browse File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier…</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+6"/>
         <source>Browse Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier…</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Item Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Item Working Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de travail</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Item Setting for &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>A path can have at most %1 characters; the longer one was not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un chemin peut compter au plus %1 caractères&#xa0;; le chemin plus long n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>An option can have at most %1 characters; the longer one was not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une option peut compter au plus %1 caractères&#xa0;; l&apos;option plus longue n&apos;a pas été enregistrée.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A working folder can have at most %1 characters; the longer one was not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dossier de travail peut compter au plus %1 caractères&#xa0;; le dossier plus long n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>すべてのファイル(*.*) (*)</source>
         <extracomment>The file chooser&apos;s filter: keep the pattern in parentheses at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.*) (*)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un dossier</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please select preferable folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le dossier voulu.</translation>
     </message>
 </context>
 <context>
@@ -640,125 +681,127 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../menu/VendraskMain.cpp" line="+162"/>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations</translation>
     </message>
     <message>
         <location line="-47"/>
         <location line="+48"/>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration</translation>
     </message>
     <message>
         <location line="-59"/>
         <source>Group Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre du groupe</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Edit (&amp;E)	Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier (&amp;E)	Ctrl+E</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy (&amp;C)	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier (&amp;C)	Ctrl+C</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cut (&amp;T)	Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper (&amp;T)	Ctrl+X</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Paste (&amp;P)	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller (&amp;P)	Ctrl+V</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete (&amp;D)	Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer (&amp;D)	Ctrl+D</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open Folder (&amp;O)	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier (&amp;O)	Ctrl+O</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Register Special Item (&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un élément spécial (&amp;R)</translation>
     </message>
     <message>
         <location line="+121"/>
         <source>Group title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre du groupe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Group title, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre du groupe, %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Group %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe %1, %2</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>%1, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <location filename="../menu/VendraskMainLaunch.cpp" line="+28"/>
         <source>Its file &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son fichier «&#xa0;%1&#xa0;» n&apos;existe pas.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The item &quot;%1&quot; could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;élément «&#xa0;%1&#xa0;» n&apos;a pas pu être lancé.</translation>
     </message>
     <message>
         <location filename="../menu/VendraskMainShowHide.cpp" line="+30"/>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pause (Hot Key) (&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspendre le raccourci clavier (&amp;P)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Close (&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer (&amp;C)</translation>
     </message>
     <message>
         <location line="+95"/>
         <source>The hot key could not be registered again after the pause: another program may be using it.
 
 Choose another one on the Behavior page of the configuration window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le raccourci clavier n&apos;a pas pu être réenregistré après la pause&#xa0;: un autre programme l&apos;utilise peut-être.
+
+Choisissez-en un autre dans la page Comportement de la fenêtre de configuration.</translation>
     </message>
 </context>
 <context>
@@ -766,7 +809,7 @@ Choose another one on the Behavior page of the configuration window.</source>
     <message>
         <location filename="../dialogs/VendraskSmallWindow.cpp" line="+34"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -775,7 +818,8 @@ Choose another one on the Behavior page of the configuration window.</source>
         <location filename="../launcher/VendraskStartup.cpp" line="+10"/>
         <source>vendrask: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a ./run.sh
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vendrask: aucun affichage (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini)&#xa0;; pour l&apos;essayer sans bureau&#xa0;: xvfb-run -a ./run.sh
+</translation>
     </message>
 </context>
 <context>
@@ -783,12 +827,12 @@ Choose another one on the Behavior page of the configuration window.</source>
     <message>
         <location filename="../common/platform/gio/KelvoCommonGioShell.cpp" line="+380"/>
         <source>nothing here can open it</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun programme ne peut l&apos;ouvrir ici</translation>
     </message>
     <message>
         <location line="+109"/>
         <source>no application opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune application ne l&apos;ouvre</translation>
     </message>
 </context>
 </TS>

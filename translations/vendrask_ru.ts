@@ -6,12 +6,12 @@
     <message>
         <location filename="../common/platform/posix/KelvoCommonFlockInstance.cpp" line="+35"/>
         <source>There is no private folder for the lock that keeps one copy running: %1 must be a folder of yours that only you can open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет личной папки для файла блокировки, который не даёт запустить вторую копию: папка %1 должна принадлежать вам и быть доступна только вам.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The lock file %1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть файл блокировки %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -19,45 +19,45 @@
     <message>
         <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+484"/>
         <source>Show or hide the launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать или скрыть меню запуска</translation>
     </message>
 </context>
 <context>
     <name>CVendraskApp</name>
     <message>
-        <location filename="../app/VendraskApp.cpp" line="+74"/>
+        <location filename="../app/VendraskApp.cpp" line="+75"/>
         <source>マイコンピュータ</source>
-        <translation type="unfinished"></translation>
+        <translation>Компьютер</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>マイドキュメント</source>
-        <translation type="unfinished"></translation>
+        <translation>Документы</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ごみ箱</source>
-        <translation type="unfinished"></translation>
+        <translation>Корзина</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>最近使ったファイル</source>
-        <translation type="unfinished"></translation>
+        <translation>Недавние файлы</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>お気に入り</source>
-        <translation type="unfinished"></translation>
+        <translation>Избранное</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Vendrask cannot start. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся запустить Vendrask. %1</translation>
     </message>
     <message>
         <location line="+155"/>
         <source>Error occurs at CVendraskApp::SaveToIniFile, the parameter is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка в CVendraskApp::SaveToIniFile, параметр: %1.</translation>
     </message>
     <message>
         <location line="+53"/>
@@ -67,7 +67,12 @@ File: %1
 Reason: %2
 
 Settings you change stay in effect while Vendrask runs; it tries again to save them with every further change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask не удалось сохранить настройки.
+
+Файл: %1
+Причина: %2
+
+Изменённые настройки действуют, пока Vendrask работает; при каждом следующем изменении он снова попытается их сохранить.</translation>
     </message>
 </context>
 <context>
@@ -77,18 +82,20 @@ Settings you change stay in effect while Vendrask runs; it tries again to save t
         <source>vendrask: %1
 Try &apos;vendrask --help&apos;.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vendrask: %1
+Попробуйте «vendrask --help».
+</translation>
     </message>
     <message>
         <location filename="../app/VendraskCommandLine.cpp" line="+19"/>
         <location line="+8"/>
         <source>--ini needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>для --ini нужно указать имя файла</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>unknown argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный аргумент: %1</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -122,7 +129,36 @@ Settings: Vendrask.ini in the program&apos;s folder, or, when that folder is
 not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
 </source>
         <extracomment>Keep the options, verbs and their arguments as they are, and the columns lined up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Использование: vendrask [--ini FILE]
+               vendrask VERB [ARGUMENTS]
+
+Vendrask %1: программа быстрого запуска приложений и открытия папок.
+Работает в фоне со значком в системном лотке; меню вызывается горячей
+клавишей (по умолчанию Ctrl+Alt), значком в лотке, краем экрана или
+двойным щелчком по пустому рабочему столу.
+
+Параметры:
+  --ini FILE     использовать FILE как файл настроек (создаётся, если нет)
+  -h, --help     показать эту справку и выйти
+  -v, --version  показать версию и выйти
+
+Команды для запущенной программы:
+  toggle [--ini FILE]             показать меню или скрыть, если оно открыто
+  show [--group N] [--ini FILE]   показать меню (группа N, 0-9)
+  hide                            скрыть меню
+  configure                       показать меню и окно настройки
+  start GROUP LETTER              запустить элемент («start 0 A»)
+  pause, resume                   приостановить/возобновить горячую клавишу
+  quit                            завершить работу программы
+  status                          проверить, работает ли (код выхода 3: нет)
+  autostart on [--ini FILE] | off | status
+                                  запускать вместе с сеансом рабочего стола
+toggle и show запускают программу, если она не запущена (с FILE в качестве
+файла настроек); остальные команды тогда завершаются с кодом 3.
+
+Настройки: Vendrask.ini в папке программы или, если в эту папку нельзя
+записывать, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
+</translation>
     </message>
 </context>
 <context>
@@ -130,27 +166,27 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskConfig.cpp" line="+23"/>
         <source>Vendrask Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка Vendrask</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Configuration pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Страницы настройки</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Behavior</source>
-        <translation type="unfinished"></translation>
+        <translation>Поведение</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Внешний вид</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук</translation>
     </message>
 </context>
 <context>
@@ -158,127 +194,127 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskConfigAppearance.cpp" line="+29"/>
         <source>Dialog Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Цвет текста окна</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dialog Background(Top) Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Фон окна (верх)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dialog Background(Bottom) Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Фон окна (низ)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dialog Frame Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Цвет рамки окна</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Button Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Цвет текста кнопки</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Button Background Default Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Фон кнопки (обычный)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Button Background Hovered Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Фон кнопки (наведение)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Button Background Clicked Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Фон кнопки (нажатие)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Button Frame Focused Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Рамка кнопки (в фокусе)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Button Frame Not Focused Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Рамка кнопки (без фокуса)</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Vendrask Configuration (Appearance)</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка Vendrask (внешний вид)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Color Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветовая схема</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Прозрачность</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Fade Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Плавность</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Button Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Шрифт кнопок</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Dialog Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Шрифт окон</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>White Titlebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Светлый заголовок</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать цвет</translation>
     </message>
     <message>
         <location filename="../dialogs/VendraskConfigAppearance.h" line="+33"/>
         <source>User Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Пользовательская</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Aqua Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Аквамарин</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Champagne Gold</source>
-        <translation type="unfinished"></translation>
+        <translation>Золотое шампанское</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rose Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>Роза</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sunshine Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Солнечный апельсин</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ocean Cobalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Океанский кобальт</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Высокая контрастность</translation>
     </message>
 </context>
 <context>
@@ -286,127 +322,127 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskConfigBehavior.cpp" line="+39"/>
         <source>Hook with Click on Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Вызов щелчком по рабочему столу</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Confirmation Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Запрашивать подтверждение</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Item Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокировка элементов</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Show Menu Top Most</source>
-        <translation type="unfinished"></translation>
+        <translation>Меню поверх других окон</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Unable Hot Key at Full Screen Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Без горячей клавиши в полном экране</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Top edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Верхний край</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Bottom edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Нижний край</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Left edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Левый край</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Right edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Правый край</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Vendrask Configuration (Behavior)</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка Vendrask (поведение)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hot Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Гор. клавиша</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hook Wait on Desktop Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Задержка у края экрана</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Hookable Desktop Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Активные края экрана</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Default Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Группа по умолчанию</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>A double click on a desktop icon opens the icon and leaves the menu hidden where the desktop program shows its icons to the accessibility bus (Caja, PCManFM-Qt, PCManFM with GTK&apos;s accessibility modules). On other desktops (Nemo, Xfce) any double click on the desktop calls up the menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Двойной щелчок по значку на рабочем столе открывает этот значок и не вызывает меню, если программа рабочего стола сообщает о своих значках шине специальных возможностей (Caja, PCManFM-Qt, PCManFM с модулями специальных возможностей GTK). На других рабочих столах (Nemo, Xfce) меню вызывает любой двойной щелчок по рабочему столу.</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>The hot key &quot;%1&quot; could not be registered: another program may be using it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось зарегистрировать горячую клавишу «%1»: возможно, её использует другая программа.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The hot key &quot;%1&quot; stays in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>По-прежнему действует горячая клавиша «%1».</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>No hot key works now; choose another one, or call the menu up with the icon or a screen edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сейчас ни одна горячая клавиша не работает; выберите другую или вызывайте меню значком или краем экрана.</translation>
     </message>
     <message>
         <location filename="../dialogs/VendraskConfigBehavior.h" line="+49"/>
         <source>Ctrl + Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + Alt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ctrl + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + Shift</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shift + Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift + Alt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ctrl + Alt + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + Alt + Shift</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Alt + Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt + Q</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Щелчок</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
 </context>
 <context>
@@ -414,43 +450,48 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskConfigSound.cpp" line="+18"/>
         <source>Vendrask Configuration (Sound)</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка Vendrask (звук)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sound On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить звуки</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Browse File</source>
-        <translation type="unfinished"></translation>
+        <translation>Обзор файлов</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+7"/>
+        <source>A sound path can have at most 259 characters; a longer one is not stored.</source>
+        <translation>Путь к звуку может содержать не более 259 символов; более длинный путь не сохраняется.</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>WAVファイル(*.wav) (*.wav)</source>
         <extracomment>The file chooser&apos;s filter: keep the pattern in parentheses at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Файлы WAV (*.wav) (*.wav)</translation>
     </message>
     <message>
         <location filename="../dialogs/VendraskConfigSound.h" line="+32"/>
         <source>Menu Open Sound Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук открытия меню</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Menu Close Sound Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук закрытия меню</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Button Click Sound Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук нажатия кнопки</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Button Hover Sound Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук наведения на кнопку</translation>
     </message>
 </context>
 <context>
@@ -458,37 +499,37 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskConfirmation.cpp" line="+13"/>
         <source>Are you sure you want to &quot;Cut&quot; this item ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите вырезать этот элемент?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Are you sure you want to &quot;Paste&quot; this item ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите вставить этот элемент?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Are you sure you want to &quot;Delete&quot; this item ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите удалить этот элемент?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Are you sure you want to &quot;Move&quot; this item ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите переместить этот элемент?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Vendrask Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask — подтверждение</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -496,22 +537,22 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../control/VendraskControlAdapter.cpp" line="+59"/>
         <source>no such item</source>
-        <translation type="unfinished"></translation>
+        <translation>нет такого элемента</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>item %1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>элемент %1 пуст</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>item %1: its file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>элемент %1: файл не существует</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>item %1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось запустить элемент %1: %2</translation>
     </message>
 </context>
 <context>
@@ -519,12 +560,12 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskGroupTitle.cpp" line="+16"/>
         <source>Vendrask Group Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask — заголовок группы</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Group Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок группы</translation>
     </message>
 </context>
 <context>
@@ -532,27 +573,27 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskInformation.cpp" line="+57"/>
         <source>Version %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия %1 (%2)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Vendrask ～ Application and Folder Launcher ～</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask ～ запуск программ и папок ～</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Copyright (C) %1 The Vendrask developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) %1 разработчики Vendrask</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Vendrask Information</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Vendrask</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Vendrask icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Значок Vendrask</translation>
     </message>
 </context>
 <context>
@@ -560,79 +601,79 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../dialogs/VendraskItemSetting.cpp" line="+50"/>
         <source>Vendrask Item Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendrask — параметры элемента</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Item ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID элемента</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Item Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Item Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Browse File</source>
-        <translation type="unfinished"></translation>
+        <translation>Обзор файлов</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+6"/>
         <source>Browse Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Обзор папок</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Item Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Item Working Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочая папка</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Item Setting for &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент «%1»</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>A path can have at most %1 characters; the longer one was not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь может содержать не более %1 символов; более длинный путь не сохранён.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>An option can have at most %1 characters; the longer one was not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры запуска могут содержать не более %1 символов; более длинные параметры не сохранены.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A working folder can have at most %1 characters; the longer one was not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь к рабочей папке может содержать не более %1 символов; более длинный путь не сохранён.</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>すべてのファイル(*.*) (*)</source>
         <extracomment>The file chooser&apos;s filter: keep the pattern in parentheses at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы (*.*) (*)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор папки</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please select preferable folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите нужную папку.</translation>
     </message>
 </context>
 <context>
@@ -640,125 +681,127 @@ not writable, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
     <message>
         <location filename="../menu/VendraskMain.cpp" line="+162"/>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрыть</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе</translation>
     </message>
     <message>
         <location line="-47"/>
         <location line="+48"/>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка</translation>
     </message>
     <message>
         <location line="-59"/>
         <source>Group Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок группы</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Edit (&amp;E)	Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить (&amp;E)	Ctrl+E</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy (&amp;C)	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать (&amp;C)	Ctrl+C</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cut (&amp;T)	Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>Вырезать (&amp;T)	Ctrl+X</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Paste (&amp;P)	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставить (&amp;P)	Ctrl+V</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete (&amp;D)	Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить (&amp;D)	Ctrl+D</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open Folder (&amp;O)	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть папку (&amp;O)	Ctrl+O</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Register Special Item (&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить специальный элемент (&amp;R)</translation>
     </message>
     <message>
         <location line="+121"/>
         <source>Group title</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок группы</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Group title, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок группы, %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Группа %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Group %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Группа %1, %2</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>%1, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, пусто</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <location filename="../menu/VendraskMainLaunch.cpp" line="+28"/>
         <source>Its file &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл «%1» не существует.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The item &quot;%1&quot; could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить элемент «%1».</translation>
     </message>
     <message>
         <location filename="../menu/VendraskMainShowHide.cpp" line="+30"/>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Система</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pause (Hot Key) (&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Приостановить горячую клавишу (&amp;P)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Close (&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть (&amp;C)</translation>
     </message>
     <message>
         <location line="+95"/>
         <source>The hot key could not be registered again after the pause: another program may be using it.
 
 Choose another one on the Behavior page of the configuration window.</source>
-        <translation type="unfinished"></translation>
+        <translation>После паузы не удалось снова зарегистрировать горячую клавишу: возможно, её использует другая программа.
+
+Выберите другую на странице «Поведение» окна настройки.</translation>
     </message>
 </context>
 <context>
@@ -766,7 +809,7 @@ Choose another one on the Behavior page of the configuration window.</source>
     <message>
         <location filename="../dialogs/VendraskSmallWindow.cpp" line="+34"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -775,7 +818,8 @@ Choose another one on the Behavior page of the configuration window.</source>
         <location filename="../launcher/VendraskStartup.cpp" line="+10"/>
         <source>vendrask: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a ./run.sh
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vendrask: нет дисплея (не задана ни DISPLAY, ни WAYLAND_DISPLAY); чтобы попробовать без рабочего стола: xvfb-run -a ./run.sh
+</translation>
     </message>
 </context>
 <context>
@@ -783,12 +827,12 @@ Choose another one on the Behavior page of the configuration window.</source>
     <message>
         <location filename="../common/platform/gio/KelvoCommonGioShell.cpp" line="+380"/>
         <source>nothing here can open it</source>
-        <translation type="unfinished"></translation>
+        <translation>нечем открыть</translation>
     </message>
     <message>
         <location line="+109"/>
         <source>no application opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>нет приложения для открытия</translation>
     </message>
 </context>
 </TS>
