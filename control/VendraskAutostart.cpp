@@ -4,6 +4,7 @@
 #include "common/core/KelvoCommonExecLine.h"
 #include "common/core/KelvoCommonFile.h"
 #include "common/core/KelvoCommonOwnPath.h"
+#include "control/VendraskClientText.h"
 
 #include <cerrno>
 #include <climits>
@@ -14,6 +15,8 @@
 #include <unistd.h>
 
 namespace {
+
+using ClientText = CVendraskClientText;
 
 int Fail(int code, const std::string& text) {
     std::fprintf(stderr, "vendrask: %s\n", text.c_str());
@@ -48,7 +51,8 @@ std::string CVendraskAutostart::ExecValue(const std::string& program, const std:
 }
 
 int CVendraskAutostart::Run(int argc, char** argv) {
-    const std::string usage = "usage: vendrask autostart on [--ini FILE] | off | status";
+    const std::string usage =
+        ClientText::Text("usage: vendrask autostart on [--ini FILE] | off | status");
     if (argc < 3)
         return Fail(2, usage);
     const std::string action = argv[2];
@@ -60,9 +64,10 @@ int CVendraskAutostart::Run(int argc, char** argv) {
 
     const std::string path = EntryPath();
     if (path.empty())
-        return Fail(1, "neither XDG_CONFIG_HOME nor HOME is set");
+        return Fail(1, ClientText::Text("neither XDG_CONFIG_HOME nor HOME is set"));
     struct stat info{};
     if (action == "status") {
+        // English in every language, like the entry itself: scripts read it.
         const bool on = ::stat(path.c_str(), &info) == 0;
         std::printf("autostart: %s\n", on ? ("on (" + path + ")").c_str() : "off");
         return 0;
@@ -75,10 +80,11 @@ int CVendraskAutostart::Run(int argc, char** argv) {
 
     const std::string self = KelvoOwnPath();
     if (self.empty())
-        return Fail(1, "cannot tell where this program lies");
+        return Fail(1, ClientText::Text("cannot tell where this program lies"));
     const std::string exec = ExecValue(self, ini);
     if (exec.empty())
-        return Fail(1, "a path holds a control character; no autostart entry can name it");
+        return Fail(1, ClientText::Text(
+                           "a path holds a control character; no autostart entry can name it"));
     // Its folders as the base directory rules want them: private when new.
     const std::string autostart = path.substr(0, path.rfind('/'));
     ::mkdir(autostart.substr(0, autostart.rfind('/')).c_str(), 0700);

@@ -3,6 +3,7 @@
 
 #include "common/core/KelvoCommonOwnPath.h"
 #include "control/VendraskAutostart.h"
+#include "control/VendraskClientText.h"
 #include "control/VendraskControlRequest.h"
 #include "control/VendraskControlSocket.h"
 
@@ -24,6 +25,7 @@
 namespace {
 
 using Verb = CVendraskControlRequest::Verb;
+using ClientText = CVendraskClientText;
 
 int Fail(int code, const std::string& text) {
     std::fprintf(stderr, "vendrask: %s\n", text.c_str());
@@ -154,6 +156,7 @@ std::string CVendraskControlClient::StatusText(const std::string& reply) {
     // "ok pid=N hotkey=WORD visible=WORD [group=N slot=WORD active=WORD edge=WORD]
     // ini=PATH"; the path may hold spaces and comes last. The bracketed
     // fields are missing from a launcher older than this client.
+    // English in every language, like "running: no": scripts read them.
     std::string text = "running: yes\n";
     const auto field = [&reply](const std::string& key, bool rest) {
         const std::size_t at = reply.find(" " + key + "=");
@@ -202,9 +205,11 @@ int CVendraskControlClient::Run(int argc, char** argv) {
         request = CVendraskControlRequest::Parse(line);
     }
     if (!request.IsValid())
-        return Fail(kUsage, request.error + "\nTry 'vendrask --help'.");
+        return Fail(kUsage, std::string(ClientText::Text(request.error.c_str())) + "\n" +
+                                ClientText::Text("Try 'vendrask --help'."));
     if (!ini.empty() && request.verb != Verb::Toggle && request.verb != Verb::Show)
-        return Fail(kUsage, "--ini goes with toggle and show only\nTry 'vendrask --help'.");
+        return Fail(kUsage, std::string(ClientText::Text("--ini goes with toggle and show only")) +
+                                "\n" + ClientText::Text("Try 'vendrask --help'."));
     if (!ini.empty() && ini[0] != '/') {
         // The launcher resolves it against the folder it was started in.
         char here[PATH_MAX];
@@ -214,7 +219,7 @@ int CVendraskControlClient::Run(int argc, char** argv) {
 
     const std::string folder = CVendraskControlSocket::Folder();
     if (folder.empty())
-        return Fail(1, "no safe folder for the control socket");
+        return Fail(1, ClientText::Text("no safe folder for the control socket"));
     const std::string path = folder + "/control";
     int fd = -1;
     struct stat info{};
@@ -223,37 +228,39 @@ int CVendraskControlClient::Run(int argc, char** argv) {
         if (errno != ENOENT)
             return Fail(1, folder + ": " + std::strerror(errno));
     } else if (!CVendraskControlSocket::IsPrivateFolder(folder)) {
-        return Fail(1, folder + " is not a private folder of this user");
+        return Fail(1, ClientText::Fill("%s is not a private folder of this user", {folder}));
     } else {
         fd = CVendraskControlSocket::Connect(path);
     }
     if (fd < 0) {
         const int error = errno;
         if (!IsNotRunning(error))
-            return Fail(1, "cannot reach the launcher: " + std::string(std::strerror(error)));
+            return Fail(1,
+                        ClientText::Fill("cannot reach the launcher: %s", {std::strerror(error)}));
         if (request.verb == Verb::Status) {
             std::fputs("running: no\n", stdout);
             return kNotRunning;
         }
         if (request.verb != Verb::Toggle && request.verb != Verb::Show)
-            return Fail(kNotRunning, "not running");
+            return Fail(kNotRunning, ClientText::Text("not running"));
         pid_t child = -1;
         if (!StartLauncher(ini, child))
-            return Fail(1, "cannot start the launcher: " + std::string(std::strerror(errno)));
+            return Fail(1,
+                        ClientText::Fill("cannot start the launcher: %s", {std::strerror(errno)}));
         fd = WaitForLauncher(path, child);
         if (fd < 0)
-            return Fail(1, "the launcher did not start");
+            return Fail(1, ClientText::Text("the launcher did not start"));
     }
 
     std::string reply;
     const bool answered = SendAll(fd, line + "\n") && ReadReply(fd, reply);
     ::close(fd);
     if (!answered)
-        return Fail(1, "no reply from the launcher");
+        return Fail(1, ClientText::Text("no reply from the launcher"));
     if (reply.rfind("error: ", 0) == 0)
         return Fail(1, reply.substr(7));
     if (reply != "ok" && reply.rfind("ok ", 0) != 0)
-        return Fail(1, "unexpected reply: " + reply.substr(0, 200));
+        return Fail(1, ClientText::Fill("unexpected reply: %s", {reply.substr(0, 200)}));
     if (request.verb == Verb::Status)
         std::fputs(StatusText(reply).c_str(), stdout);
     return 0;

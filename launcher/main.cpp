@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "common/core/KelvoCommonOwnPath.h"
+#include "control/VendraskClientText.h"
 #include "control/VendraskControlClient.h"
 
 #include <cstdio>
@@ -38,8 +39,10 @@ int main(int argc, char** argv) {
                            : nullptr;
     if (entry == nullptr) {
         const char* why = ::dlerror();
-        std::fprintf(stderr, "vendrask: cannot load the launcher: %s\n",
-                     why != nullptr ? why : "libVendraskLauncher.so not found");
+        const std::string text = CVendraskClientText::Fill(
+            "cannot load the launcher: %s",
+            {why != nullptr ? why : CVendraskClientText::Text("libVendraskLauncher.so not found")});
+        std::fprintf(stderr, "vendrask: %s\n", text.c_str());
         return 1;
     }
     return entry(argc, argv);
