@@ -5,25 +5,27 @@
 # folder, on a private Xvfb display with openbox and xcompmgr, driven by
 # keyboard and its control verbs. Needs
 # imagemagick (apt-get install imagemagick; it is no build dependency).
-#   scripts/screenshots.sh [BUILD_DIR]   (default: build)
+# With a language, the same windows in it, into docs/screenshots/LANG/.
+#   scripts/screenshots.sh [BUILD_DIR [LANG]]   (default: build, English)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib.sh
 
 build=$(realpath "${1:-build}")
+language=${2:-}
 command -v import >/dev/null && command -v convert >/dev/null || {
     echo "screenshots: needs imagemagick (apt-get install imagemagick)" >&2
     exit 1
 }
 if [[ -z "${VENDRASK_SCREENSHOT_DISPLAY:-}" ]]; then
-    VENDRASK_SCREENSHOT_DISPLAY=1 exec scripts/with-xvfb.sh "$0" "$build"
+    VENDRASK_SCREENSHOT_DISPLAY=1 exec scripts/with-xvfb.sh "$0" "$build" "$language"
 fi
 
-out=$PWD/docs/screenshots
+out=$PWD/docs/screenshots${language:+/$language}
 mkdir -p "$out"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 # A short folder, so the information window shows the README's whole address.
-work=/tmp/vendrask-$version
+work=/tmp/vendrask-$version${language:+-$language}
 mkdir -m 700 "$work" || {
     echo "screenshots: $work is in the way" >&2
     exit 1
@@ -36,6 +38,23 @@ cleanup() {
 trap cleanup EXIT
 
 export SDL_AUDIODRIVER=dummy
+[[ -z "$language" ]] || export LANGUAGE=$language LC_ALL= LANG=C.UTF-8
+# A window's title in the language of the shots, from its translation.
+title() { # context, English title
+    [[ -n "$language" ]] || {
+        echo "$2"
+        return
+    }
+    python3 - "translations/vendrask_$language.ts" "$1" "$2" <<'PY'
+import sys
+import xml.etree.ElementTree as tree
+for context in tree.parse(sys.argv[1]).getroot().iter("context"):
+    if context.findtext("name") == sys.argv[2]:
+        for message in context.iter("message"):
+            if message.findtext("source") == sys.argv[3]:
+                print(message.findtext("translation"))
+PY
+}
 tar -C "$work" --strip-components=1 -xzf "$(scripts/make-portable.sh "$build")"
 folder=$work
 ini=$folder/Vendrask.ini
@@ -78,7 +97,16 @@ stop() {
     wait "$launcher_pid" || true
     launcher_pid=
 }
-shown() { xdotool search --onlyvisible --name "^$1\$" | head -n1; }
+# By the whole title, compared here: xdotool's patterns miss non-ASCII ones.
+shown() {
+    local window
+    for window in $(xdotool search --onlyvisible --name '^Vendrask'); do
+        [[ "$(xdotool getwindowname "$window")" != "$1" ]] || {
+            echo "$window"
+            return
+        }
+    done
+}
 # Waits for the window titled $1, lets it paint, and saves it with a margin
 # of desktop around it as docs/screenshots/$2.png.
 shoot() {
@@ -95,7 +123,7 @@ shoot() {
     import -window root "$work/screen.png"
     convert "$work/screen.png" -crop "${width}x${height}+${x}+${y}" +repage -strip \
         -define png:compression-level=9 "$out/$2.png"
-    echo "docs/screenshots/$2.png"
+    echo "${out#"$PWD"/}/$2.png"
 }
 keys() { xdotool key --delay 80 "$@"; }
 
@@ -103,24 +131,28 @@ start
 "$vendrask" show >/dev/null
 shoot Vendrask menu
 # The information window and an empty item's setting window, from the menu.
+information=$(title CVendraskInformation "Vendrask Information")
+setting=$(title CVendraskItemSetting "Vendrask Item Setting")
+configuration=$(title CVendraskConfig "Vendrask Configuration")
 keys Up Tab Tab Tab Return
-shoot "Vendrask Information" information
+shoot "$information" information
 keys Escape
-wait_for 5 test -z "$(shown "Vendrask Information")"
+wait_for 5 test -z "$(shown "$information")"
 keys x
-shoot "Vendrask Item Setting" item-setting
+shoot "$setting" item-setting
 keys Escape
-wait_for 5 test -z "$(shown "Vendrask Item Setting")"
+wait_for 5 test -z "$(shown "$setting")"
 keys Escape
 # The configuration's three pages, Ctrl+Tab from one to the next.
 "$vendrask" configure >/dev/null
-shoot "Vendrask Configuration" config-behavior
+shoot "$configuration" config-behavior
 keys ctrl+Tab
-shoot "Vendrask Configuration" config-appearance
+shoot "$configuration" config-appearance
 keys ctrl+Tab
-shoot "Vendrask Configuration" config-sound
+shoot "$configuration" config-sound
 keys Escape
 stop
+[[ -z "$language" ]] || exit 0
 
 # A colour preset: Ocean Cobalt.
 profile ColorSet Index 5
