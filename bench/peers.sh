@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Side-by-side call-up figures of resident launchers on one private Xvfb + openbox:
-# our launcher, the peers synapse and kupfer, and a plain Qt 6 window on a grabbed key
-# (vendrask_bench_minimal), one after another, fade 0 and sounds off.
+# our launcher on its chord (Ctrl+Alt) and on its keyed hot key (Alt+Q), the peers synapse
+# and kupfer, and a plain Qt 6 window on a grabbed key (vendrask_bench_minimal), one after
+# another, fade 0 and sounds off.
 #
 #   bench/peers.sh [BUILD_DIR] [CALLUPS] [ROUNDS]
 #
@@ -49,6 +50,12 @@ ini=$work/Vendrask.ini
 timeout 3 "$build/vendrask" --ini "$ini" >/dev/null 2>&1
 "$build/vendrask-profile" set "$ini" ColorSet FadeLevel 0 >/dev/null
 "$build/vendrask-profile" set "$ini" Sound Flag 0 >/dev/null
+# The keyed hot key, Alt+Q, fires on the press as the peers' Ctrl+Space do;
+# the chord (Ctrl+Alt) fires on the release.
+keyed_ini=$work/VendraskKeyed.ini
+cp "$ini" "$keyed_ini"
+"$build/vendrask-profile" set "$keyed_ini" HotKey Modifier 1 >/dev/null
+"$build/vendrask-profile" set "$keyed_ini" HotKey Code 81 >/dev/null
 
 # KiB of one field summed over the processes of a session.
 session_kib() { # session field
@@ -88,7 +95,8 @@ table() { # rows on stdin: name map paint first rssKiB pssKiB n
 rows=$work/rows
 for round in $(seq "$rounds"); do
     {
-        measure vendrask ctrl+alt "$build/vendrask" --ini "$ini"
+        measure vendrask-ctrl+alt ctrl+alt "$build/vendrask" --ini "$ini"
+        measure vendrask-alt+q alt+q "$build/vendrask" --ini "$keyed_ini"
         command -v synapse >/dev/null && measure synapse ctrl+space synapse --startup
         command -v kupfer >/dev/null && measure kupfer ctrl+space kupfer --no-splash
         measure minimal-qt6 ctrl+space "$build/vendrask_bench_minimal"
