@@ -20,6 +20,9 @@ build=$(cd "${1:-$here/build}" && pwd)
 callups=${2:-28}
 rounds=${3:-1}
 
+# The peers want a session bus, as on every desktop (dbus-launch is dbus-x11's).
+command -v dbus-launch >/dev/null || apt-get install -y dbus-x11 >/dev/null 2>&1 ||
+    echo "peers: dbus-x11 could not be installed; the peers may not start" >&2
 for peer in synapse kupfer; do
     command -v "$peer" >/dev/null || apt-get install -y "$peer" >/dev/null 2>&1 ||
         echo "peers: $peer could not be installed; its row is left out" >&2
@@ -44,7 +47,7 @@ for _ in $(seq 100); do
     sleep 0.05
 done
 eval "$(dbus-launch --sh-syntax </dev/null)"
-trap 'kill $DBUS_SESSION_BUS_PID $wmpid $xpid 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill ${DBUS_SESSION_BUS_PID:-} $wmpid $xpid 2>/dev/null; rm -rf "$work"' EXIT
 
 ini=$work/Vendrask.ini
 timeout 3 "$build/vendrask" --ini "$ini" >/dev/null 2>&1
