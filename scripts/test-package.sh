@@ -78,11 +78,11 @@ grep -v 'running with root privileges' "$scratch/lintian.log" || true
 [[ $lintian_status -eq 0 ]] || fail "lintian reports errors or warnings"
 # The metadata with what it points at: the desktop entry, the icons.
 appstreamcli validate-tree --no-net "$root" || fail "the AppStream metadata does not validate"
-desktop-file-validate "$root/usr/share/applications/vendrask.desktop" ||
+desktop-file-validate "$root/usr/share/applications/io.github.vendrask.Vendrask.desktop" ||
     fail "the desktop entry does not validate"
 # Each language the launcher ships, its entry and metadata speak too: a
 # translation beside every English text, which the validators do not ask for.
-entry=$root/usr/share/applications/vendrask.desktop
+entry=$root/usr/share/applications/io.github.vendrask.Vendrask.desktop
 metainfo=$root/usr/share/metainfo/io.github.vendrask.Vendrask.metainfo.xml
 texts=$(grep -cE '<(name|summary|p|li|caption)>' "$metainfo")
 for qm in "$root"/usr/share/vendrask/translations/vendrask_*.qm; do
