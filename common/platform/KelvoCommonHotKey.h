@@ -34,6 +34,9 @@ public:
 
 Q_SIGNALS:
     void hotKeyPressed(int identifier); // emitted on the UI (owning) thread
+    // A Register that returned true was refused after all, by a desktop
+    // that answers in its own time (a Wayland portal).
+    void registrationRefused(int identifier);
 
 protected:
     explicit CKelvoCommonHotKey(QObject* parent = nullptr);

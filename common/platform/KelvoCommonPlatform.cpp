@@ -37,8 +37,11 @@ void AddWaylandServices(CKelvoCommonPlatformServices& services,
     if (!services.windowSystem)
         services.windowSystem = KelvoWaylandBackends::MakeWindowSystem();
     // No program may read another's keys: the desktop's portal binds them.
-    services.hotKey =
-        KelvoWaylandBackends::MakeHotKey(QDBusConnection::sessionBus(), session.desktop);
+    // On a connection of its own: the portal names a connection's program
+    // at its first call, and Qt's theme asks the portal on the shared one.
+    services.hotKey = KelvoWaylandBackends::MakeHotKey(
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("kelvo-portal")),
+        session.desktop);
     services.hookMouse = HookOn(KelvoWaylandBackends::MakeHookSource());
     // XTest moves XWayland's pointer, not the compositor's.
     services.input = std::make_unique<CKelvoCommonQtEventInput>();

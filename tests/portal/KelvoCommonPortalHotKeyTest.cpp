@@ -42,6 +42,7 @@ protected:
     void StartWithBackend() {
         ASSERT_FALSE(m_bus.Address().isEmpty()) << "no private bus";
         ASSERT_TRUE(m_mock.Publish(m_bus.Connect(QStringLiteral("portal-mock"))));
+        m_bus.InstallDesktopEntry(QLatin1String(Key::kApplicationId));
         ASSERT_TRUE(m_bus.StartFrontend(true)) << m_bus.Log().toStdString();
         m_hotKey = std::make_unique<Key>(m_bus.Connect(QStringLiteral("portal-client")),
                                          QStringLiteral("sway"));
@@ -69,6 +70,10 @@ TEST_F(PortalHotKey, BindsUnderTheStableTokenAndTogglesOnActivated) {
     // The same session path at every start is what lets the desktop find the binding.
     EXPECT_TRUE(created.sessionHandle.endsWith(QStringLiteral("/vendrask")))
         << created.sessionHandle.toStdString();
+    // GNOME binds only for a program the portal knows by its desktop entry.
+    if (m_bus.FrontendHasRegistry()) {
+        EXPECT_EQ(created.appId, QLatin1String(Key::kApplicationId));
+    }
     // Offered at CreateSession where the frontend passes it on (KDE 5 binds
     // only that), then bound, since the desktop lists nothing for the session.
     QStringList offers{QStringLiteral("BindShortcuts ALT+q")};
@@ -130,6 +135,56 @@ TEST_F(PortalHotKey, BehaviorChangeRebindsAndPauseStopsReacting) {
     ASSERT_TRUE(pressed.wait(5000));
     EXPECT_EQ(m_mock.Calls().size(), calls);
 }
+
+struct DesktopAnswer {
+    const char* name;
+    CPortalMockBackend::BindAnswer answer;
+    int modifier;
+    int code;
+    bool bound;
+};
+
+void PrintTo(const DesktopAnswer& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class PortalHotKeyAnswer : public PortalHotKey,
+                           public ::testing::WithParamInterface<DesktopAnswer> {};
+
+// What the desktop holds decides, never its answer's code alone; a
+// refusal reaches the launcher, which tells the user.
+TEST_P(PortalHotKeyAnswer, BoundOrRefusedAsTheDesktopHoldsIt) {
+    const DesktopAnswer& row = GetParam();
+    m_mock.SetBindAnswer(row.answer);
+    StartWithBackend();
+    QSignalSpy refused(m_hotKey.get(), &Key::registrationRefused);
+    QSignalSpy pressed(m_hotKey.get(), &Key::hotKeyPressed);
+    ASSERT_TRUE(m_hotKey->Register(row.modifier, row.code));
+    EXPECT_EQ(Bound(), row.bound) << m_bus.Log().toStdString();
+    if (!row.bound) {
+        ASSERT_EQ(refused.size(), 1);
+        EXPECT_EQ(refused.first().first().toInt(), Key::Identifier(row.modifier, row.code));
+        return;
+    }
+    EXPECT_TRUE(refused.isEmpty());
+    m_mock.Activate(QStringLiteral("toggle"));
+    ASSERT_TRUE(pressed.wait(5000));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, PortalHotKeyAnswer,
+    ::testing::Values(DesktopAnswer{"GnomeAnswersTwoYetBinds",
+                                    CPortalMockBackend::BindAnswer::AnswersTwoYetBinds,
+                                    Key::kModAlt, 'Q', true},
+                      DesktopAnswer{"KdeGivesAHeldKeyNoKey",
+                                    CPortalMockBackend::BindAnswer::GivesNoKey, Key::kModAlt, 'Q',
+                                    false},
+                      // A chord offers no key: the user picks one in the desktop.
+                      DesktopAnswer{"ChordLeftForTheUserToChoose",
+                                    CPortalMockBackend::BindAnswer::GivesNoKey, kCtrlAlt, 0, true},
+                      DesktopAnswer{"UserCancelsTheDialog", CPortalMockBackend::BindAnswer::Cancels,
+                                    Key::kModAlt, 'Q', false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct HoldingDesktop {
     const char* name;

@@ -66,9 +66,9 @@ void CPortalMockBackend::Activate(const QString& shortcutId) {
 }
 
 uint CPortalMockBackend::CreateSession(const QDBusObjectPath&, const QDBusObjectPath& sessionHandle,
-                                       const QString&, const QVariantMap& options,
+                                       const QString& appId, const QVariantMap& options,
                                        QVariantMap& results) {
-    Call call{QStringLiteral("CreateSession"), sessionHandle.path(), options, {}};
+    Call call{QStringLiteral("CreateSession"), appId, sessionHandle.path(), options, {}};
     const QVariant shortcuts = options.value(QStringLiteral("shortcuts"));
     if (shortcuts.canConvert<QDBusArgument>())
         call.shortcuts = qdbus_cast<QList<PortalMockShortcut>>(shortcuts.value<QDBusArgument>());
@@ -84,18 +84,33 @@ uint CPortalMockBackend::CreateSession(const QDBusObjectPath&, const QDBusObject
 uint CPortalMockBackend::BindShortcuts(const QDBusObjectPath&, const QDBusObjectPath& sessionHandle,
                                        const QList<PortalMockShortcut>& shortcuts, const QString&,
                                        const QVariantMap& options, QVariantMap& results) {
-    m_calls << Call{QStringLiteral("BindShortcuts"), sessionHandle.path(), options, shortcuts};
-    Bind(shortcuts, results);
+    m_calls << Call{QStringLiteral("BindShortcuts"), {}, sessionHandle.path(), options, shortcuts};
     Q_EMIT called(m_calls.last().method);
-    return 0;
+    QVariantMap unsent;
+    switch (m_bindAnswer) {
+    case BindAnswer::Grants:
+        Bind(shortcuts, results);
+        return 0;
+    case BindAnswer::AnswersTwoYetBinds:
+        Bind(shortcuts, unsent);
+        return 2;
+    case BindAnswer::GivesNoKey:
+        Bind(shortcuts, results, false);
+        return 0;
+    case BindAnswer::Cancels:
+        break;
+    }
+    return 1;
 }
 
-void CPortalMockBackend::Bind(const QList<PortalMockShortcut>& shortcuts, QVariantMap& results) {
+void CPortalMockBackend::Bind(const QList<PortalMockShortcut>& shortcuts, QVariantMap& results,
+                              bool withKeys) {
     m_bound.clear();
     for (PortalMockShortcut shortcut : shortcuts) {
         shortcut.properties.insert(
             QStringLiteral("trigger_description"),
-            shortcut.properties.value(QStringLiteral("preferred_trigger")).toString());
+            withKeys ? shortcut.properties.value(QStringLiteral("preferred_trigger")).toString()
+                     : QString());
         m_bound << shortcut;
     }
     results.insert(QStringLiteral("shortcuts"), QVariant::fromValue(m_bound));
@@ -103,7 +118,7 @@ void CPortalMockBackend::Bind(const QList<PortalMockShortcut>& shortcuts, QVaria
 
 uint CPortalMockBackend::ListShortcuts(const QDBusObjectPath&, const QDBusObjectPath& sessionHandle,
                                        QVariantMap& results) {
-    m_calls << Call{QStringLiteral("ListShortcuts"), sessionHandle.path(), {}, {}};
+    m_calls << Call{QStringLiteral("ListShortcuts"), {}, sessionHandle.path(), {}, {}};
     results.insert(QStringLiteral("shortcuts"), QVariant::fromValue(m_bound));
     Q_EMIT called(m_calls.last().method);
     return 0;

@@ -29,8 +29,17 @@ public:
     // What the desktop's portal file must say for the frontend to use this.
     static QByteArray PortalFile();
 
+    // How BindShortcuts answers, as the desktops do.
+    enum class BindAnswer {
+        Grants,
+        AnswersTwoYetBinds, // GNOME 48.0: bound, answered 2 without the list
+        GivesNoKey,         // KDE, for a combination another program holds
+        Cancels,            // the user closed the desktop's dialog
+    };
+
     struct Call {
         QString method;
+        QString appId; // CreateSession's
         QString sessionHandle;
         QVariantMap options;
         QList<PortalMockShortcut> shortcuts; // those of BindShortcuts, or of the options
@@ -50,6 +59,7 @@ public:
     // Binds the shortcuts CreateSession brings and lists them in its answer,
     // as KDE's service does.
     void SetBindsOnCreate(bool binds) { m_bindsOnCreate = binds; }
+    void SetBindAnswer(BindAnswer answer) { m_bindAnswer = answer; }
 
 public Q_SLOTS:
     uint CreateSession(const QDBusObjectPath& handle, const QDBusObjectPath& sessionHandle,
@@ -64,11 +74,13 @@ Q_SIGNALS:
     void called(const QString& method);
 
 private:
-    void Bind(const QList<PortalMockShortcut>& shortcuts, QVariantMap& results);
+    void Bind(const QList<PortalMockShortcut>& shortcuts, QVariantMap& results,
+              bool withKeys = true);
 
     QDBusConnection m_bus{QString()};
     QList<Call> m_calls;
     QString m_lastSession;
     QList<PortalMockShortcut> m_bound;
     bool m_bindsOnCreate = false;
+    BindAnswer m_bindAnswer = BindAnswer::Grants;
 };

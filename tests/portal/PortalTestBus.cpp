@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -82,6 +83,7 @@ bool CPortalTestBus::StartFrontend(bool withMockBackend) {
                   CPortalMockBackend::PortalFile());
     QProcessEnvironment environment = Environment();
     environment.insert(QStringLiteral("XDG_DESKTOP_PORTAL_DIR"), portals);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_dir.filePath(QStringLiteral("data")));
     m_frontend.setProcessEnvironment(environment);
     m_frontend.setProcessChannelMode(QProcess::MergedChannels);
     m_frontend.start(kFrontend, {QStringLiteral("--replace")});
@@ -98,6 +100,24 @@ bool CPortalTestBus::StartFrontend(bool withMockBackend) {
         QThread::msleep(5);
     }
     return false;
+}
+
+void CPortalTestBus::InstallDesktopEntry(const QString& appId) {
+    const QString folder = m_dir.filePath(QStringLiteral("data/applications"));
+    QDir().mkpath(folder);
+    WriteFile(folder + QLatin1Char('/') + appId + QStringLiteral(".desktop"),
+              "[Desktop Entry]\nType=Application\nName=Vendrask\nExec=vendrask\n");
+}
+
+bool CPortalTestBus::FrontendHasRegistry() const {
+    QDBusMessage introspect = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.portal.Desktop"),
+        QStringLiteral("/org/freedesktop/portal/desktop"),
+        QStringLiteral("org.freedesktop.DBus.Introspectable"), QStringLiteral("Introspect"));
+    const QDBusMessage reply = Connect(QStringLiteral("portal-test-watch")).call(introspect);
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+           reply.arguments().first().toString().contains(
+               QLatin1String("org.freedesktop.host.portal.Registry"));
 }
 
 QString CPortalTestBus::Log() {

@@ -24,6 +24,11 @@ public:
     // The frontend with the mock's portal file or with none; waits until it
     // owns its name. False (with its output in Log()) when it does not.
     bool StartFrontend(bool withMockBackend);
+    // A desktop entry of that name, as an installed program has; before
+    // StartFrontend.
+    void InstallDesktopEntry(const QString& appId);
+    // The frontend knows programs by name (portal 1.19 and later).
+    bool FrontendHasRegistry() const;
     // What a program started on this bus needs in its environment.
     QProcessEnvironment Environment() const;
     QString Log();

@@ -32,6 +32,11 @@ QList<int> CKelvoCommonFakeHotKey::Registered() const {
     return identifiers;
 }
 
+void CKelvoCommonFakeHotKey::RefuseLater(int identifier) {
+    m_registered.remove(identifier);
+    Q_EMIT registrationRefused(identifier);
+}
+
 void CKelvoCommonFakeHotKey::Press(int identifier) {
     Q_EMIT hotKeyPressed(identifier);
 }

@@ -34,6 +34,8 @@ public:
     // Delivers the identifier as the platform would deliver a pressed hot
     // key, registered or not (a receiver must check what it gets).
     void Press(int identifier);
+    // A desktop that took the registration and refuses it afterwards.
+    void RefuseLater(int identifier);
 
 private:
     QList<Call> m_calls;

@@ -43,6 +43,7 @@ const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
 const QString kRequestInterface = QStringLiteral("org.freedesktop.portal.Request");
+const QString kRegistryInterface = QStringLiteral("org.freedesktop.host.portal.Registry");
 
 void RegisterTypes() {
     static const bool registered = [] {
@@ -254,7 +255,7 @@ bool CKelvoCommonPortalHotKey::Register(int modifier, int code) {
     if (!m_sessionHandle.isEmpty()) {
         BindIfChanged();
     } else if (!m_creating) {
-        CreateSession();
+        RegisterApplication();
     }
     return true;
 }
@@ -273,6 +274,28 @@ bool CKelvoCommonPortalHotKey::PortalOnBus() {
                                bus->activatableServiceNames().value().contains(kService));
     }
     return *m_portalOnBus;
+}
+
+void CKelvoCommonPortalHotKey::RegisterApplication() {
+    m_creating = true;
+    // Before any other call on this connection, or the portal has named us
+    // already (by our systemd unit, mostly nothing).
+    QDBusMessage message = QDBusMessage::createMethodCall(kService, kPath, kRegistryInterface,
+                                                          QStringLiteral("Register"));
+    message << QLatin1String(kApplicationId) << QVariantMap();
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                const QDBusPendingReply<> reply = *finished;
+                // Older portals have no registry; without our desktop entry
+                // installed it refuses: KDE and wlroots bind for us anyway.
+                if (reply.isError())
+                    qCInfo(lcKelvoCommon).noquote()
+                        << "the portal does not know the launcher by its name:"
+                        << reply.error().message();
+                CreateSession();
+            });
 }
 
 void CKelvoCommonPortalHotKey::CreateSession() {
@@ -342,13 +365,18 @@ void CKelvoCommonPortalHotKey::Call(Request kind, const QString& method, QList<Q
                     if (kind == Request::CreateSession) {
                         m_creating = false;
                         GiveUp(reason);
+                    } else if (kind == Request::ListShortcuts && m_checkingBinding) {
+                        m_checkingBinding = false;
+                        m_binding = false;
+                        Refused(reason);
+                        BindIfAskedAgain();
                     } else if (kind == Request::ListShortcuts) {
                         m_creating = false;
                         BindShortcuts();
                     } else {
                         m_binding = false;
-                        qCWarning(lcKelvoCommon).noquote() << "global shortcut:" << reason;
-                        Q_EMIT bindingFinished(false);
+                        Refused(reason);
+                        BindIfAskedAgain();
                     }
                     return;
                 }
@@ -407,7 +435,7 @@ void CKelvoCommonPortalHotKey::OnCreated(uint response, const QVariantMap& resul
     // settings at every start.
     if (const std::optional<QString> trigger = BoundTrigger(results)) {
         m_creating = false;
-        Bound(*trigger);
+        Judge(*trigger);
         BindIfChanged();
         return;
     }
@@ -417,12 +445,22 @@ void CKelvoCommonPortalHotKey::OnCreated(uint response, const QVariantMap& resul
 }
 
 void CKelvoCommonPortalHotKey::OnListed(uint response, const QVariantMap& results) {
-    m_creating = false;
-    m_bindAgain = false;
     const std::optional<QString> trigger =
         response == 0 ? BoundTrigger(results) : std::optional<QString>();
+    if (m_checkingBinding) {
+        m_checkingBinding = false;
+        m_binding = false;
+        if (trigger)
+            Judge(*trigger);
+        else
+            Refused(QStringLiteral("it lists no shortcut for the launcher"));
+        BindIfAskedAgain();
+        return;
+    }
+    m_creating = false;
+    m_bindAgain = false;
     if (trigger) {
-        Bound(*trigger);
+        Judge(*trigger);
         BindIfChanged();
     } else {
         BindShortcuts();
@@ -430,18 +468,43 @@ void CKelvoCommonPortalHotKey::OnListed(uint response, const QVariantMap& result
 }
 
 void CKelvoCommonPortalHotKey::OnBound(uint response, const QVariantMap& results) {
-    m_binding = false;
-    if (response == 0) {
-        Bound(BoundTrigger(results).value_or(QString()));
-    } else {
-        qCWarning(lcKelvoCommon) << "the desktop did not bind the global shortcut (response"
-                                 << response << ")";
-        Q_EMIT bindingFinished(false);
+    if (const std::optional<QString> trigger = BoundTrigger(results)) {
+        m_binding = false;
+        Judge(*trigger);
+        BindIfAskedAgain();
+        return;
     }
+    // GNOME 48.0 answers 2 although it bound, and KDE 6.3 answers without
+    // the list: what the session holds decides, never the code alone.
+    qCInfo(lcKelvoCommon) << "the desktop answered" << response
+                          << "to the binding without its shortcuts: asking for them";
+    CheckBinding();
+}
+
+void CKelvoCommonPortalHotKey::CheckBinding() {
+    m_checkingBinding = true; // m_binding stays set until the list is in
+    Call(Request::ListShortcuts, QStringLiteral("ListShortcuts"),
+         {QVariant::fromValue(QDBusObjectPath(m_sessionHandle))}, {});
+}
+
+void CKelvoCommonPortalHotKey::BindIfAskedAgain() {
     if (m_bindAgain) {
         m_bindAgain = false;
         BindIfChanged();
     }
+}
+
+void CKelvoCommonPortalHotKey::Judge(const QString& trigger) {
+    // KDE answers a combination another program holds with an empty
+    // binding, and success: nothing would ever fire.
+    const bool offered =
+        m_bindingNow && !TriggerText(m_bindingNow->modifier, m_bindingNow->code).isEmpty();
+    if (offered && trigger.isEmpty()) {
+        Refused(QStringLiteral("it gave %1 no key; another program may hold it")
+                    .arg(HumanText(m_bindingNow->modifier, m_bindingNow->code)));
+        return;
+    }
+    Bound(trigger);
 }
 
 void CKelvoCommonPortalHotKey::Bound(const QString& trigger) {
@@ -459,6 +522,15 @@ void CKelvoCommonPortalHotKey::Bound(const QString& trigger) {
                "on the Behavior page";
     }
     Q_EMIT bindingFinished(true);
+}
+
+void CKelvoCommonPortalHotKey::Refused(const QString& reason) {
+    m_bound.reset(); // asked again at the next Register
+    qCWarning(lcKelvoCommon).noquote() << "the desktop did not bind the global shortcut:" << reason;
+    Q_EMIT bindingFinished(false);
+    // Only what the user still wants: a later choice is on its way.
+    if (m_bindingNow && m_bindingNow == m_wanted)
+        Q_EMIT registrationRefused(Identifier(m_wanted->modifier, m_wanted->code));
 }
 
 void CKelvoCommonPortalHotKey::OnActivated(const QDBusObjectPath& session,

@@ -29,6 +29,9 @@ public:
     static constexpr const char* kShortcutId = "toggle";
     // Stable across starts: the desktop finds the binding again by it.
     static constexpr const char* kSessionToken = "vendrask";
+    // The name of the launcher's desktop entry: GNOME binds shortcuts only
+    // for a program the portal knows by it.
+    static constexpr const char* kApplicationId = "io.github.vendrask.Vendrask";
 
     // desktop: the first name of XDG_CURRENT_DESKTOP in lower case, for the
     // binding line when there is no portal service.
@@ -69,6 +72,8 @@ private:
     };
 
     bool PortalOnBus();
+    // Tells the portal who we are (portal 1.19 and later), then creates the session.
+    void RegisterApplication();
     void CreateSession();
     // Binds what Register asked for last, unless the desktop has it already.
     void BindIfChanged();
@@ -79,8 +84,15 @@ private:
     void OnCreated(uint response, const QVariantMap& results);
     void OnListed(uint response, const QVariantMap& results);
     void OnBound(uint response, const QVariantMap& results);
+    // The desktop's answer about the combination being bound: a key it lists,
+    // or none.
+    void Judge(const QString& trigger);
+    // Asks the session's list whether the last binding took.
+    void CheckBinding();
+    void BindIfAskedAgain();
     // The desktop holds the shortcut for the combination asked last.
     void Bound(const QString& trigger);
+    void Refused(const QString& reason);
     void GiveUp(const QString& reason);
     QVariant Shortcuts(const Combination& combination) const;
 
@@ -91,6 +103,7 @@ private:
     bool m_creating = false;
     bool m_binding = false;
     bool m_bindAgain = false;
+    bool m_checkingBinding = false;
     bool m_modifierOnlyReported = false;
     int m_nextToken = 0;
     QString m_sessionHandle;
