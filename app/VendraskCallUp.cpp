@@ -162,6 +162,11 @@ void CVendraskCallUp::Hide() {
     RunRequestAfterFade();
 }
 
+void CVendraskCallUp::OnHotKeyRefused(int identifier) {
+    if (m_hotKeyState.RefusedLater(identifier))
+        m_view.HotKeyRefusedLater();
+}
+
 void CVendraskCallUp::OnPause() {
     if (m_flagHotKeyActive == 1) {
         if (m_view.IsShown()) {

@@ -29,6 +29,8 @@ public:
     virtual void PauseChanged(bool paused) = 0;
     // The hot key could not be taken back after a pause.
     virtual void ResumeRefused() = 0;
+    // The desktop refused the hot key after it had seemed taken.
+    virtual void HotKeyRefusedLater() = 0;
 
 protected:
     CVendraskCallUpView() = default;
@@ -63,6 +65,8 @@ public:
     void OnHotKey(int identifier);
     // The tray's Pause command: pauses, or resumes.
     void OnPause();
+    // The hot key service refused that identifier in its own time.
+    void OnHotKeyRefused(int identifier);
 
     // The start-up guard: nothing shows until the first call-up releases it.
     bool IsKeptHidden() const { return m_flagKeepHidden == 1; }

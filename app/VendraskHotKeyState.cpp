@@ -50,6 +50,14 @@ CVendraskHotKeyState::Choice CVendraskHotKeyState::Choose(int modifier, int code
     return Choice::Refused;
 }
 
+bool CVendraskHotKeyState::RefusedLater(int identifier) {
+    if (!IsRegistered() ||
+        identifier != CKelvoCommonHotKey::Identifier(m_app.m_hotKeyModifier, m_app.m_hotKeyCode))
+        return false;
+    m_refused = true;
+    return true;
+}
+
 void CVendraskHotKeyState::Release() {
     CKelvoCommonHotKey* hotKey = m_app.Services().hotKey.get();
     if (IsRegistered() && hotKey != nullptr)

@@ -29,6 +29,9 @@ public:
     Choice Choose(int modifier, int code);
     // The end of the run: whatever is held goes.
     void Release();
+    // The system refused in its own time what Register had seemed to take;
+    // true when that is the combination held now.
+    bool RefusedLater(int identifier);
 
     bool IsPaused() const { return m_flagHotKeyRegistered == 0; }
     bool IsRefused() const { return !IsPaused() && m_refused; }

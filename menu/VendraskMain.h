@@ -241,6 +241,7 @@ private:
     void PlaySound(int sound) override;
     void PauseChanged(bool paused) override;
     void ResumeRefused() override;
+    void HotKeyRefusedLater() override;
     void UpdateTrayIcon();
 
     CVendraskApp& m_app;

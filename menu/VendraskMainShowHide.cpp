@@ -69,6 +69,8 @@ void CVendraskMain::SetUpShowHide() {
     if (m_app.Services().hotKey) {
         connect(m_app.Services().hotKey.get(), &CKelvoCommonHotKey::hotKeyPressed, this,
                 &CVendraskMain::OnHotKey);
+        connect(m_app.Services().hotKey.get(), &CKelvoCommonHotKey::registrationRefused, this,
+                [this](int identifier) { m_callUp.OnHotKeyRefused(identifier); });
     }
     // A refusal is logged by the hot key service and reported by status.
     m_callUp.HotKeyState().Arm();
@@ -129,6 +131,16 @@ void CVendraskMain::ResumeRefused() {
         box->ShowError(tr("The hot key could not be registered again after the pause: "
                           "another program may be using it.\n\nChoose another one on "
                           "the Behavior page of the configuration window."));
+    });
+}
+
+void CVendraskMain::HotKeyRefusedLater() {
+    CKelvoCommonMessageBox* box = m_app.Services().messageBox.get();
+    QTimer::singleShot(0, this, [box] {
+        box->ShowError(tr("The desktop did not bind the hot key: another program may be using "
+                          "it.\n\nChoose another one on the Behavior page of the configuration "
+                          "window, or give the launcher a key in the desktop's keyboard "
+                          "shortcut settings."));
     });
 }
 

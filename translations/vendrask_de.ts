@@ -17,7 +17,7 @@
 <context>
     <name>CKelvoCommonPortalHotKey</name>
     <message>
-        <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+484"/>
+        <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+556"/>
         <source>Show or hide the launcher</source>
         <translation>Programmstarter ein- oder ausblenden</translation>
     </message>
@@ -795,13 +795,22 @@ nicht beschreibbar ist, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
         <translation>Schließen (&amp;C)</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+97"/>
         <source>The hot key could not be registered again after the pause: another program may be using it.
 
 Choose another one on the Behavior page of the configuration window.</source>
         <translation>Das Tastenkürzel konnte nach der Pause nicht erneut registriert werden: Möglicherweise wird es von einem anderen Programm verwendet.
 
 Wählen Sie auf der Seite „Verhalten“ der Einstellungen ein anderes.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The desktop did not bind the hot key: another program may be using it.
+
+Choose another one on the Behavior page of the configuration window, or give the launcher a key in the desktop&apos;s keyboard shortcut settings.</source>
+        <translation>Die Arbeitsumgebung hat das Tastenkürzel nicht übernommen: Möglicherweise wird es von einem anderen Programm verwendet.
+
+Wählen Sie auf der Seite „Verhalten“ der Einstellungen ein anderes, oder legen Sie in den Tastenkürzel-Einstellungen der Arbeitsumgebung eine Taste für den Programmstarter fest.</translation>
     </message>
 </context>
 <context>

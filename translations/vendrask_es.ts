@@ -17,7 +17,7 @@
 <context>
     <name>CKelvoCommonPortalHotKey</name>
     <message>
-        <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+484"/>
+        <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+556"/>
         <source>Show or hide the launcher</source>
         <translation>Mostrar u ocultar el lanzador</translation>
     </message>
@@ -795,13 +795,22 @@ escribir en esa carpeta, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
         <translation>Cerrar (&amp;C)</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+97"/>
         <source>The hot key could not be registered again after the pause: another program may be using it.
 
 Choose another one on the Behavior page of the configuration window.</source>
         <translation>No se pudo volver a registrar el atajo de teclado después de la pausa: puede que otro programa lo esté usando.
 
 Elija otro en la página Comportamiento de la ventana de configuración.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The desktop did not bind the hot key: another program may be using it.
+
+Choose another one on the Behavior page of the configuration window, or give the launcher a key in the desktop&apos;s keyboard shortcut settings.</source>
+        <translation>El escritorio no asignó el atajo de teclado: puede que otro programa lo esté usando.
+
+Elija otro en la página Comportamiento de la ventana de configuración, o asigne una tecla al lanzador en los ajustes de atajos de teclado del escritorio.</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,7 @@
 <context>
     <name>CKelvoCommonPortalHotKey</name>
     <message>
-        <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+484"/>
+        <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+556"/>
         <source>Show or hide the launcher</source>
         <translation>Afficher ou masquer le lanceur</translation>
     </message>
@@ -795,13 +795,22 @@ n&apos;est pas accessible en écriture, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
         <translation>Fermer (&amp;C)</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+97"/>
         <source>The hot key could not be registered again after the pause: another program may be using it.
 
 Choose another one on the Behavior page of the configuration window.</source>
         <translation>Le raccourci clavier n&apos;a pas pu être réenregistré après la pause&#xa0;: un autre programme l&apos;utilise peut-être.
 
 Choisissez-en un autre dans la page Comportement de la fenêtre de configuration.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The desktop did not bind the hot key: another program may be using it.
+
+Choose another one on the Behavior page of the configuration window, or give the launcher a key in the desktop&apos;s keyboard shortcut settings.</source>
+        <translation>Le bureau n&apos;a pas attribué le raccourci clavier&#xa0;: un autre programme l&apos;utilise peut-être.
+
+Choisissez-en un autre dans la page Comportement de la fenêtre de configuration, ou attribuez une touche au lanceur dans les réglages des raccourcis clavier du bureau.</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,7 @@
 <context>
     <name>CKelvoCommonPortalHotKey</name>
     <message>
-        <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+484"/>
+        <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+556"/>
         <source>Show or hide the launcher</source>
         <translation>ランチャーの表示／非表示を切り替える</translation>
     </message>
@@ -795,13 +795,22 @@ toggle と show は、ランチャーが実行されていなければ起動し�
         <translation>閉じる(&amp;C)</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+97"/>
         <source>The hot key could not be registered again after the pause: another program may be using it.
 
 Choose another one on the Behavior page of the configuration window.</source>
         <translation>一時停止の後、ホットキーを再登録できませんでした。別のプログラムが使用している可能性があります。
 
 設定ウィンドウの［動作］ページで別のホットキーを選んでください。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The desktop did not bind the hot key: another program may be using it.
+
+Choose another one on the Behavior page of the configuration window, or give the launcher a key in the desktop&apos;s keyboard shortcut settings.</source>
+        <translation>デスクトップがホットキーを割り当てませんでした。別のプログラムが使用している可能性があります。
+
+設定ウィンドウの［動作］ページで別のホットキーを選ぶか、デスクトップのキーボードショートカット設定でランチャーにキーを割り当ててください。</translation>
     </message>
 </context>
 <context>

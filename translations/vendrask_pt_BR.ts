@@ -17,7 +17,7 @@
 <context>
     <name>CKelvoCommonPortalHotKey</name>
     <message>
-        <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+484"/>
+        <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+556"/>
         <source>Show or hide the launcher</source>
         <translation>Mostrar ou ocultar o lançador</translation>
     </message>
@@ -795,13 +795,22 @@ não permite gravação, $XDG_CONFIG_HOME/Vendrask/Vendrask.ini.
         <translation>Fechar (&amp;C)</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+97"/>
         <source>The hot key could not be registered again after the pause: another program may be using it.
 
 Choose another one on the Behavior page of the configuration window.</source>
         <translation>Não foi possível registrar a tecla de atalho novamente após a pausa: outro programa pode estar usando-a.
 
 Escolha outra na página Comportamento da janela de configuração.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The desktop did not bind the hot key: another program may be using it.
+
+Choose another one on the Behavior page of the configuration window, or give the launcher a key in the desktop&apos;s keyboard shortcut settings.</source>
+        <translation>A área de trabalho não atribuiu a tecla de atalho: outro programa pode estar usando-a.
+
+Escolha outra na página Comportamento da janela de configuração ou atribua uma tecla ao lançador nas configurações de atalhos de teclado da área de trabalho.</translation>
     </message>
 </context>
 <context>

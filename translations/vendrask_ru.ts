@@ -17,7 +17,7 @@
 <context>
     <name>CKelvoCommonPortalHotKey</name>
     <message>
-        <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+484"/>
+        <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+556"/>
         <source>Show or hide the launcher</source>
         <translation>Показать или скрыть меню запуска</translation>
     </message>
@@ -795,13 +795,22 @@ toggle и show запускают программу, если она не за�
         <translation>Закрыть (&amp;C)</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+97"/>
         <source>The hot key could not be registered again after the pause: another program may be using it.
 
 Choose another one on the Behavior page of the configuration window.</source>
         <translation>После паузы не удалось снова зарегистрировать горячую клавишу: возможно, её использует другая программа.
 
 Выберите другую на странице «Поведение» окна настройки.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The desktop did not bind the hot key: another program may be using it.
+
+Choose another one on the Behavior page of the configuration window, or give the launcher a key in the desktop&apos;s keyboard shortcut settings.</source>
+        <translation>Рабочий стол не назначил горячую клавишу: возможно, её использует другая программа.
+
+Выберите другую на странице «Поведение» окна настройки или назначьте клавишу для меню запуска в настройках комбинаций клавиш рабочего стола.</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,7 @@
 <context>
     <name>CKelvoCommonPortalHotKey</name>
     <message>
-        <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+484"/>
+        <location filename="../common/platform/wayland/KelvoCommonPortalHotKey.cpp" line="+556"/>
         <source>Show or hide the launcher</source>
         <translation>显示或隐藏启动器</translation>
     </message>
@@ -793,13 +793,22 @@ $XDG_CONFIG_HOME/Vendrask/Vendrask.ini。
         <translation>退出(&amp;C)</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+97"/>
         <source>The hot key could not be registered again after the pause: another program may be using it.
 
 Choose another one on the Behavior page of the configuration window.</source>
         <translation>暂停结束后无法重新注册热键：可能有其他程序正在使用它。
 
 请在设置窗口的“行为”页面中另选一个热键。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The desktop did not bind the hot key: another program may be using it.
+
+Choose another one on the Behavior page of the configuration window, or give the launcher a key in the desktop&apos;s keyboard shortcut settings.</source>
+        <translation>桌面环境没有绑定该热键：可能有其他程序正在使用它。
+
+请在设置窗口的“行为”页面中另选一个热键，或在桌面环境的键盘快捷键设置中为启动器指定一个按键。</translation>
     </message>
 </context>
 <context>

@@ -398,6 +398,26 @@ TEST_F(VendraskShowHide, PauseAndResume) {
     EXPECT_TRUE(box.Shown().last().contains(QLatin1String("could not be registered")));
 }
 
+// A Wayland desktop answers in its own time: a combination it refuses after
+// Register had seemed to take it is told, once, and only for the one held.
+TEST_F(VendraskShowHide, RefusedByTheDesktopLaterIsTold) {
+    auto& box = FakeMessageBox();
+    const qsizetype boxes = box.Shown().size();
+    HotKey().RefuseLater(CKelvoCommonHotKey::Identifier(1, 81)); // not the one held
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(menu->IsHotKeyRefused());
+    EXPECT_EQ(box.Shown().size(), boxes);
+
+    HotKey().RefuseLater(DefaultIdentifier());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(menu->IsHotKeyRefused());
+    ASSERT_EQ(box.Shown().size(), boxes + 1);
+    EXPECT_TRUE(box.Shown().last().contains(QLatin1String("did not bind the hot key")));
+    HotKey().RefuseLater(DefaultIdentifier());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(box.Shown().size(), boxes + 1);
+}
+
 TEST_F(VendraskShowHide, IconMenuTexts) {
     const auto actions = menu->IconMenu()->actions();
     ASSERT_EQ(actions.size(), 2);

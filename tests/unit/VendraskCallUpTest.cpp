@@ -31,6 +31,7 @@ public:
     }
     void PauseChanged(bool paused) override { Note(paused ? "paused" : "resumed"); }
     void ResumeRefused() override { Note("refused"); }
+    void HotKeyRefusedLater() override { Note("refused later"); }
 
     std::vector<std::string>& Log() { return m_log; }
 
