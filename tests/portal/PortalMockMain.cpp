@@ -4,6 +4,8 @@
 // of its environment, prints every call it gets as one line on stdout, and
 // presses the launcher's shortcut when asked on the bus (method Activate of
 // org.vendrask.test.PortalMock at /org/vendrask/test, under the mock's name).
+// VENDRASK_PORTAL_MOCK_ANSWER=answers-two|gives-no-key|cancels answers
+// BindShortcuts as GNOME 48.0, as KDE for a held key, or as a cancelled dialog.
 #include "tests/portal/PortalMockBackend.h"
 
 #include <QCoreApplication>
@@ -27,6 +29,13 @@ private:
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     CPortalMockBackend backend;
+    const QByteArray answer = qgetenv("VENDRASK_PORTAL_MOCK_ANSWER");
+    if (answer == "answers-two")
+        backend.SetBindAnswer(CPortalMockBackend::BindAnswer::AnswersTwoYetBinds);
+    else if (answer == "gives-no-key")
+        backend.SetBindAnswer(CPortalMockBackend::BindAnswer::GivesNoKey);
+    else if (answer == "cancels")
+        backend.SetBindAnswer(CPortalMockBackend::BindAnswer::Cancels);
     CPortalMockControl control(backend);
     QObject::connect(&backend, &CPortalMockBackend::called, &backend, [&backend] {
         const CPortalMockBackend::Call& call = backend.Calls().last();
