@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Opt-in check of the portal hot key against KDE's own service: a virtual
-# kwin_wayland 5.27 with XWayland, xdg-desktop-portal-kde behind the
-# frontend, on a private bus. The launcher binds Alt+Q; kglobalaccel's
-# invokeShortcut stands for the key (kwin takes no injected keys here); the
-# menu toggles, and Pause holds it off. Needs scripts/install-deps.sh --kde.
-#   tests/portal/kde-check.sh [BUILD_DIR]
+# The portal hot key against KDE's own service: a virtual kwin_wayland
+# (5.27 on Debian 12, 6.3 on Debian 13) with XWayland, xdg-desktop-portal-kde
+# behind the frontend, on a private bus. The launcher binds Alt+Q;
+# kglobalaccel's invokeShortcut stands for the key; the menu toggles, and
+# Pause holds it off. With "held", another program holds Alt+Q already:
+# KDE binds nothing, and the launcher must say the hot key is refused.
+# Needs scripts/install-deps.sh --kde.
+#   tests/portal/kde-check.sh [BUILD_DIR] [held]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 kde_portal=/usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde
@@ -14,17 +16,24 @@ command -v kwin_wayland >/dev/null && [[ -x $kde_portal ]] ||
 
 if [[ "${1:-}" != --inner ]]; then
     build=$(cd "${1:-$here/build}" && pwd)
+    mode=${2:-bound}
     work=$(mktemp -d "${TMPDIR:-/tmp}/vendrask-kde-XXXXXX")
-    trap 'rm -rf "$work"' EXIT
+    # The document portal may have mounted its folder in the runtime one.
+    trap 'fusermount -u "$work/runtime/doc" 2>/dev/null; rm -rf "$work"' EXIT
     # A copy carries no file capabilities, which a container refuses to exec.
     cp "$(command -v kwin_wayland)" "$work/kwin_wayland"
     mkdir -m 700 "$work/runtime"
-    mkdir "$work/home"
+    mkdir -p "$work/home/.config"
+    if [[ $mode == held ]]; then
+        # A component of another program that has Alt+Q.
+        printf '[vendrask-test-holder]\n_k_friendly_name=Holder\nhold=Alt+Q,Alt+Q,Hold\n' \
+            >"$work/home/.config/kglobalshortcutsrc"
+    fi
     export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home XDG_CURRENT_DESKTOP=KDE \
         XDG_SESSION_TYPE=wayland KDE_FULL_SESSION=true VENDRASK_KDE_WORK=$work
     dbus-run-session -- timeout 120 "$work/kwin_wayland" --virtual --xwayland \
         --socket wayland-vendrask --width 1280 --height 800 \
-        --exit-with-session "$0 --inner $build" >"$work/kwin.log" 2>&1 || true
+        --exit-with-session "$0 --inner $build $mode" >"$work/kwin.log" 2>&1 || true
     cat "$work/result" 2>/dev/null || { echo "kde-check: no result" >&2; tail -20 "$work/kwin.log" >&2; }
     grep -q '^PASS' "$work/result" 2>/dev/null
     exit 0
@@ -32,26 +41,46 @@ fi
 
 # Inside kwin's session (WAYLAND_DISPLAY and DISPLAY are kwin's).
 build=$2
+mode=$3
 work=$VENDRASK_KDE_WORK
 exec >"$work/result" 2>&1
-QT_QPA_PLATFORM=xcb "$kde_portal" >"$work/kde-portal.log" 2>&1 &
+# KWin 6 hands its session no X display; the launcher picks its own way.
+platform=wayland
+[[ -n "${DISPLAY:-}" ]] && platform=xcb
+QT_QPA_PLATFORM=$platform "$kde_portal" >"$work/kde-portal.log" 2>&1 &
 sleep 1
 /usr/libexec/xdg-desktop-portal --replace >"$work/frontend.log" 2>&1 &
 "$build/vendrask-profile" set "$work/V.ini" ColorSet FadeLevel 0
 "$build/vendrask-profile" set "$work/V.ini" HotKey Modifier 1
 "$build/vendrask-profile" set "$work/V.ini" HotKey Code 81
-QT_QPA_PLATFORM=xcb "$build/vendrask" --ini "$work/V.ini" >"$work/launcher.log" 2>&1 &
+env -u QT_QPA_PLATFORM "$build/vendrask" --ini "$work/V.ini" >"$work/launcher.log" 2>&1 &
 fail() { echo "FAIL: $*"; cat "$work/launcher.log"; tail -20 "$work/kde-portal.log"; "$build/vendrask" quit; exit 1; }
 shown() { "$build/vendrask" status 2>/dev/null | grep -q "^menu shown: $1"; }
+# The launcher's component: named by its application id where the portal
+# knows it, by the session token where not.
+component() {
+    dbus-send --session --print-reply --dest=org.kde.kglobalaccel /kglobalaccel \
+        org.kde.KGlobalAccel.allComponents 2>/dev/null | grep -o '/component/[A-Za-z0-9_]*' |
+        grep -i vendrask | grep -v holder | head -1
+}
 press() {
-    dbus-send --session --print-reply --dest=org.kde.kglobalaccel /component/vendrask \
+    dbus-send --session --print-reply --dest=org.kde.kglobalaccel "$(component)" \
         org.kde.kglobalaccel.Component.invokeShortcut string:toggle string:default >/dev/null
 }
 until_true() { for _ in $(seq 100); do "$@" && return 0; sleep 0.05; done; return 1; }
 bound() {
-    dbus-send --session --print-reply --dest=org.kde.kglobalaccel /component/vendrask \
-        org.kde.kglobalaccel.Component.allShortcutInfos 2>/dev/null | grep -q 'int32 134217809'
+    [[ -n "$(component)" ]] && dbus-send --session --print-reply --dest=org.kde.kglobalaccel \
+        "$(component)" org.kde.kglobalaccel.Component.allShortcutInfos 2>/dev/null |
+        grep -q 'int32 134217809'
 }
+if [[ $mode == held ]]; then
+    until_true eval '"$build/vendrask" status 2>/dev/null | grep -q "^hot key: refused"' ||
+        fail "the hot key another program holds was not reported refused"
+    grep -q 'did not bind the hot key' "$work/launcher.log" || fail "the user was not told"
+    "$build/vendrask" quit
+    echo "PASS: KDE bound nothing for Alt+Q held by another program; the launcher said so"
+    exit 0
+fi
 # Alt (0x08000000) + Q (81), as Qt writes the key KDE stored.
 until_true bound || fail "KDE did not bind Alt+Q"
 press
