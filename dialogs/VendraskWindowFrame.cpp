@@ -54,9 +54,19 @@ QScreen* CVendraskWindowFrame::ScreenUnderPointer() {
 
 void CVendraskWindowFrame::PaintBackground(QPainter& painter, const QRect& rect,
                                            const CVendraskApp& app) {
+    PaintGradient(painter, rect, app);
+    PaintFrame(painter, rect, app);
+}
+
+void CVendraskWindowFrame::PaintGradient(QPainter& painter, const QRect& rect,
+                                         const CVendraskApp& app) {
     const CVendraskApp::ColorSet& set = app.ActiveColorSet();
     // Colours 1 and 2 of a set: dialog background top and bottom.
     CKelvoCommonGdiplus::DrawRectGradationVertical(painter, rect, set[1], 255, set[2], 255);
+}
+
+void CVendraskWindowFrame::PaintFrame(QPainter& painter, const QRect& rect,
+                                      const CVendraskApp& app) {
     kelvo::paint::FrameRect(painter, rect, app.m_brushDialogFrame.color());
 }
 

@@ -46,6 +46,9 @@ public:
     // The background of a window: the active colour set's dialog gradient,
     // fully opaque, framed with the dialog frame colour.
     static void PaintBackground(QPainter& painter, const QRect& rect, const CVendraskApp& app);
+    // Its two parts. The gradient changes only from top to bottom.
+    static void PaintGradient(QPainter& painter, const QRect& rect, const CVendraskApp& app);
+    static void PaintFrame(QPainter& painter, const QRect& rect, const CVendraskApp& app);
     // Escape alone and Alt+F4: the window's close command.
     static bool IsCloseKey(const QKeyEvent& event);
 

@@ -26,6 +26,7 @@
 #include <QPixmapCache>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QtMath>
 #include <cstdlib>
 #include <utility>
 
@@ -314,17 +315,23 @@ void CVendraskMain::ApplyAppearance() {
 // --- Painting -------------------------------------------------------------
 
 void CVendraskMain::PaintBackground(QPainter& painter) {
+    // The gradient changes only from top to bottom: one column of it is
+    // kept and stretched across, not a third copy of the menu's pixels
+    // beside its picture and the backing store.
     const qreal ratio = devicePixelRatioF();
     const QSize device = size() * ratio;
-    if (m_flagRedrawBackground == 1 || m_background.size() != device) {
+    const QSize column(qCeil(ratio), device.height());
+    if (m_flagRedrawBackground == 1 || m_background.size() != column ||
+        m_background.devicePixelRatio() != ratio) {
         m_flagRedrawBackground = 0;
         ++m_backgroundPaintCount;
-        m_background = QPixmap(device);
+        m_background = QPixmap(column);
         m_background.setDevicePixelRatio(ratio);
         QPainter back(&m_background);
-        CVendraskWindowFrame::PaintBackground(back, rect(), m_app);
+        CVendraskWindowFrame::PaintGradient(back, QRect(0, 0, 1, height()), m_app);
     }
-    painter.drawPixmap(0, 0, m_background);
+    painter.drawPixmap(QRectF(rect()), m_background, QRectF(0, 0, 1, device.height()));
+    CVendraskWindowFrame::PaintFrame(painter, rect(), m_app);
 }
 
 QByteArray CVendraskMain::MenuPaintKey() const {
