@@ -80,7 +80,11 @@ void CVendraskMain::SetUpShowHide() {
 }
 
 void CVendraskMain::UpdateTrayIcon() {
-    m_trayIcon->setIcon(VendraskLoadIcon(m_trayIconId));
+    // The normal icon is the window's own: shared, not drawn a second time
+    // in every size.
+    m_trayIcon->setIcon(m_trayIconId == VendraskResource::kIconNormal
+                            ? windowIcon()
+                            : VendraskLoadIcon(m_trayIconId));
 }
 
 bool CVendraskMain::IsShown() const {
