@@ -5,10 +5,12 @@
 #include "common/KelvoCommonMessages.h"
 #include "common/controls/KelvoCommonButton.h"
 #include "common/controls/KelvoCommonStatic.h"
+#include "dialogs/VendraskWindowFrame.h"
 #include "tests/support/VendraskMenuHarness.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QPainter>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -314,6 +316,14 @@ TEST_F(VendraskMainTest, GradientOnlyOnFirstPaintAndAfterAColourChange) {
     const QPoint probe(20, 500);
     EXPECT_NE(before.pixel(probe), after.pixel(probe));
     EXPECT_GT(qBlue(after.pixel(probe)), qRed(after.pixel(probe))) << "Ocean Cobalt is blue";
+    // The one column kept, stretched, paints what the whole gradient would.
+    QImage whole(after.size(), after.format());
+    QPainter painter(&whole);
+    CVendraskWindowFrame::PaintBackground(painter, menu->rect(), *app);
+    painter.end();
+    const QPoint corner(menu->width() - 1, menu->height() - 1);
+    for (const QPoint point : {probe, QPoint(menu->width() - 3, 500), QPoint(0, 300), corner})
+        EXPECT_EQ(after.pixel(point), whole.pixel(point)) << point.x() << "," << point.y();
     EXPECT_EQ(menu->ItemButton(0)->m_color.colorBackgroundDefault,
               CVendraskApp::BuiltInColorSet(5)[5]);
 
