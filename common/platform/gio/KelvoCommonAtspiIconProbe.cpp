@@ -2,6 +2,7 @@
 #include "common/platform/gio/KelvoCommonAtspiIconProbe.h"
 
 #include "common/KelvoCommonLog.h"
+#include "common/platform/gio/KelvoCommonGioApi.h"
 
 #include <QByteArray>
 #include <QFileInfo>
@@ -10,12 +11,6 @@
 #include <memory>
 #include <optional>
 #include <vector>
-
-// clang-format off
-// Qt's "signals" keyword would rename a member of GIO's structures.
-#undef signals
-#include <gio/gio.h>
-// clang-format on
 
 namespace {
 
@@ -88,7 +83,7 @@ QByteArray SessionBusAddress() {
 
 GDBusConnection* OpenBus(const QByteArray& address) {
     GError* error = nullptr;
-    GDBusConnection* connection = g_dbus_connection_new_for_address_sync(
+    GDBusConnection* connection = KelvoGio().dbus_connection_new_for_address_sync(
         address.constData(),
         static_cast<GDBusConnectionFlags>(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
                                           G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
@@ -99,7 +94,7 @@ GDBusConnection* OpenBus(const QByteArray& address) {
         return nullptr;
     }
     // The launcher must not end when the bus goes away.
-    g_dbus_connection_set_exit_on_close(connection, FALSE);
+    KelvoGio().dbus_connection_set_exit_on_close(connection, FALSE);
     return connection;
 }
 
@@ -131,7 +126,7 @@ struct CKelvoCommonAtspiIconProbe::Deadline {
             return nullptr;
         }
         GError* error = nullptr;
-        GVariant* reply = g_dbus_connection_call_sync(
+        GVariant* reply = KelvoGio().dbus_connection_call_sync(
             bus, object.bus.c_str(), object.path.c_str(), interface, method, parameters,
             G_VARIANT_TYPE(replyType), G_DBUS_CALL_FLAGS_NO_AUTO_START, remaining, nullptr, &error);
         if (reply == nullptr) {
@@ -213,14 +208,14 @@ CKelvoCommonAtspiIconProbe::CKelvoCommonAtspiIconProbe() = default;
 
 CKelvoCommonAtspiIconProbe::~CKelvoCommonAtspiIconProbe() {
     if (m_bus != nullptr)
-        g_object_unref(m_bus);
+        KelvoGio().object_unref(m_bus);
 }
 
 bool CKelvoCommonAtspiIconProbe::Connect(const Deadline& deadline) {
-    if (m_bus != nullptr && g_dbus_connection_is_closed(m_bus) == FALSE)
+    if (m_bus != nullptr && KelvoGio().dbus_connection_is_closed(m_bus) == FALSE)
         return true;
     if (m_bus != nullptr)
-        g_object_unref(m_bus);
+        KelvoGio().object_unref(m_bus);
     m_bus = nullptr;
     m_pid = 0;
     const QByteArray session = SessionBusAddress();
@@ -231,8 +226,8 @@ bool CKelvoCommonAtspiIconProbe::Connect(const Deadline& deadline) {
         return false;
     const GVariantPtr reply = deadline.Call(sessionBus, {"org.a11y.Bus", "/org/a11y/bus"},
                                             "org.a11y.Bus", "GetAddress", nullptr, "(s)");
-    g_dbus_connection_close_sync(sessionBus, nullptr, nullptr);
-    g_object_unref(sessionBus);
+    KelvoGio().dbus_connection_close_sync(sessionBus, nullptr, nullptr);
+    KelvoGio().object_unref(sessionBus);
     if (reply == nullptr)
         return false;
     const gchar* address = nullptr;

@@ -2,6 +2,7 @@
 #include "common/platform/gio/KelvoCommonGioShell.h"
 
 #include "common/KelvoCommonLog.h"
+#include "common/platform/gio/KelvoCommonGioApi.h"
 #include "common/system/KelvoCommonShortcutFile.h"
 
 #include <QCoreApplication>
@@ -22,13 +23,6 @@
 #include <unistd.h>
 #include <vector>
 
-// clang-format off
-// Qt's "signals" keyword would rename a member of GIO's structures.
-#undef signals
-#include <gio/gdesktopappinfo.h>
-#include <gio/gio.h>
-// clang-format on
-
 namespace {
 
 // A followed ".lnk" may point at another one; links that point at each
@@ -36,7 +30,7 @@ namespace {
 constexpr int kMaxLinkDepth = 8;
 
 struct GObjectUnref {
-    void operator()(gpointer object) const { g_object_unref(object); }
+    void operator()(gpointer object) const { KelvoGio().object_unref(object); }
 };
 template <typename T>
 using GObjectPtr = std::unique_ptr<T, GObjectUnref>;
@@ -134,8 +128,8 @@ QString ExistingFolder(const QString& folder) {
 }
 
 QString FileUri(const QString& path) {
-    GObjectPtr<GFile> file(g_file_new_for_path(QFile::encodeName(path).constData()));
-    GCharPtr uri(g_file_get_uri(file.get()));
+    GObjectPtr<GFile> file(KelvoGio().file_new_for_path(QFile::encodeName(path).constData()));
+    GCharPtr uri(KelvoGio().file_get_uri(file.get()));
     return FromGChar(uri.get());
 }
 
@@ -184,9 +178,9 @@ CKelvoCommonGioShell::Plan PlanAt(const QString& file, const QString& parameters
         const QByteArray cwd = QFile::encodeName(plan.workingFolder.isEmpty() ? QDir::currentPath()
                                                                               : plan.workingFolder);
         for (const QString& argument : CKelvoCommonGioShell::SplitArguments(parameters)) {
-            GObjectPtr<GFile> named(g_file_new_for_commandline_arg_and_cwd(
+            GObjectPtr<GFile> named(KelvoGio().file_new_for_commandline_arg_and_cwd(
                 argument.toUtf8().constData(), cwd.constData()));
-            GCharPtr uri(g_file_get_uri(named.get()));
+            GCharPtr uri(KelvoGio().file_get_uri(named.get()));
             plan.arguments.append(FromGChar(uri.get()));
         }
         return plan;
@@ -203,9 +197,9 @@ CKelvoCommonGioShell::Plan PlanAt(const QString& file, const QString& parameters
 }
 
 GObjectPtr<GAppLaunchContext> NewLaunchContext() {
-    GObjectPtr<GAppLaunchContext> context(g_app_launch_context_new());
+    GObjectPtr<GAppLaunchContext> context(KelvoGio().app_launch_context_new());
     for (const QString& name : CKelvoCommonGioShell::OwnVariables())
-        g_app_launch_context_unsetenv(context.get(), name.toUtf8().constData());
+        KelvoGio().app_launch_context_unsetenv(context.get(), name.toUtf8().constData());
     return context;
 }
 
@@ -215,25 +209,27 @@ bool Launch(GAppInfo* application, GList* uris, const QString& folder, QString& 
     GObjectPtr<GAppLaunchContext> context = NewLaunchContext();
     GError* error = nullptr;
     bool launched = false;
-    if (G_IS_DESKTOP_APP_INFO(application)) {
-        auto* desktop = G_DESKTOP_APP_INFO(application);
-        GCharPtr entryPath(g_desktop_app_info_get_string(desktop, "Path"));
+    const GType desktopType = KelvoGio().desktop_app_info_get_type();
+    if (KelvoGio().type_check_instance_is_a(reinterpret_cast<GTypeInstance*>(application),
+                                            desktopType) != FALSE) {
+        auto* desktop = reinterpret_cast<GDesktopAppInfo*>(application);
+        GCharPtr entryPath(KelvoGio().desktop_app_info_get_string(desktop, "Path"));
         const QByteArray folderBytes = QFile::encodeName(folder);
         ChildSetup setup;
         if ((entryPath == nullptr || *entryPath == '\0') && !folderBytes.isEmpty())
             setup.folder = folderBytes.constData();
-        launched = g_desktop_app_info_launch_uris_as_manager(desktop, uris, context.get(),
-                                                             G_SPAWN_SEARCH_PATH, SetUpChild,
-                                                             &setup, nullptr, nullptr, &error);
+        launched = KelvoGio().desktop_app_info_launch_uris_as_manager(
+            desktop, uris, context.get(), G_SPAWN_SEARCH_PATH, SetUpChild, &setup, nullptr, nullptr,
+            &error);
     } else {
-        launched = g_app_info_launch_uris(application, uris, context.get(), &error);
+        launched = KelvoGio().app_info_launch_uris(application, uris, context.get(), &error);
     }
     GErrorPtr owned(error);
     if (!launched && owned)
         why = FromGChar(owned->message);
     if (!launched)
         qCWarning(lcKelvoCommon) << "shell: cannot launch"
-                                 << FromGChar(g_app_info_get_id(application))
+                                 << FromGChar(KelvoGio().app_info_get_id(application))
                                  << (owned ? FromGChar(owned->message) : QString());
     return launched;
 }
@@ -368,7 +364,8 @@ QStringList CKelvoCommonGioShell::ChildEnvironment() {
 
 QStringList CKelvoCommonGioShell::SupportedSchemes() {
     QStringList list;
-    const gchar* const* schemes = g_vfs_get_supported_uri_schemes(g_vfs_get_default());
+    const gchar* const* schemes =
+        KelvoGio().vfs_get_supported_uri_schemes(KelvoGio().vfs_get_default());
     for (; schemes != nullptr && *schemes != nullptr; ++schemes)
         list.append(FromGChar(*schemes));
     return list;
@@ -473,13 +470,13 @@ bool CKelvoCommonGioShell::LaunchApplication(const Plan& plan) {
     const auto freeUris = qScopeGuard([&uris] { g_list_free_full(uris, g_free); });
     GError* error = nullptr;
     if (plan.kind == Plan::DesktopEntry) {
-        application.reset(G_APP_INFO(
-            g_desktop_app_info_new_from_filename(QFile::encodeName(plan.program).constData())));
+        application.reset(reinterpret_cast<GAppInfo*>(KelvoGio().desktop_app_info_new_from_filename(
+            QFile::encodeName(plan.program).constData())));
         for (const QString& uri : plan.arguments)
             uris = g_list_append(uris, g_strdup(uri.toUtf8().constData()));
     } else {
-        GObjectPtr<GFile> target(g_file_new_for_uri(plan.uri.toUtf8().constData()));
-        application.reset(g_file_query_default_handler(target.get(), nullptr, &error));
+        GObjectPtr<GFile> target(KelvoGio().file_new_for_uri(plan.uri.toUtf8().constData()));
+        application.reset(KelvoGio().file_query_default_handler(target.get(), nullptr, &error));
         uris = g_list_append(uris, g_strdup(plan.uri.toUtf8().constData()));
     }
     GErrorPtr queryError(error);
@@ -515,9 +512,9 @@ bool CKelvoCommonGioShell::OpenShellObject(const QString& object) {
 }
 
 bool CKelvoCommonGioShell::LaunchWebBrowser() {
-    GObjectPtr<GAppInfo> browser(g_app_info_get_default_for_uri_scheme("https"));
+    GObjectPtr<GAppInfo> browser(KelvoGio().app_info_get_default_for_uri_scheme("https"));
     if (!browser)
-        browser.reset(g_app_info_get_default_for_uri_scheme("http"));
+        browser.reset(KelvoGio().app_info_get_default_for_uri_scheme("http"));
     if (!browser) {
         qCWarning(lcKelvoCommon) << "shell: no default web browser";
         return false;
