@@ -12,6 +12,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <xkbcommon/xkbcommon.h>
 
@@ -37,6 +38,31 @@ static const QDBusArgument& operator>>(const QDBusArgument& argument,
     return argument;
 }
 
+// One action as KDE's kglobalaccel describes it, (ssssssaiai).
+struct KelvoKdeShortcutInfo {
+    QString action;
+    QList<int> keys;
+};
+Q_DECLARE_METATYPE(KelvoKdeShortcutInfo)
+
+static QDBusArgument& operator<<(QDBusArgument& argument, const KelvoKdeShortcutInfo& info) {
+    argument.beginStructure();
+    argument << info.action << QString() << QString() << QString() << QString() << QString()
+             << info.keys << QList<int>();
+    argument.endStructure();
+    return argument;
+}
+
+static const QDBusArgument& operator>>(const QDBusArgument& argument, KelvoKdeShortcutInfo& info) {
+    QString ignored;
+    QList<int> defaults;
+    argument.beginStructure();
+    argument >> info.action >> ignored >> ignored >> ignored >> ignored >> ignored >> info.keys >>
+        defaults;
+    argument.endStructure();
+    return argument;
+}
+
 namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
@@ -49,6 +75,8 @@ void RegisterTypes() {
     static const bool registered = [] {
         qDBusRegisterMetaType<KelvoPortalShortcut>();
         qDBusRegisterMetaType<QList<KelvoPortalShortcut>>();
+        qDBusRegisterMetaType<KelvoKdeShortcutInfo>();
+        qDBusRegisterMetaType<QList<KelvoKdeShortcutInfo>>();
         return true;
     }();
     Q_UNUSED(registered);
@@ -294,6 +322,7 @@ void CKelvoCommonPortalHotKey::RegisterApplication() {
                     qCInfo(lcKelvoCommon).noquote()
                         << "the portal does not know the launcher by its name:"
                         << reply.error().message();
+                m_named = !reply.isError();
                 CreateSession();
             });
 }
@@ -505,6 +534,34 @@ void CKelvoCommonPortalHotKey::Judge(const QString& trigger) {
         return;
     }
     Bound(trigger);
+    if (offered && m_desktop == QLatin1String("kde"))
+        CheckKdeKeys(*m_bindingNow);
+}
+
+void CKelvoCommonPortalHotKey::CheckKdeKeys(const Combination& combination) {
+    // KDE 6.3 describes the key it was offered even where it gave none (one
+    // another program holds): its shortcut service tells what is active.
+    QString component = m_named ? QLatin1String(kApplicationId)
+                                : QStringLiteral("token_") + QLatin1String(kSessionToken);
+    component.replace(QLatin1Char('.'), QLatin1Char('_'));
+    const QDBusMessage message = QDBusMessage::createMethodCall(
+        QStringLiteral("org.kde.kglobalaccel"), QStringLiteral("/component/") + component,
+        QStringLiteral("org.kde.kglobalaccel.Component"), QStringLiteral("allShortcutInfos"));
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, combination](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                const QDBusPendingReply<QList<KelvoKdeShortcutInfo>> reply = *finished;
+                if (reply.isError() || m_bound != combination || m_bindingNow != combination)
+                    return; // no such service, or another binding since
+                for (const KelvoKdeShortcutInfo& info : reply.value()) {
+                    const bool keyless = std::all_of(info.keys.cbegin(), info.keys.cend(),
+                                                     [](int key) { return key == 0; });
+                    if (info.action == QLatin1String(kShortcutId) && keyless)
+                        Refused(QStringLiteral("it gave %1 no key; another program may hold it")
+                                    .arg(HumanText(combination.modifier, combination.code)));
+                }
+            });
 }
 
 void CKelvoCommonPortalHotKey::Bound(const QString& trigger) {

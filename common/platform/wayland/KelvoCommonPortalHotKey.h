@@ -87,6 +87,7 @@ private:
     // The desktop's answer about the combination being bound: a key it lists,
     // or none.
     void Judge(const QString& trigger);
+    void CheckKdeKeys(const Combination& combination);
     // Asks the session's list whether the last binding took.
     void CheckBinding();
     void BindIfAskedAgain();
@@ -104,6 +105,7 @@ private:
     bool m_binding = false;
     bool m_bindAgain = false;
     bool m_checkingBinding = false;
+    bool m_named = false; // the portal knows us by kApplicationId
     bool m_modifierOnlyReported = false;
     int m_nextToken = 0;
     QString m_sessionHandle;
