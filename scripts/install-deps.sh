@@ -28,9 +28,13 @@ packages=(
     fonts-wqy-microhei
     dpkg-dev lintian appstream
 )
-# --kde: also KDE's compositor and its portal service, for the opt-in check of
-# the portal hot key against KDE (tests/portal/kde-check.sh).
-[[ "${1:-}" == "--kde" ]] && packages+=(kwin-wayland xdg-desktop-portal-kde)
+# --kde: also KDE's compositor, its shortcut service and its portal service,
+# for the kde tier (tests/portal/kde-check.sh).
+if [[ "${1:-}" == "--kde" ]]; then
+    packages+=(kwin-wayland xdg-desktop-portal-kde python3-gi)
+    # Plasma 6 keeps global shortcuts in a service of their own.
+    [[ $(. /etc/os-release && echo "${VERSION_ID%%.*}") -ge 13 ]] && packages+=(kglobalacceld)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
