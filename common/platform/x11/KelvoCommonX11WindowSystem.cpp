@@ -421,7 +421,10 @@ public:
             return;
         // Keys typed until the focus arrives wait for it instead of going
         // to the program that had it (the letter right after the hot key).
-        if (!m_window->isActiveWindow())
+        // A window shown anew is held for whatever Qt thinks: shown right
+        // after a hide, Qt still counts it active (its focus-out is
+        // delayed) while the server's focus is elsewhere.
+        if (!m_window->isActiveWindow() || !m_mappedOnce)
             HoldKeys(connection);
         // Asked at once even when the window is not mapped yet: Qt's map
         // request went first, so the window manager has taken the window on
@@ -442,8 +445,13 @@ public:
         if ((event->response_type & 0x7f) != XCB_FOCUS_IN)
             return false;
         const auto* focus = reinterpret_cast<const xcb_focus_in_event_t*>(event);
-        if (focus->event == NativeWindow(m_window) && focus->mode != XCB_NOTIFY_MODE_GRAB &&
-            focus->mode != XCB_NOTIFY_MODE_UNGRAB && focus->detail != XCB_NOTIFY_DETAIL_POINTER)
+        // Only a focus that came after the hold began: one still queued
+        // from the last showing would free the keys before this one has it.
+        const bool afterHold =
+            static_cast<std::uint16_t>(focus->sequence - m_holdSequence) < 0x8000;
+        if (focus->event == NativeWindow(m_window) && afterHold &&
+            focus->mode != XCB_NOTIFY_MODE_GRAB && focus->mode != XCB_NOTIFY_MODE_UNGRAB &&
+            focus->detail != XCB_NOTIFY_DETAIL_POINTER)
             ReleaseKeys();
         return false;
     }
@@ -501,8 +509,14 @@ private:
     // in case the window manager never gives the focus. Nothing is held
     // when another client has the keyboard (a menu, a screen locker).
     void HoldKeys(xcb_connection_t* connection) {
-        if (m_holding)
-            return;
+        // One grab per process: a window shown over one still waiting (the
+        // configuration window over the menu) takes the hold over, so the
+        // first window's focus or limit cannot end it early.
+        if (s_holder != nullptr && s_holder != this) {
+            s_holder->m_holding = false;
+            s_holder->m_holdLimit.stop();
+        }
+        s_holder = this;
         // Not waited for: a refused grab holds nothing, and the ungrab that
         // ends a hold is then a no-op. The request only has to reach the
         // server before the next key does.
@@ -511,6 +525,7 @@ private:
                               XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_SYNC);
         xcb_discard_reply(connection, cookie.sequence);
         xcb_flush(connection);
+        m_holdSequence = static_cast<std::uint16_t>(cookie.sequence);
         m_holding = true;
         m_holdLimit.start(kHoldLimitMs);
     }
@@ -519,6 +534,7 @@ private:
             return;
         m_holding = false;
         m_holdLimit.stop();
+        s_holder = nullptr;
         if (xcb_connection_t* connection = QtConnection()) {
             xcb_ungrab_keyboard(connection, XCB_CURRENT_TIME);
             xcb_flush(connection);
@@ -615,7 +631,9 @@ private:
     bool m_activateWhenMapped = false;
     QByteArray m_startupId;
     static constexpr int kHoldLimitMs = 500;
+    static inline WindowHints* s_holder = nullptr; // UI thread
     bool m_holding = false;
+    std::uint16_t m_holdSequence = 0;
     QTimer m_holdLimit;
 };
 
