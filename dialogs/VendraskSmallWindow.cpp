@@ -113,10 +113,15 @@ void CVendraskSmallWindow::paintEvent(QPaintEvent* /*event*/) {
 
 void CVendraskSmallWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (m_placement != Placement::PointerMonitorTopMost)
-        return;
-    m_frame->MoveToPointerMonitor();
-    m_app.Services().windowSystem->SetTopMost(this, true);
+    if (m_placement == Placement::PointerMonitorTopMost) {
+        m_frame->MoveToPointerMonitor();
+        m_app.Services().windowSystem->SetTopMost(this, true);
+    }
+    // Asked for, not left to the window manager's choice, and Escape typed
+    // before the focus arrives waits for it: it would reach the window
+    // below, which the modal run keeps from acting on it.
+    if (m_running)
+        m_app.Services().windowSystem->ActivateWindow(this);
 }
 
 bool CVendraskSmallWindow::TranslateKey(const QKeyEvent* event) {
