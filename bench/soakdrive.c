@@ -99,6 +99,10 @@ static void pump(int wait_ms) {
         if (e.type == MapNotify && e.xmap.window == menu) {
             maps++;
             shown = 1;
+            /* Left from the last showing (the window manager has not said
+             * otherwise yet): this showing's focus is still to come. */
+            if (active == menu)
+                active = 0;
         } else if (e.type == UnmapNotify && e.xunmap.window == menu) {
             unmaps++;
             shown = 0;
@@ -148,7 +152,9 @@ static void verb(const char* v) {
     char* argv[] = {(char*)vendrask, (char*)v, NULL};
     run(argv);
 }
-static double last_tray_click = -1e9;
+/* Set at the start: the phase before (another run of this program) may
+ * have clicked the tray a moment ago. */
+static double last_tray_click;
 static void tray_click(void) {
     /* Two clicks within the double-click time are a double click, which
      * toggles nothing (as the second press of one on the design's icon). */
@@ -444,6 +450,7 @@ int main(int argc, char** argv) {
     active = read_active();
     XSync(dpy, False);
 
+    last_tray_click = now_ms();
     long before = maps;
     if (!strcmp(phase, "callups"))
         callups(count);
