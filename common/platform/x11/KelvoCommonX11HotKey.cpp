@@ -10,7 +10,9 @@
 #include <X11/extensions/XInput2.h>
 #include <X11/keysym.h>
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 // After the X11 headers.
 #include "common/platform/x11/KelvoCommonXlibMacros.h"
@@ -385,19 +387,29 @@ void CKelvoCommonX11HotKey::OnRawEvent(const CKelvoCommonX11RawEvent& event) {
 bool CKelvoCommonX11HotKey::KeyboardTakenByAnother() {
     // Raw events flow even while a screen locker holds the keyboard. Our own
     // grab attempt tells: the server refuses it while another client has one.
+    // A refusal is asked again for a moment: some client grabs the keyboard
+    // for an instant as the menu maps (about one chord in a thousand in
+    // the soak hit it), and a hot key that hides the menu right away must
+    // not be lost to that.
     xcb_connection_t* connection = m_listener->GrabConnection();
-    const auto cookie = xcb_grab_keyboard(connection, 0, m_listener->Root(), XCB_CURRENT_TIME,
-                                          XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
-    XcbReply<xcb_grab_keyboard_reply_t> reply(xcb_grab_keyboard_reply(connection, cookie, nullptr));
-    if (reply == nullptr)
-        return false;
-    if (reply->status == XCB_GRAB_STATUS_SUCCESS) {
-        xcb_ungrab_keyboard(connection, XCB_CURRENT_TIME);
-        xcb_flush(connection);
-        return false;
+    for (int attempt = 0;; ++attempt) {
+        const auto cookie = xcb_grab_keyboard(connection, 0, m_listener->Root(), XCB_CURRENT_TIME,
+                                              XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+        XcbReply<xcb_grab_keyboard_reply_t> reply(
+            xcb_grab_keyboard_reply(connection, cookie, nullptr));
+        if (reply == nullptr)
+            return false;
+        if (reply->status == XCB_GRAB_STATUS_SUCCESS) {
+            xcb_ungrab_keyboard(connection, XCB_CURRENT_TIME);
+            xcb_flush(connection);
+            return false;
+        }
+        const bool taken = reply->status == XCB_GRAB_STATUS_ALREADY_GRABBED ||
+                           reply->status == XCB_GRAB_STATUS_FROZEN;
+        if (!taken || attempt == kGrabAttempts - 1)
+            return taken;
+        std::this_thread::sleep_for(std::chrono::milliseconds(kGrabRetryMs));
     }
-    return reply->status == XCB_GRAB_STATUS_ALREADY_GRABBED ||
-           reply->status == XCB_GRAB_STATUS_FROZEN;
 }
 
 void CKelvoCommonX11HotKey::Fire(int identifier) {

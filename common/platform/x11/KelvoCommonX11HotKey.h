@@ -72,6 +72,10 @@ private:
     void OnCoreEvent(const xcb_generic_event_t& event);
     void OnRawEvent(const CKelvoCommonX11RawEvent& event);
     bool KeyboardTakenByAnother();
+    // A refused grab is asked again this often, this far apart: a grab of a
+    // moment ends within it, a screen locker's does not.
+    static constexpr int kGrabAttempts = 3;
+    static constexpr int kGrabRetryMs = 4;
     void Fire(int identifier);
 
     void Report(int identifier, const QString& reason); // UI thread
