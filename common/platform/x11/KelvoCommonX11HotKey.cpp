@@ -5,6 +5,7 @@
 #include "common/platform/KelvoCommonKeysyms.h"
 #include "common/platform/KelvoCommonUnavailableHotKey.h"
 #include "common/platform/x11/KelvoCommonX11Listener.h"
+#include "common/platform/x11/KelvoCommonX11WindowSystem.h"
 
 #include <QGuiApplication>
 #include <X11/extensions/XInput2.h>
@@ -387,10 +388,9 @@ void CKelvoCommonX11HotKey::OnRawEvent(const CKelvoCommonX11RawEvent& event) {
 bool CKelvoCommonX11HotKey::KeyboardTakenByAnother() {
     // Raw events flow even while a screen locker holds the keyboard. Our own
     // grab attempt tells: the server refuses it while another client has one.
-    // A refusal is asked again for a moment: some client grabs the keyboard
-    // for an instant as the menu maps (about one chord in a thousand in
-    // the soak hit it), and a hot key that hides the menu right away must
-    // not be lost to that.
+    // A refusal is asked again for a moment: a client may grab the keyboard
+    // for an instant, and a hot key that hides the menu right away must not
+    // be lost to that.
     xcb_connection_t* connection = m_listener->GrabConnection();
     for (int attempt = 0;; ++attempt) {
         const auto cookie = xcb_grab_keyboard(connection, 0, m_listener->Root(), XCB_CURRENT_TIME,
@@ -404,8 +404,10 @@ bool CKelvoCommonX11HotKey::KeyboardTakenByAnother() {
             xcb_flush(connection);
             return false;
         }
-        const bool taken = reply->status == XCB_GRAB_STATUS_ALREADY_GRABBED ||
-                           reply->status == XCB_GRAB_STATUS_FROZEN;
+        // Our own window holding keys until its focus arrives is no locker.
+        const bool taken = (reply->status == XCB_GRAB_STATUS_ALREADY_GRABBED ||
+                            reply->status == XCB_GRAB_STATUS_FROZEN) &&
+                           !KelvoCommonX11HoldingKeys();
         if (!taken || attempt == kGrabAttempts - 1)
             return taken;
         std::this_thread::sleep_for(std::chrono::milliseconds(kGrabRetryMs));

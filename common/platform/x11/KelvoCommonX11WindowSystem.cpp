@@ -16,12 +16,22 @@
 #include <QWindow>
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <optional>
 #include <vector>
 #include <xcb/xcb.h>
+
+namespace {
+// Set on the UI thread, read on the hot key's listener thread.
+std::atomic<bool> g_holdingKeys = false;
+} // namespace
+
+bool KelvoCommonX11HoldingKeys() {
+    return g_holdingKeys.load();
+}
 
 namespace {
 
@@ -527,6 +537,7 @@ private:
         xcb_flush(connection);
         m_holdSequence = static_cast<std::uint16_t>(cookie.sequence);
         m_holding = true;
+        g_holdingKeys.store(true);
         m_holdLimit.start(kHoldLimitMs);
     }
     void ReleaseKeys() {
@@ -535,6 +546,7 @@ private:
         m_holding = false;
         m_holdLimit.stop();
         s_holder = nullptr;
+        g_holdingKeys.store(false);
         if (xcb_connection_t* connection = QtConnection()) {
             xcb_ungrab_keyboard(connection, XCB_CURRENT_TIME);
             xcb_flush(connection);

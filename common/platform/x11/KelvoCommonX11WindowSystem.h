@@ -7,6 +7,11 @@
 
 class CKelvoCommonX11Timestamps;
 
+// True while one of this process's windows holds the keyboard until its
+// focus arrives: a grab the hot key must not take for a screen locker's.
+// Read from the hot key's listener thread.
+bool KelvoCommonX11HoldingKeys();
+
 // The window system on Qt's own X connection. Off X11 (offscreen, Wayland)
 // only what Qt does by itself happens; the first call that needed X11 says
 // so once on stderr.
