@@ -99,9 +99,10 @@ CVendraskApp::CVendraskApp(CKelvoCommonPlatformServices services)
         m_soundPath[i].Assign(VendraskSettingsTable::kSoundPathDefaults[i]);
     m_brushButtonBackground = QBrush(CKelvoCommonGdiplus::ToQColor(m_colorSet[0][5]));
     m_brushDialogFrame = QBrush(CKelvoCommonGdiplus::ToQColor(m_colorSet[0][3]));
-    m_fontDialog = MakeFont(m_fontDialogFaceName, kFontHeight);
-    m_fontButton = MakeFont(m_fontButtonFaceName, kFontHeight);
-    m_fontSmall = MakeFont(Q(kSmallFaceName), kFontSmallHeight);
+    // Faces only: their sizes need fontconfig, woken by EnsureFonts.
+    m_fontDialog = QFont(m_fontDialogFaceName);
+    m_fontButton = QFont(m_fontButtonFaceName);
+    m_fontSmall = QFont(Q(kSmallFaceName));
     g_instance = this;
 }
 
@@ -135,13 +136,10 @@ bool CVendraskApp::InitInstance() {
         qCInfo(lcVendrask) << "another Vendrask is running; this one ends";
         return false;
     }
-    // Caption bitmaps, brushes and fonts from the built-in set 0.
+    // Caption bitmaps and brushes from the built-in set 0.
     LoadCaptionBitmaps();
     m_brushButtonBackground = QBrush(CKelvoCommonGdiplus::ToQColor(m_colorSet[0][5]));
     m_brushDialogFrame = QBrush(CKelvoCommonGdiplus::ToQColor(m_colorSet[0][3]));
-    m_fontDialog = MakeFont(Q(VendraskSettingsTable::kDefaultFaceName), kFontHeight);
-    m_fontButton = MakeFont(Q(VendraskSettingsTable::kDefaultFaceName), kFontHeight);
-    m_fontSmall = MakeFont(Q(kSmallFaceName), kFontSmallHeight);
 
     // The program folder becomes the current folder for good: relative
     // sound and item paths resolve against it.
@@ -157,7 +155,10 @@ bool CVendraskApp::InitInstance() {
     LoadFromIniFile();
     if (m_soundFlag == 1)
         LoadSoundData();
-    ApplyColorSet();
+    // The menu makes the fonts once it can take a call-up.
+    ApplyColors();
+    if (!m_menuRunner)
+        EnsureFonts();
 
     // The menu window's life: the launcher runs inside its loop.
     if (m_menuRunner)
@@ -383,6 +384,21 @@ const CVendraskApp::ColorSet& CVendraskApp::ActiveColorSet() const {
 }
 
 void CVendraskApp::ApplyColorSet() {
+    ApplyColors();
+    m_fontsMade = false;
+    EnsureFonts();
+}
+
+void CVendraskApp::EnsureFonts() {
+    if (m_fontsMade)
+        return;
+    m_fontsMade = true;
+    m_fontDialog = MakeFont(m_fontDialogFaceName, kFontHeight);
+    m_fontButton = MakeFont(m_fontButtonFaceName, kFontHeight);
+    m_fontSmall = MakeFont(Q(kSmallFaceName), kFontSmallHeight);
+}
+
+void CVendraskApp::ApplyColors() {
     const ColorSet& s = ActiveColorSet();
 
     m_buttonColor.colorText = s[4];
@@ -416,8 +432,6 @@ void CVendraskApp::ApplyColorSet() {
 
     m_brushButtonBackground = QBrush(CKelvoCommonGdiplus::ToQColor(s[5]));
     m_brushDialogFrame = QBrush(CKelvoCommonGdiplus::ToQColor(s[3]));
-    m_fontDialog = MakeFont(m_fontDialogFaceName, kFontHeight);
-    m_fontButton = MakeFont(m_fontButtonFaceName, kFontHeight);
 }
 
 void CVendraskApp::ApplyMouseHookSettings() const {

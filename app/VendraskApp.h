@@ -107,7 +107,15 @@ public:
     const ItemRecord& Item(int group, int slot) const { return m_item[ItemIndex(group, slot)]; }
     bool SaveItem(int group, int slot);
     bool SaveGroupTitle(int group);
+    // The colour set's records, brushes and the fonts.
     void ApplyColorSet();
+    // The same without the fonts: start-up makes those once the hot key
+    // and the tray are armed (the first font wakes fontconfig, about as
+    // long as the rest of start-up).
+    void ApplyColors();
+    // The three fonts from the face names, once; again after ApplyColorSet.
+    void EnsureFonts();
+    bool FontsMade() const { return m_fontsMade; }
     // The colour set in use (set 0 when the index is out of range).
     const ColorSet& ActiveColorSet() const;
     void LoadSoundData();
@@ -195,6 +203,7 @@ public:
     QFont m_fontDialog;
     QFont m_fontButton;
     QFont m_fontSmall;
+    bool m_fontsMade = false;
     CKelvoCommonButtonColor m_buttonColor;
     CKelvoCommonStaticColor m_staticTextColor;
     CKelvoCommonEditColor m_editColor;

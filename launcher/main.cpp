@@ -19,8 +19,9 @@ void* LoadLauncher() {
     folder.resize(folder.rfind('/') + 1);
     for (const char* relative : {"", VENDRASK_LAUNCHER_LIBRARY_FOLDER}) {
         const std::string path = folder + relative + "libVendraskLauncher.so";
+        // Lazy: binding all of Qt's symbols up front cost 2 ms of start-up.
         if (::access(path.c_str(), R_OK) == 0)
-            return ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+            return ::dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
     }
     return nullptr;
 }

@@ -178,10 +178,20 @@ void CVendraskMain::OnInitDialog() {
         m_app.m_behaviorDefaultGroupID >= 0 && m_app.m_behaviorDefaultGroupID < kGroupCount)
         m_app.m_currentGroup = m_app.m_behaviorDefaultGroupID;
     ShowCurrentGroup();
-    ApplyAppearance();
-
-    m_app.Services().windowSystem->SetWindowOpacity(this, 0);
     m_app.Services().sound->Stop();
+    // A window built after start-up (the fonts are there): nothing to wait for.
+    if (m_app.FontsMade())
+        Prepare();
+}
+
+void CVendraskMain::Prepare() {
+    if (m_prepared)
+        return;
+    m_prepared = true;
+    m_app.EnsureFonts();
+    ApplyAppearance();
+    m_app.Services().windowSystem->SetWindowOpacity(this, 0);
+    m_app.Services().windowSystem->PrepareMenuWindow(this);
 }
 
 int CVendraskMain::RunModalLoop() {
@@ -653,6 +663,7 @@ CVendraskConfig& CVendraskMain::Config() {
 }
 
 void CVendraskMain::OpenConfiguration() {
+    Prepare();
     // The button's own path: its command opens the window in its loop.
     m_configurationButton->click();
 }

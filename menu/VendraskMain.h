@@ -153,6 +153,10 @@ public:
     void ScheduleMenuPicture();
     // How often the picture was made.
     int MenuPicturePaintCount() const { return m_menuPicturePaintCount; }
+    // The fonts, the appearance and the native window: what the menu needs
+    // before it first shows, made once the hot key and the tray take
+    // call-ups. Every show and the configuration window ask for it first.
+    void Prepare();
 
     // The start-up guard: nothing shows until the first call-up releases it.
     bool IsKeptHidden() const { return m_callUp.IsKeptHidden(); }
@@ -278,6 +282,7 @@ private:
     QByteArray m_menuPictureKey;
     int m_menuPicturePaintCount = 0;
     bool m_menuPictureScheduled = false;
+    bool m_prepared = false;
     // Set by a show; the show's first paint draws the picture when it matches.
     bool m_showFromPicture = false;
     // While a show's paint draws the picture, the controls' own paints are

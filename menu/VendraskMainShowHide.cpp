@@ -75,8 +75,6 @@ void CVendraskMain::SetUpShowHide() {
     // A refusal is logged by the hot key service and reported by status.
     m_callUp.HotKeyState().Arm();
     SetUpHook();
-    if (m_app.Services().windowSystem)
-        m_app.Services().windowSystem->PrepareMenuWindow(this);
 }
 
 void CVendraskMain::UpdateTrayIcon() {
@@ -92,6 +90,8 @@ bool CVendraskMain::IsShown() const {
 }
 
 void CVendraskMain::Present() {
+    // A call-up that came before start-up's last step.
+    Prepare();
     m_callUpClock.start();
     // Centred on the whole monitor under the pointer, at opacity 0.
     m_frame->MoveToPointerMonitor();

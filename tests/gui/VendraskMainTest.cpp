@@ -331,6 +331,21 @@ TEST_F(VendraskMainTest, GradientOnlyOnFirstPaintAndAfterAColourChange) {
         after.save(QString::fromLocal8Bit(folder) + QStringLiteral("/menu.png"));
 }
 
+TEST_F(VendraskMainTest, ACallUpBeforeTheFontsAreMadeShowsTheMenuWithThem) {
+    // As start-up leaves the model when the hot key is armed: no fonts yet.
+    std::unique_ptr<CVendraskApp> early = MakeApp();
+    early->LoadFromIniFile();
+    early->ApplyColors();
+    ASSERT_FALSE(early->FontsMade());
+    CVendraskMain waiting(*early, owner.get());
+    waiting.ReleaseKeepHidden();
+    waiting.ShowMenu();
+    ASSERT_TRUE(early->FontsMade());
+    EXPECT_GT(early->m_fontButton.pixelSize(), 0);
+    EXPECT_EQ(waiting.Control(CVendraskMain::kIdItemFirst)->font(), early->m_fontButton);
+    waiting.HideMenu();
+}
+
 TEST_F(VendraskMainTest, OpacityFromTheTransparencySetting) {
     auto& windows = FakeWindowSystem();
     windows.ClearCalls();
