@@ -136,8 +136,7 @@ bool CVendraskApp::InitInstance() {
         qCInfo(lcVendrask) << "another Vendrask is running; this one ends";
         return false;
     }
-    // Caption bitmaps and brushes from the built-in set 0.
-    LoadCaptionBitmaps();
+    // Brushes from the built-in set 0.
     m_brushButtonBackground = QBrush(CKelvoCommonGdiplus::ToQColor(m_colorSet[0][5]));
     m_brushDialogFrame = QBrush(CKelvoCommonGdiplus::ToQColor(m_colorSet[0][3]));
 
@@ -390,12 +389,14 @@ void CVendraskApp::ApplyColorSet() {
 }
 
 void CVendraskApp::EnsureFonts() {
-    if (m_fontsMade)
-        return;
-    m_fontsMade = true;
-    m_fontDialog = MakeFont(m_fontDialogFaceName, kFontHeight);
-    m_fontButton = MakeFont(m_fontButtonFaceName, kFontHeight);
-    m_fontSmall = MakeFont(Q(kSmallFaceName), kFontSmallHeight);
+    if (!m_fontsMade) {
+        m_fontsMade = true;
+        m_fontDialog = MakeFont(m_fontDialogFaceName, kFontHeight);
+        m_fontButton = MakeFont(m_fontButtonFaceName, kFontHeight);
+        m_fontSmall = MakeFont(Q(kSmallFaceName), kFontSmallHeight);
+    }
+    if (m_captionBitmap[0].isNull())
+        LoadCaptionBitmaps();
 }
 
 void CVendraskApp::ApplyColors() {

@@ -90,8 +90,8 @@ public:
     void DrawTitleBar(QPainter& painter, const QRect& rect, bool enabled) const;
     // Where the logo goes, in window coordinates.
     static constexpr QRect kLogoRect{1, 1, 150, 21};
-    // Caption bitmaps 138-147 at the primary screen's scale (start-up does
-    // this; windows built without start-up, in tests, call it themselves).
+    // Caption bitmaps 138-147 at the primary screen's scale (EnsureFonts
+    // does this; windows built once the fonts are made do it themselves).
     void LoadCaptionBitmaps();
 
     void LoadFromIniFile();
@@ -113,7 +113,8 @@ public:
     // and the tray are armed (the first font wakes fontconfig, about as
     // long as the rest of start-up).
     void ApplyColors();
-    // The three fonts from the face names, once; again after ApplyColorSet.
+    // The three fonts from the face names, once (again after ApplyColorSet),
+    // and the caption bitmaps, whose logo is text.
     void EnsureFonts();
     bool FontsMade() const { return m_fontsMade; }
     // The colour set in use (set 0 when the index is out of range).

@@ -20,8 +20,9 @@
 
 CVendraskWindowFrame::CVendraskWindowFrame(CVendraskApp& app, QWidget* window)
     : QObject(window), m_app(app), m_window(window) {
-    if (m_app.m_captionBitmap[0].isNull())
-        m_app.LoadCaptionBitmaps();
+    // At start-up the menu's frame waits: the logo's text wakes fontconfig.
+    if (m_app.FontsMade())
+        m_app.EnsureFonts();
     window->installEventFilter(this);
 }
 

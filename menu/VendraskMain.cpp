@@ -157,9 +157,7 @@ void CVendraskMain::OnInitDialog() {
     setWindowTitle(QStringLiteral("Vendrask"));
 
     m_hideButton->setGeometry(kHideRect);
-    m_hideButton->SetBitmap(m_app.m_captionBitmap[6], m_app.m_captionBitmap[7]);
     m_informationButton->setGeometry(kInformationRect);
-    m_informationButton->SetBitmap(m_app.m_captionBitmap[8], m_app.m_captionBitmap[9]);
     m_hideButton->setAccessibleName(tr("Hide"));
     m_informationButton->setAccessibleName(tr("Information"));
     m_configurationButton->setAccessibleName(tr("Configuration"));
@@ -189,6 +187,8 @@ void CVendraskMain::Prepare() {
         return;
     m_prepared = true;
     m_app.EnsureFonts();
+    m_hideButton->SetBitmap(m_app.m_captionBitmap[6], m_app.m_captionBitmap[7]);
+    m_informationButton->SetBitmap(m_app.m_captionBitmap[8], m_app.m_captionBitmap[9]);
     ApplyAppearance();
     m_app.Services().windowSystem->SetWindowOpacity(this, 0);
     m_app.Services().windowSystem->PrepareMenuWindow(this);
