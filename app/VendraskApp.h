@@ -110,8 +110,8 @@ public:
     // The colour set's records, brushes and the fonts.
     void ApplyColorSet();
     // The same without the fonts: start-up makes those once the hot key
-    // and the tray are armed (the first font wakes fontconfig, about as
-    // long as the rest of start-up).
+    // and the tray are armed (the first font wakes fontconfig, about a
+    // quarter of start-up).
     void ApplyColors();
     // The three fonts from the face names, once (again after ApplyColorSet),
     // and the caption bitmaps, whose logo is text.

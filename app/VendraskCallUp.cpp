@@ -51,9 +51,7 @@ void CVendraskCallUp::OnHotKey(int identifier) {
 
 void CVendraskCallUp::Toggle() {
     if (m_fading) {
-        // Toggles the state the menu will be in once the fade and any
-        // request already waiting are done.
-        RequestAfterFade(!m_requestAfterFade.value_or(m_fadeDirection == 1));
+        HoldRequest(Request::Toggle);
         return;
     }
     if (!m_view.IsShown()) {
@@ -74,7 +72,6 @@ void CVendraskCallUp::RunFade(bool fadeIn) {
         m_app.m_colorSetFadeLevel >= static_cast<int>(kFadeStep.size()))
         qCDebug(lcVendrask) << "m_colorSetFadeLevel has been invalid value !!";
     m_fadeAlpha = fadeIn ? 0 : m_app.m_colorSetTransparency;
-    m_fadeDirection = fadeIn ? 1 : 0;
     // Held here only: a wait ended early (the application quitting) leaves
     // the steps still timed nothing to act on.
     const auto fade = std::make_shared<Fade>();
@@ -97,33 +94,57 @@ void CVendraskCallUp::FadeStep(const std::shared_ptr<Fade>& fade) {
     });
 }
 
-void CVendraskCallUp::RequestAfterFade(bool visible) {
-    // The fade takes no other input, so a call-up or send-away made during
-    // it waits for its end. Only one waits: a request back to the state
-    // the fade ends in cancels the waiting one.
-    if (visible == (m_fadeDirection == 1))
-        m_requestAfterFade.reset();
-    else
-        m_requestAfterFade = visible;
+void CVendraskCallUp::HoldRequest(Request what) {
     // A quiet hide waits with its request; with no hide waiting, none is due.
-    if (m_requestAfterFade != std::optional<bool>(false))
-        m_flagQuietHide = 0;
+    const bool quiet = std::exchange(m_flagQuietHide, 0) == 1;
+    if (!m_heldRequest || m_scheduler.LastHeld() != m_heldPlace) {
+        m_heldRequest = std::make_shared<HeldRequest>();
+        m_heldPlace =
+            m_scheduler.Hold([this, request = m_heldRequest] { RunHeldRequest(request); });
+    }
+    HeldRequest& held = *m_heldRequest;
+    switch (what) {
+    case Request::Toggle:
+        held.what = held.what == Request::Nothing  ? Request::Toggle
+                    : held.what == Request::Toggle ? Request::Nothing
+                    : held.what == Request::Show   ? Request::Hide
+                                                   : Request::Show;
+        break;
+    case Request::Hide:
+        held.quiet = quiet;
+        held.what = what;
+        break;
+    default:
+        held.what = what;
+        break;
+    }
+    if (held.what != Request::Hide)
+        held.quiet = false;
 }
 
-void CVendraskCallUp::RunRequestAfterFade() {
-    if (!m_requestAfterFade.has_value())
-        return;
-    const bool visible = *m_requestAfterFade;
-    m_requestAfterFade.reset();
-    if (visible)
+void CVendraskCallUp::RunHeldRequest(const std::shared_ptr<HeldRequest>& request) {
+    // Out of line now: what is asked from here on waits anew.
+    if (m_heldRequest == request)
+        m_heldRequest.reset();
+    switch (request->what) {
+    case Request::Show:
         Show();
-    else
+        break;
+    case Request::Hide:
+        m_flagQuietHide = request->quiet ? 1 : 0;
         Hide();
+        break;
+    case Request::Toggle:
+        Toggle();
+        break;
+    case Request::Nothing:
+        break;
+    }
 }
 
 void CVendraskCallUp::Show() {
     if (m_fading) {
-        RequestAfterFade(true);
+        HoldRequest(Request::Show);
         return;
     }
     if (m_flagKeepHidden == 1 || m_view.IsShown())
@@ -136,12 +157,12 @@ void CVendraskCallUp::Show() {
     else
         RunFade(true);
     PlaySound(CVendraskApp::SoundMenuOpen);
-    RunRequestAfterFade();
+    m_scheduler.ReleaseHeld();
 }
 
 void CVendraskCallUp::Hide() {
     if (m_fading) {
-        RequestAfterFade(false);
+        HoldRequest(Request::Hide);
         return;
     }
     // Used up by this hide whatever it finds: a quiet hide asked for a
@@ -159,7 +180,7 @@ void CVendraskCallUp::Hide() {
             RunFade(false);
     }
     m_view.Dismiss();
-    RunRequestAfterFade();
+    m_scheduler.ReleaseHeld();
 }
 
 void CVendraskCallUp::OnHotKeyRefused(int identifier) {

@@ -4,8 +4,8 @@
 #include "app/VendraskHotKeyState.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
-#include <optional>
 #include <vector>
 
 class CKelvoCommonScheduler;
@@ -55,7 +55,8 @@ public:
 
     // Show: present, fade in, open sound. Hide: close sound, fade out,
     // dismiss; quiet (no sound, no fade) when asked for, which it clears.
-    // Asked for during a fade, either waits for the fade's end.
+    // Asked for during a fade, either waits for the fade's end, in line
+    // with the keys and clicks that came meanwhile.
     void Show();
     void Hide();
     // Show when hidden, hide when shown. The first call-up releases the
@@ -87,9 +88,15 @@ private:
     };
     void RunFade(bool fadeIn);
     void FadeStep(const std::shared_ptr<Fade>& fade);
-    // Keeps a show (true) or hide (false) asked for during a fade.
-    void RequestAfterFade(bool visible);
-    void RunRequestAfterFade();
+    // A call-up or send-away asked for during a fade waits in line with
+    // the input that came meanwhile; requests in a row are one.
+    enum class Request { Nothing, Show, Hide, Toggle };
+    struct HeldRequest {
+        Request what = Request::Nothing;
+        bool quiet = false;
+    };
+    void HoldRequest(Request what);
+    void RunHeldRequest(const std::shared_ptr<HeldRequest>& request);
     void PlaySound(int sound);
 
     CVendraskApp& m_app;
@@ -100,8 +107,8 @@ private:
     int m_flagKeepHidden = 1;
     int m_flagQuietHide = 0;
     int m_fadeAlpha = 0;
-    int m_fadeDirection = 1;
     bool m_fading = false;
-    // What was asked for during the fade, carried out at its end.
-    std::optional<bool> m_requestAfterFade;
+    // The request waiting last in the scheduler's line, while it is last.
+    std::shared_ptr<HeldRequest> m_heldRequest;
+    std::uint64_t m_heldPlace = 0;
 };

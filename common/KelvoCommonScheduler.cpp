@@ -1,13 +1,86 @@
 // SPDX-License-Identifier: MIT
 #include "common/KelvoCommonScheduler.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <algorithm>
 #include <cstdint>
+#include <utility>
+
+namespace {
+
+bool IsUserInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::TabletEnterProximity:
+    case QEvent::TabletLeaveProximity:
+    case QEvent::NativeGesture:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Holds the input Qt hands to our windows while a wait runs; a copy goes
+// to the same window when released.
+class CInputHold final : public QObject {
+public:
+    explicit CInputHold(CKelvoCommonScheduler& scheduler) : m_scheduler(scheduler) {
+        if (QCoreApplication* application = QCoreApplication::instance())
+            application->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        // Taken where Qt first hands it on, at the window; what is handed
+        // back is no longer spontaneous and passes.
+        if (!event->spontaneous() || !receiver->isWindowType() || !IsUserInput(event->type()))
+            return false;
+        m_scheduler.Hold(
+            [window = QPointer<QObject>(receiver), copy = std::shared_ptr<QEvent>(event->clone())] {
+                if (window)
+                    QCoreApplication::sendEvent(window, copy.get());
+            });
+        return true;
+    }
+
+private:
+    CKelvoCommonScheduler& m_scheduler;
+};
+
+} // namespace
 
 CKelvoCommonScheduler::~CKelvoCommonScheduler() = default;
+
+std::uint64_t CKelvoCommonScheduler::Hold(std::function<void()> task) {
+    m_held.push_back(std::move(task));
+    return ++m_lastHeld;
+}
+
+void CKelvoCommonScheduler::ReleaseHeld() {
+    while (!m_held.empty()) {
+        const std::function<void()> task = std::move(m_held.front());
+        m_held.pop_front();
+        task();
+    }
+}
 
 CKelvoCommonTimerScheduler::CKelvoCommonTimerScheduler() : m_context(std::make_unique<QObject>()) {}
 
@@ -38,7 +111,8 @@ void CKelvoCommonTimerScheduler::Wait(const std::function<bool()>& done) {
         return;
     QEventLoop loop;
     m_waits.push_back({&loop, &done});
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    const CInputHold hold(*this);
+    loop.exec();
     m_waits.erase(std::find_if(m_waits.begin(), m_waits.end(),
                                [&loop](const Waiting& waiting) { return waiting.loop == &loop; }));
 }

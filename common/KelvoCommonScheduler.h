@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/KelvoCommonExport.h"
+
+#include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -10,7 +14,7 @@ class QObject;
 
 // Delayed tasks on the UI thread: the mouse hook's workers (its former
 // worker threads) and the menu's fade steps.
-class CKelvoCommonScheduler {
+class KELVOCOMMON_EXPORT CKelvoCommonScheduler {
 public:
     virtual ~CKelvoCommonScheduler();
     CKelvoCommonScheduler(const CKelvoCommonScheduler&) = delete;
@@ -21,12 +25,27 @@ public:
     // dies never run.
     virtual void RunLater(int delayMs, std::function<void()> task) = 0;
     // UI thread: runs this scheduler's tasks until done() holds, asked after
-    // each of them, taking no user input meanwhile. Returns early only when
-    // nothing could ever make done() hold.
+    // each of them, taking no user input meanwhile: input that comes is held
+    // for ReleaseHeld. Returns early only when nothing could ever make done()
+    // hold.
     virtual void Wait(const std::function<bool()>& done) = 0;
+
+    // UI thread, during a wait: the task is held in line behind the input
+    // held so far, so whatever asked for it keeps its order with the keys
+    // and clicks around it. Returns its place in line.
+    std::uint64_t Hold(std::function<void()> task);
+    // The place in line of the last thing held, input or task.
+    std::uint64_t LastHeld() const { return m_lastHeld; }
+    // UI thread, after a wait: runs what was held in the order it came.
+    // What comes while one of them waits in turn is held behind the rest.
+    void ReleaseHeld();
 
 protected:
     CKelvoCommonScheduler() = default;
+
+private:
+    std::deque<std::function<void()>> m_held;
+    std::uint64_t m_lastHeld = 0;
 };
 
 // Qt's timers on the thread that made the scheduler. Nothing runs between
@@ -37,8 +56,9 @@ public:
     ~CKelvoCommonTimerScheduler() override;
 
     void RunLater(int delayMs, std::function<void()> task) override;
-    // A nested event loop without user input; it may also end early when
-    // the application quits.
+    // A nested event loop; it may also end early when the application
+    // quits. It takes the input from Qt itself, which would hand it on after
+    // the wait apart from the tasks held meanwhile and so out of order.
     void Wait(const std::function<bool()>& done) override;
 
 private:

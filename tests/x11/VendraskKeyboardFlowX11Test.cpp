@@ -27,10 +27,11 @@ using vendrask::test::Xdotool;
 
 namespace {
 
-// Gives the item a program that adds a line to "count.log" at every start.
-std::filesystem::path CountStarts(LauncherProcess& launcher, const QString& item) {
-    const std::filesystem::path script = launcher.File("count.sh");
-    const std::filesystem::path log = launcher.File("count.log");
+// Gives the item a program that adds a line to "<name>.log" at every start.
+std::filesystem::path CountStarts(LauncherProcess& launcher, const QString& item,
+                                  const std::string& name = "count") {
+    const std::filesystem::path script = launcher.File((name + ".sh").c_str());
+    const std::filesystem::path log = launcher.File((name + ".log").c_str());
     WriteBytes(script, "#!/bin/sh\necho started >> \"" + log.string() + "\"\n");
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
     launcher.Set(item, QStringLiteral("Name"), QStringLiteral("Count"));
@@ -140,15 +141,48 @@ TEST(VendraskKeyboardFlow, EverySmallWindowGivesTheKeyboardBackToTheMenu) {
     }
 }
 
-TEST(VendraskKeyboardFlow, ASecondHotKeyDuringTheFadeHidesTheMenuAfterIt) {
-    LauncherProcess launcher;
-    // About half a second of fade at the default transparency.
-    launcher.Set(QStringLiteral("ColorSet"), QStringLiteral("FadeLevel"), QStringLiteral("7"));
-    launcher.Start();
-    HotKey();
-    ASSERT_TRUE(WaitFor([] { return !ShownMenuWindow().isEmpty(); }));
-    HotKey();
-    EXPECT_TRUE(WaitFor([] { return ShownMenuWindow().isEmpty(); }));
+TEST(VendraskKeyboardFlow, HotKeysAndEscapesDuringTheFadeEndInTheLastRequest) {
+    struct Row {
+        const char* name;
+        // Typed in one go right after the first hot key: "H" the hot key,
+        // anything else a key name.
+        const char* keys;
+        bool shownAfter;
+    };
+    const Row rows[] = {
+        {"a second hot key hides it", "H", false},
+        {"Escape and the hot key in turn, the hot key last", "Escape H Escape H", true},
+        {"Escape and the hot key in turn, Escape last", "Escape H Escape", false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        LauncherProcess launcher;
+        // About half a second of fade at the default transparency.
+        launcher.Set(QStringLiteral("ColorSet"), QStringLiteral("FadeLevel"), QStringLiteral("7"));
+        const auto logA = CountStarts(launcher, QStringLiteral("Item01"));
+        const auto logB = CountStarts(launcher, QStringLiteral("Item02"), "countb");
+        launcher.Start();
+        HotKey();
+        ASSERT_TRUE(WaitFor([] { return !ShownMenuWindow().isEmpty(); }));
+        // Then "a", which starts item A only if the menu ended shown, and
+        // a call-up with "b", whose start tells that all before it is done.
+        const QStringList keys =
+            (QLatin1String(row.keys) + QLatin1String(" a H b")).split(QLatin1Char(' '));
+        QStringList arguments;
+        for (const QString& key : keys) {
+            if (key == QLatin1String("H"))
+                arguments << QStringLiteral("keydown") << QStringLiteral("ctrl")
+                          << QStringLiteral("keydown") << QStringLiteral("alt")
+                          << QStringLiteral("keyup") << QStringLiteral("alt")
+                          << QStringLiteral("keyup") << QStringLiteral("ctrl");
+            else
+                arguments << QStringLiteral("key") << key;
+        }
+        ASSERT_TRUE(Xdotool(arguments));
+        // Each request runs with its own fade, one after another.
+        ASSERT_TRUE(WaitFor([&] { return Starts(logB) == 1; }, 15000)) << "item B did not start";
+        EXPECT_EQ(Starts(logA), row.shownAfter ? 1 : 0);
+    }
 }
 
 TEST(VendraskKeyboardFlow, TheKeysAreFreeOnceTheMenuHasTheFocus) {

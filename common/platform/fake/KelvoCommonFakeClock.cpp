@@ -12,12 +12,21 @@ void CKelvoCommonFakeClock::RunLater(int delayMs, std::function<void()> task) {
 }
 
 void CKelvoCommonFakeClock::Wait(const std::function<bool()>& done) {
+    ++m_waiting;
     while (!done()) {
         if (!RunNext(std::numeric_limits<qint64>::max())) {
             qCWarning(lcKelvoCommon) << "a wait on the fake clock has no task left to run";
-            return;
+            break;
         }
     }
+    --m_waiting;
+}
+
+void CKelvoCommonFakeClock::Input(const std::function<void()>& handle) {
+    if (m_waiting > 0)
+        Hold(handle);
+    else
+        handle();
 }
 
 void CKelvoCommonFakeClock::Advance(qint64 milliSeconds) {

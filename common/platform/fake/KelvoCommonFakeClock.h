@@ -18,6 +18,9 @@ public:
     // Moves the clock on task by task until done() holds; returns early
     // when no task is left to run.
     void Wait(const std::function<bool()>& done) override;
+    // User input arriving now: held while something waits, as the real
+    // scheduler holds it, else handled at once.
+    void Input(const std::function<void()>& handle);
 
     // Moves the clock on, running every task that falls due on the way in
     // the order of their times (ties in the order they were asked for).
@@ -37,6 +40,7 @@ private:
 
     // RunLater may come from another thread (a hook source's listener).
     mutable std::mutex m_mutex;
+    int m_waiting = 0;
     qint64 m_now = 0;
     quint64 m_nextOrder = 0;
     std::vector<Task> m_tasks;
