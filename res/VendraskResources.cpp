@@ -204,7 +204,7 @@ QIcon VendraskLoadIcon(int id) {
     if (id != kIconNormal && id != kIconPaused)
         return {};
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 22, 24, 32, 48, 64})
         icon.addPixmap(QPixmap::fromImage(VendraskRenderAppIcon(size, id == kIconPaused)));
     return icon;
 }

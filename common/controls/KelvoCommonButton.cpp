@@ -680,6 +680,15 @@ bool CKelvoCommonButton::event(QEvent* event) {
         if (message)
             message->SetResult(OnSetParameter(*message));
         return true;
+    case QEvent::Polish: {
+        // The style turns hover events on, and Qt repaints the button at
+        // each of them; the button draws its hover from the pointer's moves
+        // itself. With the pointer over the menu that repaint came right
+        // after every call-up, a paint the user never sees change.
+        const bool done = QAbstractButton::event(event);
+        setAttribute(Qt::WA_Hover, false);
+        return done;
+    }
     default:
         break;
     }

@@ -483,8 +483,11 @@ protected:
             m_mappedOnce = true;
             if (xcb_connection_t* connection = QtConnection()) {
                 AskForState(connection, NativeWindow(m_window));
+                // After the paint this expose brings: the ask waits for a
+                // round trip, and the held keys lose nothing meanwhile.
                 if (m_activateWhenMapped)
-                    AskForFocus(connection, NativeWindow(m_window));
+                    QMetaObject::invokeMethod(this, &WindowHints::AskForFocusAgain,
+                                              Qt::QueuedConnection);
                 m_activateWhenMapped = false;
                 if (!m_startupId.isEmpty()) {
                     SendStartupRemove(connection, NativeWindow(m_window), m_startupId);
@@ -629,6 +632,15 @@ private:
     // manager's focus change after the last hide may reach the server
     // after the hot key did, and the server ignores a focus request older
     // than the last change.
+    void AskForFocusAgain() {
+        xcb_connection_t* connection = QtConnection();
+        const xcb_window_t native = NativeWindow(m_window);
+        // Not by Qt's idea of the focus, which lags after a quick hide.
+        if (connection == nullptr || native == 0 || !m_window->isVisible())
+            return;
+        AskForFocus(connection, native);
+        xcb_flush(connection);
+    }
     void AskForFocus(xcb_connection_t* connection, xcb_window_t native) const {
         const auto& atoms = Atoms(connection);
         const std::uint32_t time = m_timestamps->Now();
