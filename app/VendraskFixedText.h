@@ -3,14 +3,15 @@
 
 #include <QString>
 #include <algorithm>
-#include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // A fixed-capacity UTF-16 text as the model's records hold it; Capacity
 // counts the terminating NUL. Whatever enters is cut to the longest text
 // the field holds, never past it, and never between the two halves of a
-// surrogate pair.
+// surrogate pair. Held at its own length: 265 items of four fixed buffers
+// would be half a megabyte of mostly empty memory.
 template <std::size_t Capacity>
 class CVendraskFixedText final {
     static_assert(Capacity >= 1);
@@ -27,9 +28,7 @@ public:
         std::size_t length = std::min(text.size(), kMaxLength);
         if (length > 0 && length < text.size() && IsHighSurrogate(text[length - 1]))
             --length;
-        std::copy_n(text.data(), length, m_data.begin());
-        std::fill(m_data.begin() + static_cast<std::ptrdiff_t>(length), m_data.end(), u'\0');
-        m_length = length;
+        m_text.assign(text.data(), length);
     }
     void Assign(const QString& text) {
         Assign(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
@@ -37,12 +36,12 @@ public:
     }
     void Clear() { Assign(std::u16string_view()); }
 
-    std::u16string_view View() const { return {m_data.data(), m_length}; }
+    std::u16string_view View() const { return m_text; }
     QString ToQString() const {
-        return QString::fromUtf16(m_data.data(), static_cast<qsizetype>(m_length));
+        return QString::fromUtf16(m_text.data(), static_cast<qsizetype>(m_text.size()));
     }
-    bool IsEmpty() const { return m_length == 0; }
-    std::size_t Length() const { return m_length; }
+    bool IsEmpty() const { return m_text.empty(); }
+    std::size_t Length() const { return m_text.size(); }
 
     friend bool operator==(const CVendraskFixedText& a, const CVendraskFixedText& b) {
         return a.View() == b.View();
@@ -51,6 +50,5 @@ public:
 private:
     static constexpr bool IsHighSurrogate(char16_t ch) { return ch >= 0xD800 && ch <= 0xDBFF; }
 
-    std::array<char16_t, Capacity> m_data{};
-    std::size_t m_length = 0;
+    std::u16string m_text;
 };
