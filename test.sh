@@ -133,7 +133,7 @@ tier_x11() {
     # Real processes, a window manager and timed pointer dwells: a test that
     # fails gets one more run, so a slow moment of a shared machine is not a
     # fault; one that fails twice is.
-    run_ctest x11 scripts/with-xvfb.sh ctest "${ctest_args[@]}" --repeat until-pass:2 --test-dir build -L x11
+    run_ctest x11 scripts/with-xvfb.sh ctest "${ctest_args[@]}" --test-dir build -L x11
 }
 
 tier_accessibility() {
@@ -143,8 +143,8 @@ tier_accessibility() {
 
 tier_wayland() {
     step "wayland tier (headless sway, through XWayland and native)"
-    run_ctest wayland scripts/with-sway.sh ctest "${ctest_args[@]}" --repeat until-pass:2 --test-dir build -L wayland
-    run_ctest wayland-native scripts/with-sway.sh --no-xwayland ctest "${ctest_args[@]}" --repeat until-pass:2 --test-dir build -L wayland
+    run_ctest wayland scripts/with-sway.sh ctest "${ctest_args[@]}" --test-dir build -L wayland
+    run_ctest wayland-native scripts/with-sway.sh --no-xwayland ctest "${ctest_args[@]}" --test-dir build -L wayland
 }
 
 tier_portal() {
@@ -307,22 +307,7 @@ if [[ -f "$logs/debian-13.log" ]]; then
         failed=$((failed + $(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")))
     fi
 fi
-# Tests that passed only at their second run: a slow moment, or a fault to find.
-reruns=$(
-    for log in "$logs"/ctest-*.log; do
-        comm -23 <(grep -oE 'Start +[0-9]+: [^ ]+' "$log" | sed -E 's/Start +[0-9]+: //' | sort | uniq -d) \
-            <(sed -nE 's/^\s+[0-9]+ - ([^ ]+) .*/\1/p' "$log" | sort -u)
-    done
-    if [[ -f "$logs/debian-13.log" ]]; then
-        sed -n '/^passed at the second run:$/,/^tests: /p' "$logs/debian-13.log" |
-            sed -nE 's/^  ([^ ]+)$/\1 (Debian 13)/p'
-    fi
-)
 echo
-if [[ -n "$reruns" ]]; then
-    echo "passed at the second run:"
-    sed 's/^/  /' <<<"$reruns"
-fi
 echo "tests: $passed passed, $failed failed"
 if [[ ${#failures[@]} -gt 0 ]]; then
     echo "failed tiers: ${failures[*]}"
