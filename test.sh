@@ -8,11 +8,12 @@
 #   tsan (CI, or TSAN=1), fuzz (each parser), package (the Debian package,
 #   also installed with apt into a fresh chroot of this release), and with
 #   CI=true on Debian 12 the Debian 13 tiers in its chroot (unit, package,
-#   kde: the real KWin 6.3 and KDE's portal service, installed for it).
+#   kde: the real KWin 6.3 and KDE's portal service; gnome: the real
+#   gnome-shell 48 and GNOME's portal service; each installed for it).
 # --quick: one build, the unit tier only (everyday work).
 # --tiers LIST: only those tiers, comma-separated (e.g. unit,x11).
-# --debian 13: the Debian 13 tiers unit, x11, wayland, portal, kde and package in
-#   a chroot of that release (scripts/with-debian.sh; needs root).
+# --debian 13: the Debian 13 tiers unit, x11, wayland, portal, kde, gnome and
+#   package in a chroot of that release (scripts/with-debian.sh; needs root).
 # FUZZ_SECONDS sets the fuzz time.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -32,7 +33,7 @@ while [[ $# -gt 0 ]]; do
         shift
         ;;
     -h | --help)
-        sed -n '3,16p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '3,17p' "$0" | sed 's/^# \{0,1\}//'
         exit 0
         ;;
     *)
@@ -43,7 +44,7 @@ while [[ $# -gt 0 ]]; do
     shift
 done
 for tier in ${tiers//,/ }; do
-    [[ ",$all_tiers,kde," == *",$tier,"* ]] || {
+    [[ ",$all_tiers,kde,gnome," == *",$tier,"* ]] || {
         echo "test.sh: unknown tier '$tier' (the tiers: $all_tiers)" >&2
         exit 2
     }
@@ -59,17 +60,17 @@ if [[ -n "$debian" ]]; then
         echo "test.sh: --debian takes 13 (this machine is $host_release)" >&2
         exit 2
     }
-    debian_tiers=unit,x11,wayland,portal,kde,package
+    debian_tiers=unit,x11,wayland,portal,kde,gnome,package
     tiers=${tiers:-none}
 elif [[ -z "$tiers" ]]; then
     tiers=$all_tiers
     tsan=${TSAN:-0}
     [[ -n "${TSAN:-}" || "${CI:-}" != true ]] || tsan=1
     [[ "$tsan" == 1 ]] || tiers=${tiers/,tsan/}
-    [[ "${CI:-}" != true || "$host_release" != debian-12 ]] || debian_tiers=unit,kde,package
+    [[ "${CI:-}" != true || "$host_release" != debian-12 ]] || debian_tiers=unit,kde,gnome,package
 fi
 wants() { [[ ",$tiers," == *",$1,"* ]]; }
-builds() { wants unit || wants x11 || wants accessibility || wants wayland || wants portal || wants kde || wants package; }
+builds() { wants unit || wants x11 || wants accessibility || wants wayland || wants portal || wants kde || wants gnome || wants package; }
 
 jobs=$(nproc)
 fuzz_seconds=${FUZZ_SECONDS:-60}
@@ -156,6 +157,12 @@ tier_kde() {
     step "kde tier (the real KWin and KDE's shortcut portal service, on a private bus)"
     scripts/install-deps.sh --kde
     run_ctest kde ctest "${ctest_args[@]}" --test-dir build -L kde
+}
+
+tier_gnome() {
+    step "gnome tier (the real gnome-shell and GNOME's shortcut portal service, on a private bus)"
+    scripts/install-deps.sh --gnome
+    run_ctest gnome ctest "${ctest_args[@]}" --test-dir build -L gnome
 }
 
 # Each side of the session left out once: the build and its tests link
@@ -279,7 +286,7 @@ scripts/install-deps.sh
 
 if wants format; then run_tier format; fi
 if builds; then run_tier build; fi
-for tier in unit x11 accessibility wayland portal kde variants asan tsan fuzz package; do
+for tier in unit x11 accessibility wayland portal kde gnome variants asan tsan fuzz package; do
     wants "$tier" || continue
     case "$tier" in
     variants | asan | tsan | fuzz) run_tier "$tier" ;;

@@ -3,7 +3,7 @@
 # Installs the Debian packages the project needs, and only those missing,
 # on Debian 12 (bookworm) and Debian 13 (trixie). Quiet when everything is
 # there already.
-#   scripts/install-deps.sh [--kde]
+#   scripts/install-deps.sh [--kde | --gnome]
 set -euo pipefail
 
 packages=(
@@ -34,6 +34,12 @@ if [[ "${1:-}" == "--kde" ]]; then
     packages+=(kwin-wayland xdg-desktop-portal-kde python3-gi)
     # Plasma 6 keeps global shortcuts in a service of their own.
     [[ $(. /etc/os-release && echo "${VERSION_ID%%.*}") -ge 13 ]] && packages+=(kglobalacceld)
+fi
+# --gnome: GNOME's shell, its portal service and the settings that hold
+# its global shortcuts, for the gnome tier (tests/portal/gnome-check.sh;
+# about 1 GB, GNOME 48 and later only).
+if [[ "${1:-}" == "--gnome" ]]; then
+    packages+=(gnome-shell xdg-desktop-portal-gnome gnome-settings-daemon-common python3-gi gir1.2-glib-2.0)
 fi
 
 missing=()
