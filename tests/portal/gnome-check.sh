@@ -13,6 +13,8 @@
 # Needs scripts/install-deps.sh --gnome.
 #   tests/portal/gnome-check.sh [BUILD_DIR] [dialog]
 # KEEP=1 keeps the work folder, with a log of the session bus.
+# VENDRASK_GNOME_THEN: a command run in the session once the check passed,
+# with the launcher running and its menu hidden (bench/gnome.sh measures).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 command -v gnome-shell >/dev/null && [[ -x /usr/libexec/xdg-desktop-portal-gnome ]] ||
@@ -52,6 +54,7 @@ EOF
     "${as_user[@]}" env -i PATH="$PATH" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
         XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=wayland LANG=C.UTF-8 \
         DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/system_bus" VENDRASK_GNOME_WORK="$work" KEEP="${KEEP:-}" \
+        VENDRASK_GNOME_THEN="${VENDRASK_GNOME_THEN:-}" \
         dbus-run-session -- timeout 110 bash "$0" --inner "$build" "$mode" >"$work/session.log" 2>&1 || status=$?
     kill "$(cat "$work/system.pid")" 2>/dev/null || true
     cat "$work/result" 2>/dev/null || { echo "gnome-check: no result ($status)" >&2; tail -20 "$work/session.log" >&2; }
@@ -171,6 +174,12 @@ shown no || fail "Alt+Q showed the menu while paused"
 "$build/vendrask" resume
 key 56 16
 until_true shown yes || fail "Alt+Q did not show the menu after Resume"
+if [[ -n $VENDRASK_GNOME_THEN ]]; then
+    "$build/vendrask" hide
+    until_true shown no || fail "the menu stayed"
+    DISPLAY=$display XAUTHORITY=$xauth WAYLAND_DISPLAY=wayland-0 bash -c "$VENDRASK_GNOME_THEN" ||
+        fail "the command in the session failed"
+fi
 how="stored in GNOME's settings"
 [[ $mode == dialog ]] && how="answered Add in GNOME's dialog"
 echo "PASS: GNOME bound Alt+Q for the launcher ($how); it shows the menu, which takes the keyboard, A starts item A, Escape hides, Pause holds it off"
