@@ -130,7 +130,8 @@ for i in range(runs):
             text = open(log, errors="replace").read()
         except OSError:
             text = ""
-        configured = text.find("zwlr_layer_surface_v1@")
+        # libwayland 1.22 names objects with "@", 1.23 with "#".
+        configured = max(text.find("zwlr_layer_surface_v1@"), text.find("zwlr_layer_surface_v1#"))
         if configured >= 0 and "attach(" in text[configured:]:
             mapped = (time.monotonic() - start) * 1000
             break
