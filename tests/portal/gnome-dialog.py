@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Answers GNOME's "Add Keyboard Shortcuts" dialog as a user would, over the
 # accessibility bus: prints the texts the dialog shows, then presses its
-# button BUTTON ("Add" by default). Exit 1 when no such dialog came within
-# 30 seconds.
+# button BUTTON ("Add" by default) and waits until the dialog is gone. Exit 1
+# when no such dialog came within 30 seconds, or it stayed.
 #   gnome-dialog.py [BUTTON]
 import sys
 import time
@@ -35,6 +35,13 @@ def texts(window):
     return seen
 
 
+def showing(window):
+    try:
+        return window.getState().contains(pyatspi.STATE_SHOWING)
+    except Exception:  # gone from the bus with its window
+        return False
+
+
 def main():
     deadline = time.monotonic() + 30
     while time.monotonic() < deadline:
@@ -52,6 +59,13 @@ def main():
                 index = next((i for i, name in enumerate(names) if name in ("click", "activate", "press")), 0)
                 action.doAction(index)
                 print("pressed", BUTTON, flush=True)
+                # Done when the dialog is gone, as a user sees it go.
+                gone_by = time.monotonic() + 10
+                while time.monotonic() < gone_by and showing(window):
+                    time.sleep(0.05)
+                if showing(window):
+                    print("the dialog stayed", flush=True)
+                    return 1
                 return 0
         time.sleep(0.2)
     print("no dialog with a button", BUTTON, flush=True)
